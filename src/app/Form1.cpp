@@ -1,0 +1,151 @@
+// Start-up of the main window and the dispatch of its events.
+#include "app/Form1.h"
+
+#include "app/Texts.h"
+
+namespace qpa {
+
+Form1::Form1(const Form1Ports& ports)
+    : ports_(ports),
+      view_(ports.view),
+      reporter_(ports.dialogs),
+      store_(ports.settings),
+      delivery_(ports.windows, reporter_) {}
+
+void Form1::raise(Control control, UiEvent event) noexcept {
+    try {
+        switch (event) {
+            case UiEvent::Click:
+                if (const int n = optionNumber(control)) return Option_Click(n);
+                switch (control) {
+                    case Control::PushButton1: return PushButton1_Click();
+                    case Control::PushButton2: return PushButton2_Click();
+                    case Control::PushButton7: return PushButton7_Click();
+                    case Control::PushButton10: return PushButton10_Click();
+                    case Control::Check4: return Check4_Click();
+                    case Control::Check8: return Check8_Click();
+                    default: return;
+                }
+            case UiEvent::Change: return Text_Change(control);
+            case UiEvent::GotFocus: return Text_GotFocus(control);
+            case UiEvent::LostFocus: return Text_LostFocus(control);
+            case UiEvent::MouseMove: return MouseMove(control);
+            case UiEvent::Resize: return Form_Resize();
+            case UiEvent::QueryUnload: return Form_QueryUnload();
+        }
+    } catch (...) {
+        // A handler without a trap of its own failed (a settings write the store refused, say):
+        // tell the user and keep running.
+        try {
+            ports_.dialogs.showMessage(describeCurrentException(), kExclamation, applicationTitle_);
+        } catch (...) {
+        }
+    }
+}
+
+void Form1::tick() noexcept {
+    try {
+        Timer1_Timer();
+    } catch (...) {
+    }
+}
+
+void Form1::Form_Load() {
+    Trap trap(reporter_, Location::Form1_Form_Load);
+    trap(102, [&] { ApplySkin(); });
+    trap(104, [&] { isLoading_ = true; });
+    trap(106, [&] { view_.setCaption(Control::Form, texts::kProductName); });
+    trap(108, [&] { view_.setProgramIcon(); });
+    trap(110, [&] { SetShortTitle(); });
+    trap(112, [&] {
+        const auto& files = ports_.files;
+        const std::wstring pointerFile = files.programFolder() + files.separator() + L"HAND-M.CUR";
+        if (FileExists(pointerFile)) view_.loadCustomPointer(pointerFile);
+    });
+    trap(114, [&] { MaybeOpenHomePage(); });
+    trap(116, [&] { mainWindowHandle_ = view_.handle(); });
+    trap(118, [&] { view_.addListColumn(texts::kListColumnHeader, texts::kListColumnWidthTwips); });
+    trap(120, [&] { loadWindows(); });
+    for (int n = 1; n <= 8; ++n) {
+        trap(120 + 2 * n, [&] {
+            const bool selected =
+                textToTruth(store_.get(optionKey(n)), ports_.regional.decimalSeparator());
+            setOptionByCode(n, selected);
+        });
+    }
+    trap(138, [&] { setTextByCode(Control::Text2, store_.get(SettingKey::Text2)); });
+    trap(140, [&] { setTextByCode(Control::Text3, store_.get(SettingKey::Text3)); });
+    trap(142, [&] { restoreSwitchState(); });
+    trap(144, [&] { setCheckedByCode(Control::Check4, isOn(store_.get(SettingKey::WindowsStartup))); });
+    trap(146, [&] { setCheckedByCode(Control::Check8, isOn(store_.get(SettingKey::Minimized))); });
+    trap(148, [&] {
+        if (view_.checked(Control::Check4)) {
+            view_.setControlVisible(Control::Check8, true);
+            if (view_.checked(Control::Check8)) view_.setWindowState(WindowState::Minimized);
+        } else {
+            view_.setControlVisible(Control::Check8, false);
+        }
+    });
+    trap(150, [&] { delivery_.KnowScrollines(); });
+    trap(152, [&] { isLoading_ = false; });
+    trap(154, [&] { prepareTrayIcon(); });
+    trap(156, [&] { HookKeyboard(); });
+}
+
+void Form1::ApplySkin() {
+    const auto& files = ports_.files;
+    const wchar_t sep = files.separator();
+    const std::wstring skinFile = files.programFolder() + sep + L"x" + sep + L"o.cjs";
+    if (files.findPlainFile(skinFile).empty()) return;
+    // No skin component is built in: the skin file only gives the window its button-face colours.
+    view_.useButtonFaceColours();
+}
+
+void Form1::SetShortTitle() {
+    std::wstring title = texts::kProductName;
+    while (title.size() > 40) {
+        const auto blank = title.rfind(L' ');
+        if (blank == std::wstring::npos) break;
+        title.resize(blank);
+    }
+    applicationTitle_ = title;
+}
+
+void Form1::MaybeOpenHomePage() {
+    ports_.chance.seed(ports_.chance.secondsOfDay());
+    const int n = static_cast<int>(ports_.chance.next() * 100.0) + 1;
+    if (n == 7) {
+        ports_.launcher.start(std::wstring(L"explorer \"") + texts::kHomePageAddress + L"\"",
+                              kMinimizedWithFocus);
+    }
+}
+
+bool Form1::FileExists(const std::wstring& path) const {
+    try {
+        return ports_.files.modifiedTimeReadable(path);
+    } catch (...) {
+        return false;
+    }
+}
+
+void Form1::Form_Resize() {
+    // Hiding to the tray comes with the desktop integration; a minimised window stays minimised.
+}
+
+void Form1::Form_QueryUnload() {
+    Trap trap(reporter_, Location::Form1_Form_QueryUnload);
+    trap(100, [&] { UnhookKeyboard(); });
+    trap(102, [&] {
+        ports_.timer.setEnabled(false);
+        ports_.timer.setInterval(0);
+    });
+    trap(104, [&] { removeTrayIcon(); });
+    trap(106, [&] { view_.letPendingEventsRun(); });
+    trap(108, [&] { view_.letPendingEventsRun(); });
+}
+
+void Form1::message(const std::wstring& text) {
+    ports_.dialogs.showMessage(text, kOkOnly, applicationTitle_);
+}
+
+}  // namespace qpa

@@ -1,0 +1,132 @@
+// The option, schedule-field, check-box, list and help handlers of the main window.
+#include "app/Form1.h"
+#include "app/Numeric.h"
+#include "app/Texts.h"
+
+namespace qpa {
+
+namespace {
+SettingKey fieldKey(Control field) {
+    return field == Control::Text2 ? SettingKey::Text2 : SettingKey::Text3;
+}
+bool isField(Control c) { return c == Control::Text2 || c == Control::Text3; }
+}  // namespace
+
+void Form1::setOptionByCode(int n, bool selected) {
+    view_.setOptionValue(n, selected);
+    if (selected) Option_Click(n);  // the option's click runs whenever it becomes selected
+}
+
+void Form1::setTextByCode(Control field, const std::wstring& text) {
+    view_.setText(field, text);
+    Text_Change(field);
+}
+
+void Form1::setCheckedByCode(Control box, bool checked) {
+    if (view_.checked(box) == checked) return;  // an unchanged box raises no click
+    view_.setChecked(box, checked);
+    if (box == Control::Check4) Check4_Click();
+    if (box == Control::Check8) Check8_Click();
+}
+
+void Form1::Option_Click(int n) {
+    // A group is always stored whole: the six methods, or the two scopes.
+    const int first = n <= 6 ? 1 : 7;
+    const int last = n <= 6 ? 6 : 8;
+    for (int i = first; i <= last; ++i) store_.save(optionKey(i), truthText(view_.optionValue(i)));
+}
+
+void Form1::Text_Change(Control field) {
+    if (!isField(field)) return;
+    store_.save(fieldKey(field), view_.text(field));
+}
+
+void Form1::Text_GotFocus(Control field) {
+    if (isField(field)) view_.selectAllText(field);
+}
+
+void Form1::Text_LostFocus(Control field) {
+    // While a check hands the focus back, the field that loses it is not checked: two bad fields
+    // would otherwise pass the focus back and forth for ever.
+    if (!isField(field) || returningFocus_) return;
+    if (isNumeric(view_.text(field), ports_.regional.decimalSeparator())) return;
+    returningFocus_ = true;
+    try {
+        message(texts::kMustBeNumeric);
+        view_.setFocus(field);
+    } catch (...) {
+        returningFocus_ = false;
+        throw;
+    }
+    returningFocus_ = false;
+}
+
+void Form1::Check4_Click() {
+    if (isLoading_) return;
+    if (view_.checked(Control::Check4)) {
+        view_.setControlVisible(Control::Check8, true);
+        store_.save(SettingKey::WindowsStartup, onOffText(true));
+        AddToStartup();
+    } else {
+        setCheckedByCode(Control::Check8, false);
+        view_.setControlVisible(Control::Check8, false);
+        store_.save(SettingKey::WindowsStartup, onOffText(false));
+        RemoveFromStartup();
+    }
+}
+
+void Form1::Check8_Click() {
+    store_.save(SettingKey::Minimized, onOffText(view_.checked(Control::Check8)));
+}
+
+void Form1::MouseMove(Control control) {
+    switch (control) {
+        case Control::PushButton1:
+        case Control::PushButton2:
+        case Control::PushButton7:
+        case Control::PushButton10: view_.setPointer(Pointer::Custom); return;
+        case Control::Form:
+        case Control::Frame1:
+        case Control::Frame2:
+        case Control::Frame3:
+        case Control::Frame4:
+        case Control::Label1:
+        case Control::Text2:
+        case Control::ListView1: view_.setPointer(Pointer::Default); return;
+        default: return;  // the other controls leave the pointer as it is
+    }
+}
+
+void Form1::PushButton10_Click() {
+    Trap trap(reporter_, Location::Form1_PushButton10_Click);
+    trap(100, [&] {
+        message(std::wstring(texts::kHelpParagraph1) + L"\r\r" + texts::kHelpParagraph2 +
+                L"\r\n\r\n" + texts::kHelpParagraph3Prefix + texts::kContactPageAddress);
+    });
+}
+
+void Form1::PushButton7_Click() {
+    Trap trap(reporter_, Location::Form1_PushButton7_Click);
+    trap(100, [&] { message(texts::kListHelp); });
+}
+
+void Form1::PushButton1_Click() {
+    Trap trap(reporter_, Location::Form1_PushButton1_Click);
+    trap(100, [&] { loadWindows(); });
+}
+
+void Form1::loadWindows() {
+    Trap trap(reporter_, Location::Form1_loadWindows);
+    trap(100, [&] { CollectWindows(ports_.windows, view_.handle(), mainWindowHandle_, windowTable_); });
+    trap(102, [&] { view_.clearList(); });
+    trap(104, [&] { windowHandles_.clear(); });
+    trap(106, [&] {
+        for (const WindowEntry& entry : windowTable_) {
+            if (entry.title.empty()) continue;
+            windowHandles_.push_back(entry.handle);
+            view_.appendListItem(entry.title);
+        }
+    });
+}
+
+}  // namespace qpa

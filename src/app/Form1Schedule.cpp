@@ -1,0 +1,158 @@
+// The one-second schedule and the On/Off switch of the main window.
+#include <cstdint>
+
+#include "app/Form1.h"
+#include "app/Numeric.h"
+#include "app/RuntimeError.h"
+#include "app/Texts.h"
+
+namespace qpa {
+
+namespace {
+constexpr int kTickMilliseconds = 1000;
+
+std::int32_t remainingSeconds(std::int32_t period, std::int32_t elapsed) {
+    const std::int64_t remaining = std::int64_t{period} - elapsed;
+    if (remaining < INT32_MIN || remaining > INT32_MAX) throw RuntimeError(kOverflow);
+    return static_cast<std::int32_t>(remaining);
+}
+}  // namespace
+
+bool Form1::switchedOn() const { return view_.caption(Control::PushButton2) == texts::kTurnOff; }
+
+ScrollMethod Form1::selectedMethod() const {
+    for (int n = 1; n <= 6; ++n) {
+        if (view_.optionValue(n)) return static_cast<ScrollMethod>(n);
+    }
+    return 0;
+}
+
+void Form1::Timer1_Timer() {
+    Trap trap(reporter_, Location::Form1_Timer1_Timer);
+    int count = 0;
+    trap(100, [&] { count = view_.listCount(); });
+    if (count == 0) return;
+    trap(102, [&] {
+        if (view_.optionValue(7)) {
+            if (schedule_.windowCursor <= 0) schedule_.windowCursor = 1;
+            if (schedule_.windowCursor > count) schedule_.windowCursor = static_cast<std::int16_t>(count);
+        } else if (view_.optionValue(8)) {
+            const int selected = view_.selectedListIndex();
+            schedule_.windowCursor = static_cast<std::int16_t>(selected > 0 ? selected : 1);
+        }
+    });
+    trap(104, [&] { ++schedule_.elapsedSeconds; });
+    const wchar_t decimal = ports_.regional.decimalSeparator();
+    trap(106, [&] {
+        if (!isNumeric(view_.text(Control::Text2), decimal)) setTextByCode(Control::Text2, L"0");
+    });
+    trap(108, [&] {
+        if (!isNumeric(view_.text(Control::Text3), decimal)) setTextByCode(Control::Text3, L"5");
+    });
+    trap(110, [&] {
+        schedule_.periodSeconds =
+            periodFromFields(view_.text(Control::Text2), view_.text(Control::Text3), decimal);
+    });
+    trap(112, [&] { view_.setProgressMaximum(schedule_.periodSeconds); });
+    trap(114, [&] {
+        if (schedule_.elapsedSeconds <= schedule_.periodSeconds) {
+            view_.setProgressValue(schedule_.elapsedSeconds);
+        }
+    });
+    trap(116, [&] {
+        view_.setCaption(Control::Frame4,
+                         texts::kStatusOnPrefix +
+                             FormatCountdown(remainingSeconds(schedule_.periodSeconds,
+                                                              schedule_.elapsedSeconds)));
+    });
+    trap(118, [&] { view_.letPendingEventsRun(); });
+    // A switch Off handled while the caption was painted leaves the system Off.
+    if (!switchedOn()) return;
+    if (schedule_.periodSeconds > schedule_.elapsedSeconds) return;
+
+    trap(120, [&] { schedule_.elapsedSeconds = 0; });
+    trap(122, [&] {
+        ports_.timer.setEnabled(false);
+        ports_.timer.setInterval(0);
+    });
+    ScrollMethod method = 0;
+    trap(124, [&] { method = selectedMethod(); });
+    WindowHandle target = 0;
+    trap(126, [&] {
+        const int selected = view_.selectedListIndex();
+        if (selected >= 1 && selected <= static_cast<int>(windowHandles_.size())) {
+            target = windowHandles_[static_cast<std::size_t>(selected - 1)];
+        }
+    });
+    // With no entry selected there is no target: nothing is scrolled this time.
+    trap(128, [&] {
+        if (target != 0) delivery_.SwitchToAndScroll(target, kShowNormal, method);
+    });
+    trap(130, [&] {
+        if (view_.optionValue(7)) {
+            ++schedule_.windowCursor;
+            if (schedule_.windowCursor > view_.listCount()) schedule_.windowCursor = 1;
+        }
+    });
+    trap(132, [&] {
+        if (schedule_.windowCursor < 1 || schedule_.windowCursor > view_.listCount()) {
+            throw RuntimeError(L"Index out of bounds");
+        }
+        view_.selectListItem(schedule_.windowCursor);
+    });
+    trap(134, [&] {
+        if (!switchedOn()) return;  // switched Off while the step was delivered
+        ports_.timer.setInterval(kTickMilliseconds);
+        ports_.timer.setEnabled(true);
+    });
+}
+
+void Form1::showOffState() {
+    ports_.timer.setEnabled(false);
+    ports_.timer.setInterval(0);
+    view_.setCaption(Control::Frame4, texts::kStatusOff);
+    view_.setPointer(Pointer::Default);
+    view_.setProgressValue(0);
+    view_.setProgressText(texts::kProgressBarText);
+    view_.setCaption(Control::PushButton2, texts::kTurnOn);
+}
+
+void Form1::PushButton2_Click() {
+    Trap trap(reporter_, Location::Form1_PushButton2_Click);
+    bool on = false;
+    trap(100, [&] { on = switchedOn(); });
+    if (on) {
+        trap(102, [&] { showOffState(); });
+        trap(104, [&] { store_.save(SettingKey::StartStopState, L"Off"); });
+        return;
+    }
+    int count = 0;
+    trap(106, [&] { count = view_.listCount(); });
+    if (count == 0) {
+        trap(108, [&] { message(texts::kEmptyQueue); });
+        return;
+    }
+    trap(110, [&] { view_.setWindowState(WindowState::Minimized); });
+    trap(112, [&] { view_.setCaption(Control::PushButton2, texts::kTurnOff); });
+    trap(114, [&] { delivery_.KnowScrollines(); });
+    trap(116, [&] { schedule_.windowCursor = 1; });
+    trap(118, [&] {
+        ports_.timer.setInterval(kTickMilliseconds);
+        ports_.timer.setEnabled(true);
+    });
+    trap(120, [&] { store_.save(SettingKey::StartStopState, L"On"); });
+}
+
+void Form1::restoreSwitchState() {
+    const std::wstring state = store_.get(SettingKey::StartStopState);
+    if (state == L"On" && view_.listCount() > 0) {
+        view_.setCaption(Control::PushButton2, texts::kTurnOff);
+        schedule_.windowCursor = 1;
+        ports_.timer.setInterval(kTickMilliseconds);
+        ports_.timer.setEnabled(true);
+    } else if (state == L"On" || state == L"Off") {
+        showOffState();
+    }
+}
+
+}  // namespace qpa

@@ -1,0 +1,49 @@
+#pragma once
+// Every text the program shows or stores, in one place.
+namespace qpa::texts {
+
+inline constexpr const wchar_t* kProductName = L"Velloranth Quiet Page Advancer For Your Desktop";
+inline constexpr const wchar_t* kSettingsApplication = L"Tervalinx";
+inline constexpr const wchar_t* kSettingsSection = kProductName;
+
+// The maker's addresses; the real ones are not known yet, so these stay under the reserved domain.
+inline constexpr const wchar_t* kHomePageAddress = L"https://www.tervalinx.example/";
+inline constexpr const wchar_t* kContactPageAddress = L"https://www.tervalinx.example/contact/";
+inline constexpr const wchar_t* kSupportEmail = L"support@tervalinx.example";
+
+inline constexpr const wchar_t* kListColumnHeader = L"Available Windows";
+inline constexpr int kListColumnWidthTwips = 7000;
+inline constexpr const wchar_t* kListToolTip =
+    L"Move | line to right and out of window to reveal full names.";
+
+inline constexpr const wchar_t* kTurnOn = L"Turn On";
+inline constexpr const wchar_t* kTurnOff = L"Turn Off";
+inline constexpr const wchar_t* kStatusOff = L"Off.";
+inline constexpr const wchar_t* kStatusOnPrefix = L"On. Next Scroll will occur in: ";
+inline constexpr const wchar_t* kProgressBarText = L"Progress Bar";
+
+inline constexpr const wchar_t* kMustBeNumeric = L"Must be a numeric entry.";
+inline constexpr const wchar_t* kEmptyQueue =
+    L"Please add items to the 'Queue' list below before turning on.";
+
+inline constexpr const wchar_t* kListHelp =
+    L"This is the list of windows to potentially scroll in. \r\n\r\nSelect one in the list to "
+    L"scroll.";
+
+inline constexpr const wchar_t* kHelpParagraph1 =
+    L"This software sometimes cannot find fullscreen applications like games, video players and "
+    L"applications that start from launchers.";
+inline constexpr const wchar_t* kHelpParagraph2 =
+    L"It is recommended that you test with software with 'MS Word' or 'Notepad' first - - not an "
+    L"empty file because there is nothing to scroll but a long or multipage file.";
+inline constexpr const wchar_t* kHelpParagraph3Prefix =
+    L"Questions? Please contact Team Tervalinx at ";
+
+inline constexpr const wchar_t* kErrorTitle = L"Application Error";
+inline constexpr const wchar_t* kErrorEmailRequest = L"Please email screenshot of this message to ";
+
+inline constexpr const wchar_t* kBalloonText =
+    L"has been minimized to the system tray.\r\nClick on the blue 'T' icon (T for Tervalinx) to "
+    L"bring the software back.";
+
+}  // namespace qpa::texts

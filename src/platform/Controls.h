@@ -1,0 +1,63 @@
+#pragma once
+#include <cstdint>
+
+namespace qpa {
+
+// A platform window handle as a plain number; 0 is no window.
+using WindowHandle = std::intptr_t;
+
+// The controls of the main window, named as the window names them.
+enum class Control {
+    Form,
+    PushButton1,
+    PushButton2,
+    PushButton7,
+    PushButton10,
+    Frame1,
+    Frame2,
+    Frame3,
+    Frame4,
+    Frame5,
+    Label1,
+    Label2,
+    Label3,
+    Label4,
+    Text2,
+    Text3,
+    Option1,
+    Option2,
+    Option3,
+    Option4,
+    Option5,
+    Option6,
+    Option7,
+    Option8,
+    Check4,
+    Check8,
+    ListView1,
+    ProgressBar1,
+};
+
+// Option n (1 to 8) as a control.
+constexpr Control optionControl(int n) {
+    return static_cast<Control>(static_cast<int>(Control::Option1) + n - 1);
+}
+// The number of an option control (1 to 8), or 0 for any other control.
+constexpr int optionNumber(Control c) {
+    const int n = static_cast<int>(c) - static_cast<int>(Control::Option1) + 1;
+    return n >= 1 && n <= 8 ? n : 0;
+}
+
+// What happened to a control; the window adapters raise these into the main window controller.
+enum class UiEvent { Click, Change, GotFocus, LostFocus, MouseMove, Resize, QueryUnload };
+
+enum class Pointer { Default = 0, Custom = 99 };
+enum class WindowState { Normal = 0, Minimized = 1 };
+
+// Message-box styles, as numbers the platform understands.
+inline constexpr int kOkOnly = 0;
+inline constexpr int kExclamation = 48;
+// Show command of a started process: minimised, with the focus.
+inline constexpr int kMinimizedWithFocus = 2;
+
+}  // namespace qpa
