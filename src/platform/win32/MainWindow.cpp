@@ -1,0 +1,499 @@
+#include "platform/win32/MainWindow.h"
+
+#include <commctrl.h>
+
+#include <optional>
+
+#include "app/Form1.h"
+
+namespace qpa::win32 {
+
+namespace {
+constexpr wchar_t kWindowClass[] = L"QuietPageAdvancerMain";
+constexpr int kFirstControlId = 1000;
+constexpr UINT_PTR kScheduleTimerId = 1;
+constexpr UINT kFieldLeft = WM_APP + 1;  // posted: a field lost the focus to another control
+constexpr int kProgramIconResource = 1;
+
+const ControlPlacement& placementOf(Control c) {
+    for (const auto& p : kMainWindowLayout)
+        if (p.control == c) return p;
+    return kMainWindowLayout.front();
+}
+
+int controlId(Control c) { return kFirstControlId + static_cast<int>(c); }
+
+HFONT createArialBold(int hundredthsOfPoint, int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(hundredthsOfPoint, dpi, 7200);
+    font.lfWeight = FW_BOLD;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    lstrcpynW(font.lfFaceName, L"Arial", LF_FACESIZE);
+    return ::CreateFontIndirectW(&font);
+}
+
+struct ClassAndStyle {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ClassAndStyle classFor(const ControlPlacement& p) {
+    switch (p.kind) {
+        case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX | WS_GROUP, 0};
+        case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOTIFY | WS_GROUP, 0};
+        case ControlKind::TextField:
+            return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
+        case ControlKind::OptionButton: {
+            const bool first = p.control == Control::Option1 || p.control == Control::Option7;
+            return {L"BUTTON", BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0u), 0};
+        }
+        case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0};
+        case ControlKind::PushButton: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
+        case ControlKind::List:
+            return {WC_LISTVIEWW,
+                    LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER |
+                        WS_TABSTOP | WS_GROUP,
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::Progress: return {PROGRESS_CLASSW, WS_GROUP, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
+    {
+        HDC screen = ::GetDC(nullptr);
+        dpi_ = ::GetDeviceCaps(screen, LOGPIXELSX);
+        ::ReleaseDC(nullptr, screen);
+    }
+    background_.reset(::CreateSolidBrush(backgroundColour_));
+    windowFont_.reset(createArialBold(900, dpi_));
+    buttonFont_.reset(createArialBold(1125, dpi_));
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &MainWindow::WindowProc;
+    windowClass.hInstance = instance_;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kWindowClass;
+    windowClass.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(kProgramIconResource));
+    ::RegisterClassExW(&windowClass);
+
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    constexpr DWORD exStyle = WS_EX_CONTROLPARENT;
+    RECT frame{0, 0, px(kClientWidthTwips), px(kClientHeightTwips)};
+    ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + ((work.right - work.left) - width) / 2;
+    const int y = work.top + ((work.bottom - work.top) - height) / 2;
+    ::CreateWindowExW(exStyle, kWindowClass, L"", style, x, y, width, height, nullptr, nullptr,
+                      instance_, this);
+    createControls();
+}
+
+MainWindow::~MainWindow() {
+    if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+}
+
+int MainWindow::px(int twips) const { return ::MulDiv(twips, dpi_, 1440); }
+
+void MainWindow::createControls() {
+    for (const ControlPlacement& p : kMainWindowLayout) {
+        const ClassAndStyle cs = classFor(p);
+        const bool hidden = p.control == Control::Label4;  // designed hidden, never shown
+        const bool showsCaption = p.kind != ControlKind::TextField && p.kind != ControlKind::List &&
+                                  p.kind != ControlKind::Progress;
+        HWND child = ::CreateWindowExW(
+            cs.exStyle, cs.windowClass, showsCaption ? p.caption : L"",
+            WS_CHILD | WS_CLIPSIBLINGS | (hidden ? 0u : WS_VISIBLE) | cs.style, px(p.left), px(p.top),
+            px(p.width), px(p.height), hwnd_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(p.control))), instance_, nullptr);
+        controls_[static_cast<std::size_t>(p.control)] = child;
+        HFONT font = p.kind == ControlKind::PushButton ? buttonFont_.get() : windowFont_.get();
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (p.kind == ControlKind::TextField) {
+            ::SetWindowSubclass(child, &MainWindow::FieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        }
+    }
+    ::SendMessageW(control(Control::Option1), BM_SETCHECK, BST_CHECKED, 0);
+    ::SendMessageW(control(Control::Option7), BM_SETCHECK, BST_CHECKED, 0);
+    ::SetWindowTextW(control(Control::ProgressBar1), placementOf(Control::ProgressBar1).caption);
+    ::SendMessageW(control(Control::ProgressBar1), PBM_SETRANGE32, 0, progressMaximum_);
+
+    HWND list = control(Control::ListView1);
+    ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    listTip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                                 nullptr, instance_, nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(list);
+    static wchar_t tipText[] = L"Move | line to right and out of window to reveal full names.";
+    tool.lpszText = tipText;
+    ::SendMessageW(listTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void MainWindow::showAfterLoad() {
+    shown_ = true;
+    ::ShowWindow(hwnd_, startMinimized_ ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
+    ::UpdateWindow(hwnd_);
+    // As in a dialog, the first control of the tab order starts with the focus.
+    if (!startMinimized_) ::SetFocus(::GetNextDlgTabItem(hwnd_, nullptr, FALSE));
+}
+
+void MainWindow::dispatchMessage(MSG& message) {
+    if (!::IsDialogMessageW(hwnd_, &message)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+int MainWindow::runMessageLoop() {
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) dispatchMessage(message);
+    return static_cast<int>(message.wParam);
+}
+
+void MainWindow::letPendingEventsRun() {
+    MSG message{};
+    for (int guard = 0; guard < 10000 && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++guard) {
+        if (message.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
+            return;
+        }
+        dispatchMessage(message);
+    }
+}
+
+void MainWindow::raise(Control c, UiEvent event) {
+    if (form_ && !closing_) form_->raise(c, event);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindow::FieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR owner) {
+    auto* self = reinterpret_cast<MainWindow*>(owner);
+    if (message == WM_KILLFOCUS && self->quietFocus_ == 0) {
+        // Only a move to another control of this window counts as leaving the field; the check
+        // runs once the focus has settled.
+        HWND next = reinterpret_cast<HWND>(wParam);
+        if (next && ::IsChild(self->hwnd_, next)) {
+            ::PostMessageW(self->hwnd_, kFieldLeft,
+                           static_cast<WPARAM>(::GetDlgCtrlID(hwnd) - kFirstControlId), 0);
+        }
+    } else if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(hwnd, &MainWindow::FieldProc, 1);
+    }
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam) - kFirstControlId;
+            if (id < 0 || id >= kControlCount) break;
+            const auto c = static_cast<Control>(id);
+            const ControlKind kind = placementOf(c).kind;
+            const WORD code = HIWORD(wParam);
+            if (code == BN_CLICKED &&
+                (kind == ControlKind::PushButton || kind == ControlKind::OptionButton ||
+                 kind == ControlKind::CheckBox)) {
+                raise(c, UiEvent::Click);
+            } else if (kind == ControlKind::TextField && code == EN_CHANGE && quietChanges_ == 0) {
+                raise(c, UiEvent::Change);
+            } else if (kind == ControlKind::TextField && code == EN_SETFOCUS) {
+                raise(c, UiEvent::GotFocus);
+            }
+            return 0;
+        }
+        case kFieldLeft: raise(static_cast<Control>(wParam), UiEvent::LostFocus); return 0;
+        case WM_TIMER:
+            if (wParam == kScheduleTimerId && form_ && !closing_) form_->tick();
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT &&
+                onSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam))) {
+                return TRUE;
+            }
+            break;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            ::SetBkColor(dc, backgroundColour_);
+            return reinterpret_cast<LRESULT>(background_.get());
+        }
+        case WM_ERASEBKGND: {
+            RECT client{};
+            ::GetClientRect(hwnd_, &client);
+            ::FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
+            return 1;
+        }
+        case WM_SIZE:
+            if (shown_) raise(Control::Form, UiEvent::Resize);
+            return 0;
+        case WM_CLOSE:
+            if (!closing_) {
+                if (form_) form_->raise(Control::Form, UiEvent::QueryUnload);
+                closing_ = true;  // no handler runs after the close handler
+                ::DestroyWindow(hwnd_);
+            }
+            return 0;
+        case WM_DESTROY:
+            ::KillTimer(hwnd_, kScheduleTimerId);
+            ::PostQuitMessage(0);
+            return 0;
+        default: break;
+    }
+    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+Control MainWindow::controlAt(HWND hit) const {
+    if (hit == hwnd_) {
+        // Frames let the mouse through to the window; tell them apart by position.
+        POINT cursor{};
+        ::GetCursorPos(&cursor);
+        ::ScreenToClient(hwnd_, &cursor);
+        for (const ControlPlacement& p : kMainWindowLayout) {
+            if (p.kind != ControlKind::Frame) continue;
+            const RECT r{px(p.left), px(p.top), px(p.left + p.width), px(p.top + p.height)};
+            if (::PtInRect(&r, cursor)) return p.control;
+        }
+        return Control::Form;
+    }
+    while (hit && ::GetParent(hit) != hwnd_) hit = ::GetParent(hit);
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (hit && controls_[i] == hit) return static_cast<Control>(i);
+    return Control::Form;
+}
+
+bool MainWindow::onSetCursor(HWND hit, UINT mouseMessage) {
+    if (mouseMessage == WM_MOUSEMOVE) raise(controlAt(hit), UiEvent::MouseMove);
+    if (pointer_ != Pointer::Custom) return false;
+    ::SetCursor(customCursor_ ? customCursor_.get() : ::LoadCursorW(nullptr, IDC_ARROW));
+    return true;
+}
+
+// --- MainView ---
+
+WindowHandle MainWindow::handle() const { return reinterpret_cast<WindowHandle>(hwnd_); }
+
+void MainWindow::setCaption(Control c, const std::wstring& text) {
+    ::SetWindowTextW(c == Control::Form ? hwnd_ : control(c), text.c_str());
+}
+
+std::wstring MainWindow::caption(Control c) const {
+    HWND target = c == Control::Form ? hwnd_ : control(c);
+    const int length = ::GetWindowTextLengthW(target);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(target, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
+
+void MainWindow::setProgramIcon() {
+    bigIcon_.reset(static_cast<HICON>(::LoadImageW(
+        instance_, MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
+        ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0)));
+    smallIcon_.reset(static_cast<HICON>(::LoadImageW(
+        instance_, MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
+        ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
+void MainWindow::useButtonFaceColours() {
+    backgroundColour_ = ::GetSysColor(COLOR_BTNFACE);
+    background_.reset(::CreateSolidBrush(backgroundColour_));
+    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+bool MainWindow::loadCustomPointer(const std::wstring& path) {
+    auto cursor = static_cast<HCURSOR>(
+        ::LoadImageW(nullptr, path.c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+    if (!cursor) return false;
+    customCursor_.reset(cursor);
+    return true;
+}
+
+void MainWindow::setPointer(Pointer p) { pointer_ = p; }
+
+void MainWindow::setWindowState(WindowState state) {
+    if (!shown_) {
+        startMinimized_ = state == WindowState::Minimized;
+        return;
+    }
+    if (state == WindowState::Minimized) {
+        restoreWhenShown_ = false;
+        ::ShowWindow(hwnd_, SW_MINIMIZE);
+    } else if (::IsIconic(hwnd_) && ::IsWindowVisible(hwnd_)) {
+        ::ShowWindow(hwnd_, SW_RESTORE);
+    } else if (::IsIconic(hwnd_)) {
+        restoreWhenShown_ = true;  // a hidden window comes back in its normal state when shown
+    }
+}
+
+WindowState MainWindow::windowState() const {
+    if (!shown_) return startMinimized_ ? WindowState::Minimized : WindowState::Normal;
+    if (restoreWhenShown_) return WindowState::Normal;
+    return ::IsIconic(hwnd_) ? WindowState::Minimized : WindowState::Normal;
+}
+
+void MainWindow::setWindowVisible(bool visible) {
+    if (visible && restoreWhenShown_) {
+        restoreWhenShown_ = false;
+        ::ShowWindow(hwnd_, SW_RESTORE);
+        return;
+    }
+    ::ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+bool MainWindow::windowVisible() const { return ::IsWindowVisible(hwnd_) != 0; }
+
+void MainWindow::activateWindow() {
+    ::SetForegroundWindow(hwnd_);
+    ::SetActiveWindow(hwnd_);
+}
+
+bool MainWindow::optionValue(int n) const {
+    return ::SendMessageW(control(optionControl(n)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::setOptionValue(int n, bool selected) {
+    if (selected) {
+        const int first = n <= 6 ? 1 : 7;
+        const int last = n <= 6 ? 6 : 8;
+        for (int i = first; i <= last; ++i)
+            if (i != n) ::SendMessageW(control(optionControl(i)), BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+    ::SendMessageW(control(optionControl(n)), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+std::wstring MainWindow::text(Control field) const { return caption(field); }
+
+void MainWindow::setText(Control field, const std::wstring& value) {
+    ++quietChanges_;
+    ::SetWindowTextW(control(field), value.c_str());
+    --quietChanges_;
+}
+
+void MainWindow::selectAllText(Control field) {
+    ::SendMessageW(control(field), EM_SETSEL, 0, -1);
+}
+
+void MainWindow::setFocus(Control c) {
+    ++quietFocus_;
+    ::SetFocus(control(c));
+    --quietFocus_;
+}
+
+bool MainWindow::checked(Control box) const {
+    return ::SendMessageW(control(box), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::setChecked(Control box, bool value) {
+    ::SendMessageW(control(box), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void MainWindow::setControlVisible(Control c, bool visible) {
+    ::ShowWindow(control(c), visible ? SW_SHOW : SW_HIDE);
+}
+
+bool MainWindow::controlVisible(Control c) const {
+    return (::GetWindowLongW(control(c), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void MainWindow::setProgressMaximum(std::int32_t maximum) {
+    progressMaximum_ = maximum;
+    // A range of nothing shows as an empty bar.
+    ::SendMessageW(control(Control::ProgressBar1), PBM_SETRANGE32, 0, maximum > 0 ? maximum : 1);
+    if (maximum <= 0) ::SendMessageW(control(Control::ProgressBar1), PBM_SETPOS, 0, 0);
+}
+
+void MainWindow::setProgressValue(std::int32_t value) {
+    ::SendMessageW(control(Control::ProgressBar1), PBM_SETPOS,
+                   static_cast<WPARAM>(progressMaximum_ > 0 ? value : 0), 0);
+}
+
+void MainWindow::setProgressText(const std::wstring& value) {
+    ::SetWindowTextW(control(Control::ProgressBar1), value.c_str());
+}
+
+void MainWindow::addListColumn(const std::wstring& header, int widthTwips) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = px(widthTwips);
+    std::wstring text = header;
+    column.pszText = text.data();
+    ::SendMessageW(control(Control::ListView1), LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+}
+
+void MainWindow::clearList() { ::SendMessageW(control(Control::ListView1), LVM_DELETEALLITEMS, 0, 0); }
+
+void MainWindow::appendListItem(const std::wstring& value) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = listCount();
+    std::wstring text = value;
+    item.pszText = text.data();
+    ::SendMessageW(control(Control::ListView1), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+int MainWindow::listCount() const {
+    return static_cast<int>(::SendMessageW(control(Control::ListView1), LVM_GETITEMCOUNT, 0, 0));
+}
+
+int MainWindow::selectedListIndex() const {
+    const auto index = ::SendMessageW(control(Control::ListView1), LVM_GETNEXTITEM,
+                                      static_cast<WPARAM>(-1), LVNI_SELECTED);
+    return static_cast<int>(index) + 1;
+}
+
+void MainWindow::selectListItem(int index) {
+    HWND list = control(Control::ListView1);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = 0;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index - 1), reinterpret_cast<LPARAM>(&state));
+    ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index - 1), FALSE);
+}
+
+// --- ScheduleTimer ---
+
+void MainWindow::setEnabled(bool value) {
+    timerEnabled_ = value;
+    applyTimer();
+}
+
+void MainWindow::setInterval(int milliseconds) {
+    timerInterval_ = milliseconds;
+    applyTimer();
+}
+
+void MainWindow::applyTimer() {
+    if (timerEnabled_ && timerInterval_ > 0) {
+        ::SetTimer(hwnd_, kScheduleTimerId, static_cast<UINT>(timerInterval_), nullptr);
+    } else {
+        ::KillTimer(hwnd_, kScheduleTimerId);
+    }
+}
+
+}  // namespace qpa::win32

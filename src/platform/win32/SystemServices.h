@@ -1,0 +1,51 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/Ports.h"
+
+namespace qpa::win32 {
+
+// Message boxes owned by the main window.
+class MessageBoxes final : public Dialogs {
+public:
+    void setOwner(HWND owner) { owner_ = owner; }
+    void showMessage(const std::wstring& prompt, int style, const std::wstring& title) override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
+// Settings in HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>\<section>, one
+// REG_SZ value per key, where the earlier program kept them.
+class RegistrySettings final : public SettingsBackend {
+public:
+    std::optional<std::wstring> read(const std::wstring& application, const std::wstring& section,
+                                     const std::wstring& key) override;
+    void write(const std::wstring& application, const std::wstring& section,
+               const std::wstring& key, const std::wstring& value) override;
+};
+
+class ModuleFiles final : public ProgramFiles {
+public:
+    std::wstring programFolder() const override;
+    wchar_t separator() const override { return L'\\'; }
+    bool modifiedTimeReadable(const std::wstring& path) const override;
+    std::wstring findPlainFile(const std::wstring& path) const override;
+};
+
+class ProcessStarter final : public ProcessLauncher {
+public:
+    void start(const std::wstring& commandLine, int showCommand) override;
+};
+
+class UserLocale final : public RegionalSettings {
+public:
+    wchar_t decimalSeparator() const override;
+};
+
+// The text of a system error code, for messages.
+std::wstring systemErrorText(DWORD code);
+// The full path of the running program.
+std::wstring modulePath();
+
+}  // namespace qpa::win32

@@ -1,0 +1,33 @@
+// The Windows program: creates the main window, runs its start-up, dispatches events until close.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/Form1.h"
+#include "app/SeededChance.h"
+#include "platform/win32/DesktopWindows.h"
+#include "platform/win32/MainWindow.h"
+#include "platform/win32/SystemServices.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                  ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
+                                      ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    qpa::win32::MainWindow window(instance);
+    qpa::win32::MessageBoxes dialogs;
+    dialogs.setOwner(window.hwnd());
+    qpa::win32::RegistrySettings settings;
+    qpa::win32::ModuleFiles files;
+    qpa::win32::ProcessStarter launcher;
+    qpa::SeededChance chance;
+    qpa::win32::UserLocale locale;
+    qpa::win32::DesktopWindows windows;
+
+    qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, launcher, chance,
+                                    locale, windows});
+    window.attach(form);
+    form.Form_Load();
+    window.showAfterLoad();
+    return window.runMessageLoop();
+}

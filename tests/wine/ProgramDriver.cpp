@@ -1,0 +1,200 @@
+#include "ProgramDriver.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+#include <thread>
+
+namespace qpa::wine {
+
+namespace {
+std::wstring programPath() {
+    const wchar_t* path = _wgetenv(L"QPA_EXE");
+    if (!path || !*path) throw std::runtime_error("QPA_EXE is not set");
+    return path;
+}
+
+std::wstring className(HWND hwnd) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+struct BoxSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectBoxes(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<BoxSearch*>(param);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == search->processId && className(hwnd) == L"#32770" && ::IsWindowVisible(hwnd)) {
+        search->found.push_back(hwnd);
+    }
+    return TRUE;
+}
+}  // namespace
+
+bool waitFor(const std::function<bool()>& ready, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!ready()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    return true;
+}
+
+namespace store {
+void clear() { ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Tervalinx"); }
+
+void put(const std::wstring& key, const std::wstring& value) {
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, key.c_str(), REG_SZ, value.c_str(),
+                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+std::optional<std::wstring> get(const std::wstring& key) {
+    wchar_t buffer[4096] = {};
+    DWORD bytes = sizeof(buffer);
+    if (::RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, key.c_str(), RRF_RT_REG_SZ, nullptr, buffer,
+                       &bytes) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::wstring(buffer);
+}
+
+std::vector<std::wstring> keys() {
+    std::vector<std::wstring> names;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[256];
+        DWORD length = 256;
+        if (::RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
+    ::RegCloseKey(key);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+}  // namespace store
+
+ProgramDriver::ProgramDriver() = default;
+
+ProgramDriver::~ProgramDriver() {
+    if (process_.hProcess) {
+        if (running()) {
+            for (HWND box : messageBoxes()) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+            close();
+        }
+        if (running()) ::TerminateProcess(process_.hProcess, 1);
+        ::CloseHandle(process_.hProcess);
+        ::CloseHandle(process_.hThread);
+    }
+}
+
+void ProgramDriver::start(bool waitForWindow) {
+    std::wstring commandLine = L"\"" + programPath() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process_)) {
+        throw std::runtime_error("the program could not be started");
+    }
+    ::WaitForInputIdle(process_.hProcess, 10000);
+    waitFor([&] {
+        main_ = ::FindWindowW(L"QuietPageAdvancerMain", nullptr);
+        return main_ && (!waitForWindow || ::IsWindowVisible(main_));
+    });
+}
+
+bool ProgramDriver::close() {
+    if (main_) ::PostMessageW(main_, WM_CLOSE, 0, 0);
+    return ::WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
+}
+
+bool ProgramDriver::running() const {
+    return process_.hProcess && ::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND ProgramDriver::control(Control c) const {
+    return ::GetDlgItem(main_, 1000 + static_cast<int>(c));
+}
+
+std::wstring ProgramDriver::text(HWND hwnd) const {
+    wchar_t buffer[2048] = {};
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                          5000, &copied);
+    return std::wstring(buffer, copied);
+}
+
+bool ProgramDriver::checked(Control c) const {
+    return ::SendMessageW(control(c), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool ProgramDriver::visible(Control c) const {
+    return (::GetWindowLongW(control(c), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+RECT ProgramDriver::clientRect(Control c) const {
+    RECT r{};
+    ::GetWindowRect(control(c), &r);
+    ::MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+HWND ProgramDriver::focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetGUIThreadInfo(process_.dwThreadId, &info);
+    return info.hwndFocus;
+}
+
+int ProgramDriver::dpi() const {
+    HDC screen = ::GetDC(nullptr);
+    const int value = ::GetDeviceCaps(screen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, screen);
+    return value;
+}
+
+void ProgramDriver::click(Control c) { ::PostMessageW(control(c), BM_CLICK, 0, 0); }
+
+void ProgramDriver::type(Control c, const std::wstring& characters) {
+    for (wchar_t ch : characters) ::PostMessageW(control(c), WM_CHAR, ch, 1);
+}
+
+void ProgramDriver::pressTab(Control from) {
+    ::PostMessageW(control(from), WM_KEYDOWN, VK_TAB, 0x000F0001);
+    ::PostMessageW(control(from), WM_KEYUP, VK_TAB, static_cast<LPARAM>(0xC00F0001));
+}
+
+std::vector<HWND> ProgramDriver::messageBoxes() const {
+    BoxSearch search{process_.dwProcessId, {}};
+    ::EnumWindows(&collectBoxes, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::optional<MessageBoxSeen> ProgramDriver::waitForMessageBox(std::chrono::milliseconds timeout) {
+    MessageBoxSeen seen;
+    if (!waitFor(
+            [&] {
+                const auto boxes = messageBoxes();
+                if (boxes.empty()) return false;
+                seen.box = boxes.front();
+                return true;
+            },
+            timeout)) {
+        return std::nullopt;
+    }
+    seen.title = text(seen.box);
+    seen.text = text(::GetDlgItem(seen.box, 0xFFFF));
+    return seen;
+}
+
+void ProgramDriver::dismiss(const MessageBoxSeen& box) {
+    ::PostMessageW(box.box, WM_COMMAND, IDOK, 0);
+    waitFor([&] { return !::IsWindow(box.box); }, std::chrono::seconds(5));
+}
+
+}  // namespace qpa::wine

@@ -1,0 +1,78 @@
+#pragma once
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Controls.h"
+
+namespace qpa::wine {
+
+inline constexpr wchar_t kSettingsKey[] =
+    L"Software\\VB and VBA Program Settings\\Tervalinx\\Velloranth Quiet Page Advancer For Your "
+    L"Desktop";
+inline constexpr wchar_t kMainTitle[] = L"Velloranth Quiet Page Advancer For Your Desktop";
+inline constexpr wchar_t kAppTitle[] = L"Velloranth Quiet Page Advancer For Your";
+
+// Polls `ready` until it holds or the time is up.
+bool waitFor(const std::function<bool()>& ready,
+             std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// The stored settings of the program in this Wine prefix.
+namespace store {
+void clear();
+void put(const std::wstring& key, const std::wstring& value);
+std::optional<std::wstring> get(const std::wstring& key);
+std::vector<std::wstring> keys();  // sorted
+}  // namespace store
+
+struct MessageBoxSeen {
+    HWND box = nullptr;
+    std::wstring title;
+    std::wstring text;
+};
+
+// Starts QuietPageAdvancer.exe and drives it from outside, as a user's other programs could.
+class ProgramDriver {
+public:
+    ProgramDriver();
+    ProgramDriver(const ProgramDriver&) = delete;
+    ProgramDriver& operator=(const ProgramDriver&) = delete;
+    ~ProgramDriver();
+
+    // Starts the program; with `waitForWindow`, until its main window is visible.
+    void start(bool waitForWindow = true);
+    // Closes the main window and waits for the process to end; true when it ended.
+    bool close();
+    bool running() const;
+
+    HWND window() const { return main_; }
+    HWND control(Control c) const;
+    std::wstring text(HWND hwnd) const;
+    std::wstring text(Control c) const { return text(control(c)); }
+    bool checked(Control c) const;
+    bool visible(Control c) const;
+    // The control's rectangle in the main window's client coordinates.
+    RECT clientRect(Control c) const;
+    HWND focus() const;
+    int dpi() const;
+
+    void click(Control c);
+    void type(Control c, const std::wstring& characters);
+    void pressTab(Control from);
+
+    // The next message box the program shows, within the timeout.
+    std::optional<MessageBoxSeen> waitForMessageBox(
+        std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    std::vector<HWND> messageBoxes() const;
+    void dismiss(const MessageBoxSeen& box);
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+};
+
+}  // namespace qpa::wine
