@@ -2,13 +2,13 @@
 // (32x32 at 24 bits with a transparency mask; 48x48, 128x128 and 256x256 at 32 bits with alpha).
 // The two large images are stored PNG-compressed, as Windows Vista and later read them.
 // Usage: icongen OUTPUT.ico        Build: g++ -std=c++20 -O2 icongen.cpp -lz -o icongen
+#include <zlib.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <vector>
-
-#include <zlib.h>
 
 namespace {
 
@@ -86,7 +86,9 @@ std::vector<std::uint8_t> image(int size, int bits) {
             line[at + 1] = static_cast<std::uint8_t>(std::lround(c.g));
             line[at + 2] = static_cast<std::uint8_t>(std::lround(c.r));
             if (bits == 32) line[at + 3] = static_cast<std::uint8_t>(std::lround(c.a));
-            if (c.a < 128) maskLine[static_cast<std::size_t>(col / 8)] |= static_cast<std::uint8_t>(0x80 >> (col % 8));
+            if (c.a < 128)
+                maskLine[static_cast<std::size_t>(col / 8)] |=
+                    static_cast<std::uint8_t>(0x80 >> (col % 8));
         }
         out.insert(out.end(), line.begin(), line.end());
         mask.insert(mask.end(), maskLine.begin(), maskLine.end());
@@ -96,10 +98,12 @@ std::vector<std::uint8_t> image(int size, int bits) {
 }
 
 void putBig32(std::vector<std::uint8_t>& out, unsigned v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
-void pngChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+void pngChunk(std::vector<std::uint8_t>& out, const char* type,
+              const std::vector<std::uint8_t>& data) {
     putBig32(out, static_cast<unsigned>(data.size()));
     std::vector<std::uint8_t> typed(type, type + 4);
     typed.insert(typed.end(), data.begin(), data.end());
@@ -113,7 +117,8 @@ std::vector<std::uint8_t> png(int size) {
         raw.push_back(0);  // no filter
         for (int col = 0; col < size; ++col) {
             const Rgba c = shade(col, row, size);
-            for (double v : {c.r, c.g, c.b, c.a}) raw.push_back(static_cast<std::uint8_t>(std::lround(v)));
+            for (double v : {c.r, c.g, c.b, c.a})
+                raw.push_back(static_cast<std::uint8_t>(std::lround(v)));
         }
     }
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
@@ -142,7 +147,8 @@ int main(int argc, char** argv) {
     const int sizes[] = {32, 48, 128, 256};
     const int bits[] = {24, 32, 32, 32};
     std::vector<std::vector<std::uint8_t>> images;
-    for (int i = 0; i < 4; ++i) images.push_back(sizes[i] >= 128 ? png(sizes[i]) : image(sizes[i], bits[i]));
+    for (int i = 0; i < 4; ++i)
+        images.push_back(sizes[i] >= 128 ? png(sizes[i]) : image(sizes[i], bits[i]));
 
     std::vector<std::uint8_t> file;
     put16(file, 0);
@@ -162,6 +168,7 @@ int main(int argc, char** argv) {
     }
     for (const auto& img : images) file.insert(file.end(), img.begin(), img.end());
     std::ofstream(argv[1], std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
     return 0;
 }

@@ -12,16 +12,26 @@ namespace qpa {
 namespace {
 const wchar_t* qualifiedName(Location location) {
     switch (location) {
-        case Location::Form1_Form_Load: return L"Form1.Form_Load";
-        case Location::Form1_Form_QueryUnload: return L"Form1.Form_QueryUnload";
-        case Location::Form1_Timer1_Timer: return L"Form1.Timer1_Timer";
-        case Location::Form1_PushButton2_Click: return L"Form1.PushButton2_Click";
-        case Location::Form1_loadWindows: return L"Form1.loadWindows";
-        case Location::Form1_PushButton1_Click: return L"Form1.PushButton1_Click";
-        case Location::Form1_PushButton7_Click: return L"Form1.PushButton7_Click";
-        case Location::Form1_PushButton10_Click: return L"Form1.PushButton10_Click";
-        case Location::Enum_SwitchToAndScroll: return L"Enum.SwitchToAndScroll";
-        case Location::Enum_KnowScrollines: return L"Enum.KnowScrollines";
+        case Location::Form1_Form_Load:
+            return L"Form1.Form_Load";
+        case Location::Form1_Form_QueryUnload:
+            return L"Form1.Form_QueryUnload";
+        case Location::Form1_Timer1_Timer:
+            return L"Form1.Timer1_Timer";
+        case Location::Form1_PushButton2_Click:
+            return L"Form1.PushButton2_Click";
+        case Location::Form1_loadWindows:
+            return L"Form1.loadWindows";
+        case Location::Form1_PushButton1_Click:
+            return L"Form1.PushButton1_Click";
+        case Location::Form1_PushButton7_Click:
+            return L"Form1.PushButton7_Click";
+        case Location::Form1_PushButton10_Click:
+            return L"Form1.PushButton10_Click";
+        case Location::Enum_SwitchToAndScroll:
+            return L"Enum.SwitchToAndScroll";
+        case Location::Enum_KnowScrollines:
+            return L"Enum.KnowScrollines";
     }
     return L"";
 }

@@ -27,18 +27,18 @@ std::wstring composeErrorPrompt(const std::wstring& description, Location locati
 
 // Shows the common error report: a warning box titled "Application Error".
 class ErrorReporter {
-public:
+  public:
     explicit ErrorReporter(Dialogs& dialogs) : dialogs_(dialogs) {}
     void show(Location location, int line, const std::wstring& description);
 
-private:
+  private:
     Dialogs& dialogs_;
 };
 
 // The error trap of one procedure run. Each numbered step runs; a failure in it is reported with
 // the step's line number and the procedure goes on with the next step.
 class Trap {
-public:
+  public:
     Trap(ErrorReporter& reporter, Location location) : reporter_(reporter), location_(location) {}
 
     template <class Step>
@@ -50,7 +50,7 @@ public:
         }
     }
 
-private:
+  private:
     void report(int line) noexcept;  // reports the exception in flight
     ErrorReporter& reporter_;
     Location location_;

@@ -18,20 +18,33 @@ void Form1::raise(Control control, UiEvent event) noexcept {
             case UiEvent::Click:
                 if (const int n = optionNumber(control)) return Option_Click(n);
                 switch (control) {
-                    case Control::PushButton1: return PushButton1_Click();
-                    case Control::PushButton2: return PushButton2_Click();
-                    case Control::PushButton7: return PushButton7_Click();
-                    case Control::PushButton10: return PushButton10_Click();
-                    case Control::Check4: return Check4_Click();
-                    case Control::Check8: return Check8_Click();
-                    default: return;
+                    case Control::PushButton1:
+                        return PushButton1_Click();
+                    case Control::PushButton2:
+                        return PushButton2_Click();
+                    case Control::PushButton7:
+                        return PushButton7_Click();
+                    case Control::PushButton10:
+                        return PushButton10_Click();
+                    case Control::Check4:
+                        return Check4_Click();
+                    case Control::Check8:
+                        return Check8_Click();
+                    default:
+                        return;
                 }
-            case UiEvent::Change: return Text_Change(control);
-            case UiEvent::GotFocus: return Text_GotFocus(control);
-            case UiEvent::LostFocus: return Text_LostFocus(control);
-            case UiEvent::MouseMove: return MouseMove(control);
-            case UiEvent::Resize: return Form_Resize();
-            case UiEvent::QueryUnload: return Form_QueryUnload();
+            case UiEvent::Change:
+                return Text_Change(control);
+            case UiEvent::GotFocus:
+                return Text_GotFocus(control);
+            case UiEvent::LostFocus:
+                return Text_LostFocus(control);
+            case UiEvent::MouseMove:
+                return MouseMove(control);
+            case UiEvent::Resize:
+                return Form_Resize();
+            case UiEvent::QueryUnload:
+                return Form_QueryUnload();
         }
     } catch (...) {
         // A handler without a trap of its own failed (a settings write the store refused, say):
@@ -76,7 +89,8 @@ void Form1::Form_Load() {
     trap(138, [&] { setTextByCode(Control::Text2, store_.get(SettingKey::Text2)); });
     trap(140, [&] { setTextByCode(Control::Text3, store_.get(SettingKey::Text3)); });
     trap(142, [&] { restoreSwitchState(); });
-    trap(144, [&] { setCheckedByCode(Control::Check4, isOn(store_.get(SettingKey::WindowsStartup))); });
+    trap(144,
+         [&] { setCheckedByCode(Control::Check4, isOn(store_.get(SettingKey::WindowsStartup))); });
     trap(146, [&] { setCheckedByCode(Control::Check8, isOn(store_.get(SettingKey::Minimized))); });
     trap(148, [&] {
         if (view_.checked(Control::Check4)) {

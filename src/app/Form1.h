@@ -28,7 +28,7 @@ struct Form1Ports {
 
 // The main window controller: every handler of the main window.
 class Form1 {
-public:
+  public:
     explicit Form1(const Form1Ports& ports);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
@@ -65,7 +65,7 @@ public:
     const std::vector<WindowHandle>& windowHandles() const { return windowHandles_; }
     std::int32_t scrollLines() const { return delivery_.scrollLines(); }
 
-private:
+  private:
     void ApplySkin();
     void SetShortTitle();
     void MaybeOpenHomePage();

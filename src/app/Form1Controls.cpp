@@ -9,7 +9,9 @@ namespace {
 SettingKey fieldKey(Control field) {
     return field == Control::Text2 ? SettingKey::Text2 : SettingKey::Text3;
 }
-bool isField(Control c) { return c == Control::Text2 || c == Control::Text3; }
+bool isField(Control c) {
+    return c == Control::Text2 || c == Control::Text3;
+}
 }  // namespace
 
 void Form1::setOptionByCode(int n, bool selected) {
@@ -84,7 +86,9 @@ void Form1::MouseMove(Control control) {
         case Control::PushButton1:
         case Control::PushButton2:
         case Control::PushButton7:
-        case Control::PushButton10: view_.setPointer(Pointer::Custom); return;
+        case Control::PushButton10:
+            view_.setPointer(Pointer::Custom);
+            return;
         case Control::Form:
         case Control::Frame1:
         case Control::Frame2:
@@ -92,8 +96,11 @@ void Form1::MouseMove(Control control) {
         case Control::Frame4:
         case Control::Label1:
         case Control::Text2:
-        case Control::ListView1: view_.setPointer(Pointer::Default); return;
-        default: return;  // the other controls leave the pointer as it is
+        case Control::ListView1:
+            view_.setPointer(Pointer::Default);
+            return;
+        default:
+            return;  // the other controls leave the pointer as it is
     }
 }
 
@@ -117,7 +124,8 @@ void Form1::PushButton1_Click() {
 
 void Form1::loadWindows() {
     Trap trap(reporter_, Location::Form1_loadWindows);
-    trap(100, [&] { CollectWindows(ports_.windows, view_.handle(), mainWindowHandle_, windowTable_); });
+    trap(100,
+         [&] { CollectWindows(ports_.windows, view_.handle(), mainWindowHandle_, windowTable_); });
     trap(102, [&] { view_.clearList(); });
     trap(104, [&] { windowHandles_.clear(); });
     trap(106, [&] {

@@ -18,7 +18,9 @@ std::int32_t remainingSeconds(std::int32_t period, std::int32_t elapsed) {
 }
 }  // namespace
 
-bool Form1::switchedOn() const { return view_.caption(Control::PushButton2) == texts::kTurnOff; }
+bool Form1::switchedOn() const {
+    return view_.caption(Control::PushButton2) == texts::kTurnOff;
+}
 
 ScrollMethod Form1::selectedMethod() const {
     for (int n = 1; n <= 6; ++n) {
@@ -35,7 +37,8 @@ void Form1::Timer1_Timer() {
     trap(102, [&] {
         if (view_.optionValue(7)) {
             if (schedule_.windowCursor <= 0) schedule_.windowCursor = 1;
-            if (schedule_.windowCursor > count) schedule_.windowCursor = static_cast<std::int16_t>(count);
+            if (schedule_.windowCursor > count)
+                schedule_.windowCursor = static_cast<std::int16_t>(count);
         } else if (view_.optionValue(8)) {
             const int selected = view_.selectedListIndex();
             schedule_.windowCursor = static_cast<std::int16_t>(selected > 0 ? selected : 1);
@@ -60,10 +63,9 @@ void Form1::Timer1_Timer() {
         }
     });
     trap(116, [&] {
-        view_.setCaption(Control::Frame4,
-                         texts::kStatusOnPrefix +
-                             FormatCountdown(remainingSeconds(schedule_.periodSeconds,
-                                                              schedule_.elapsedSeconds)));
+        view_.setCaption(Control::Frame4, texts::kStatusOnPrefix + FormatCountdown(remainingSeconds(
+                                                                       schedule_.periodSeconds,
+                                                                       schedule_.elapsedSeconds)));
     });
     trap(118, [&] { view_.letPendingEventsRun(); });
     // A switch Off handled while the caption was painted leaves the system Off.

@@ -7,7 +7,16 @@ namespace qpa {
 
 // Where each control of the main window stands, in twips (1/1440 inch) relative to the window's
 // client area, with its designed caption. Both window adapters build the window from this table.
-enum class ControlKind { Frame, Label, TextField, OptionButton, CheckBox, PushButton, List, Progress };
+enum class ControlKind {
+    Frame,
+    Label,
+    TextField,
+    OptionButton,
+    CheckBox,
+    PushButton,
+    List,
+    Progress
+};
 
 struct ControlPlacement {
     Control control;

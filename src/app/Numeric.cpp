@@ -8,8 +8,12 @@
 namespace qpa {
 
 namespace {
-bool isBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0xA0; }
-bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool isBlank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == 0xA0;
+}
+bool isDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 }  // namespace
 
 std::optional<double> parseDecimal(const std::wstring& text, wchar_t decimalSeparator) {

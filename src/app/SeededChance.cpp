@@ -21,7 +21,9 @@ float SeededChance::secondsOfDay() {
     return static_cast<float>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) + fraction;
 }
 
-void SeededChance::seed(float seed) { generator_.seed(std::bit_cast<std::uint32_t>(seed)); }
+void SeededChance::seed(float seed) {
+    generator_.seed(std::bit_cast<std::uint32_t>(seed));
+}
 
 double SeededChance::next() {
     const double r = std::generate_canonical<double, 53>(generator_);

@@ -7,12 +7,12 @@ namespace qpa {
 
 // The time of day from the standard clock and a seeded Mersenne Twister.
 class SeededChance final : public Chance {
-public:
+  public:
     float secondsOfDay() override;
     void seed(float seed) override;
     double next() override;
 
-private:
+  private:
     std::mt19937 generator_;
 };
 

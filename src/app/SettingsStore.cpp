@@ -51,10 +51,16 @@ std::wstring trimmed(const std::wstring& text) {
 }
 }  // namespace
 
-const wchar_t* settingName(SettingKey key) { return definition(key).name; }
-const wchar_t* settingDefault(SettingKey key) { return definition(key).defaultText; }
+const wchar_t* settingName(SettingKey key) {
+    return definition(key).name;
+}
+const wchar_t* settingDefault(SettingKey key) {
+    return definition(key).defaultText;
+}
 
-std::wstring truthText(bool value) { return value ? L"True" : L"False"; }
+std::wstring truthText(bool value) {
+    return value ? L"True" : L"False";
+}
 
 bool textToTruth(const std::wstring& text, wchar_t decimalSeparator) {
     const std::wstring word = trimmed(text);
@@ -64,12 +70,16 @@ bool textToTruth(const std::wstring& text, wchar_t decimalSeparator) {
     throw RuntimeError(kTypeMismatch);
 }
 
-std::wstring onOffText(bool on) { return on ? L"On" : L"Off"; }
-bool isOn(const std::wstring& text) { return text == L"On"; }
+std::wstring onOffText(bool on) {
+    return on ? L"On" : L"Off";
+}
+bool isOn(const std::wstring& text) {
+    return text == L"On";
+}
 
 std::wstring SettingsStore::get(SettingKey key) {
-    auto stored = backend_.read(texts::kSettingsApplication, texts::kSettingsSection,
-                                settingName(key));
+    auto stored =
+        backend_.read(texts::kSettingsApplication, texts::kSettingsSection, settingName(key));
     return stored ? *std::move(stored) : std::wstring(settingDefault(key));
 }
 

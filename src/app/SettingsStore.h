@@ -27,7 +27,9 @@ inline constexpr int kSettingCount = 13;
 const wchar_t* settingName(SettingKey key);
 // The text used when the key is absent, for example "1" for "Option1" and "Off" for "Minimized".
 const wchar_t* settingDefault(SettingKey key);
-constexpr SettingKey optionKey(int n) { return static_cast<SettingKey>(n - 1); }
+constexpr SettingKey optionKey(int n) {
+    return static_cast<SettingKey>(n - 1);
+}
 
 // "True" or "False".
 std::wstring truthText(bool value);
@@ -40,14 +42,14 @@ bool isOn(const std::wstring& text);
 
 // The program's settings under application "Tervalinx" and the product's section.
 class SettingsStore {
-public:
+  public:
     explicit SettingsStore(SettingsBackend& backend) : backend_(backend) {}
     // The stored text, or the key's default when it is absent.
     std::wstring get(SettingKey key);
     // Stores the text; throws RuntimeError when the store refuses.
     void save(SettingKey key, const std::wstring& value);
 
-private:
+  private:
     SettingsBackend& backend_;
 };
 

@@ -20,13 +20,20 @@ std::int32_t timesUnit(std::int32_t sign, std::int32_t scrollLines) {
 
 std::int32_t wheelDelta(ScrollMethod method, std::int32_t scrollLines) {
     switch (method) {
-        case 1: return -kWheelUnit;
-        case 2: return -kPageDelta;
-        case 3: return timesUnit(-1, scrollLines);
-        case 4: return kWheelUnit;
-        case 5: return kPageDelta;
-        case 6: return timesUnit(1, scrollLines);
-        default: return 0;
+        case 1:
+            return -kWheelUnit;
+        case 2:
+            return -kPageDelta;
+        case 3:
+            return timesUnit(-1, scrollLines);
+        case 4:
+            return kWheelUnit;
+        case 5:
+            return kPageDelta;
+        case 6:
+            return timesUnit(1, scrollLines);
+        default:
+            return 0;
     }
 }
 

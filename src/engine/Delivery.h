@@ -9,7 +9,7 @@ namespace qpa {
 // The scroll method chosen by Option1 to Option6; 0 (or anything else) is none.
 using ScrollMethod = std::int16_t;
 
-inline constexpr std::int32_t kWheelUnit = 75;          // this program's wheel step
+inline constexpr std::int32_t kWheelUnit = 75;  // this program's wheel step
 inline constexpr std::int32_t kPageDelta = 15 * kWheelUnit;
 inline constexpr std::int32_t kWheelPointerPosition = 50;  // x 50, y 0 in the second parameter
 inline constexpr int kShowNormal = 5;
@@ -24,7 +24,7 @@ std::int32_t wheelParameter(std::int32_t delta);
 
 // Brings a window to the front and sends it one wheel step.
 class ScrollDelivery {
-public:
+  public:
     ScrollDelivery(WindowServices& windows, ErrorReporter& reporter)
         : windows_(windows), reporter_(reporter) {}
 
@@ -35,7 +35,7 @@ public:
 
     std::int32_t scrollLines() const { return scrollLines_; }
 
-private:
+  private:
     WindowServices& windows_;
     ErrorReporter& reporter_;
     std::int32_t scrollLines_ = 0;

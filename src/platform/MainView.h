@@ -9,7 +9,7 @@ namespace qpa {
 // The main window and its controls as the controller sees them. Setting a value by code raises no
 // event: the controller runs the handler itself where the window's own run time would.
 class MainView {
-public:
+  public:
     MainView() = default;
     MainView(const MainView&) = delete;
     MainView& operator=(const MainView&) = delete;
@@ -22,7 +22,8 @@ public:
     virtual std::wstring caption(Control control) const = 0;
     // Gives the window the program's own icon.
     virtual void setProgramIcon() = 0;
-    // Background of the window, its labels, options, check boxes and frames: the button face colour.
+    // Background of the window, its labels, options, check boxes and frames: the button face
+    // colour.
     virtual void useButtonFaceColours() = 0;
     // Loads a cursor file as the custom pointer image; false when it cannot be loaded.
     virtual bool loadCustomPointer(const std::wstring& path) = 0;

@@ -6,7 +6,7 @@ namespace qpa {
 
 // Modal message boxes.
 class Dialogs {
-public:
+  public:
     Dialogs() = default;
     Dialogs(const Dialogs&) = delete;
     Dialogs& operator=(const Dialogs&) = delete;
@@ -17,7 +17,7 @@ public:
 
 // The per-user store of named text values.
 class SettingsBackend {
-public:
+  public:
     SettingsBackend() = default;
     SettingsBackend(const SettingsBackend&) = delete;
     SettingsBackend& operator=(const SettingsBackend&) = delete;
@@ -33,7 +33,7 @@ public:
 
 // The files beside the program.
 class ProgramFiles {
-public:
+  public:
     ProgramFiles() = default;
     ProgramFiles(const ProgramFiles&) = delete;
     ProgramFiles& operator=(const ProgramFiles&) = delete;
@@ -50,7 +50,7 @@ public:
 
 // Starts other programs.
 class ProcessLauncher {
-public:
+  public:
     ProcessLauncher() = default;
     ProcessLauncher(const ProcessLauncher&) = delete;
     ProcessLauncher& operator=(const ProcessLauncher&) = delete;
@@ -61,7 +61,7 @@ public:
 
 // The time of day and a seeded random source.
 class Chance {
-public:
+  public:
     Chance() = default;
     Chance(const Chance&) = delete;
     Chance& operator=(const Chance&) = delete;
@@ -75,7 +75,7 @@ public:
 
 // The schedule timer of the main window.
 class ScheduleTimer {
-public:
+  public:
     ScheduleTimer() = default;
     ScheduleTimer(const ScheduleTimer&) = delete;
     ScheduleTimer& operator=(const ScheduleTimer&) = delete;
@@ -93,7 +93,7 @@ namespace qpa {
 
 // The user's regional number format.
 class RegionalSettings {
-public:
+  public:
     RegionalSettings() = default;
     RegionalSettings(const RegionalSettings&) = delete;
     RegionalSettings& operator=(const RegionalSettings&) = delete;

@@ -11,7 +11,7 @@ namespace qpa {
 // does to a window. Handles are borrowed; a handle that names no window makes every call fail
 // quietly.
 class WindowServices {
-public:
+  public:
     WindowServices() = default;
     WindowServices(const WindowServices&) = delete;
     WindowServices& operator=(const WindowServices&) = delete;

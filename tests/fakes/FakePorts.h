@@ -17,7 +17,7 @@ struct Shown {
 };
 
 class FakeDialogs final : public Dialogs {
-public:
+  public:
     void showMessage(const std::wstring& prompt, int style, const std::wstring& title) override {
         shown.push_back({prompt, style, title});
         if (whileShown) whileShown();
@@ -28,7 +28,7 @@ public:
 
 // A settings store in memory that logs every write in order.
 class MemorySettings final : public SettingsBackend {
-public:
+  public:
     std::optional<std::wstring> read(const std::wstring& application, const std::wstring& section,
                                      const std::wstring& key) override {
         lastAddress = application + L"\\" + section;
@@ -50,7 +50,7 @@ public:
 };
 
 class FakeFiles final : public ProgramFiles {
-public:
+  public:
     std::wstring programFolder() const override { return L"C:\\Apps\\QPA"; }
     wchar_t separator() const override { return L'\\'; }
     bool modifiedTimeReadable(const std::wstring& path) const override {
@@ -65,7 +65,7 @@ public:
 };
 
 class FakeLauncher final : public ProcessLauncher {
-public:
+  public:
     void start(const std::wstring& commandLine, int showCommand) override {
         started.push_back(commandLine);
         lastShowCommand = showCommand;
@@ -75,7 +75,7 @@ public:
 };
 
 class FakeChance final : public Chance {
-public:
+  public:
     float secondsOfDay() override { return 43200.5f; }
     void seed(float s) override { seededWith = s; }
     double next() override { return draw; }
@@ -84,19 +84,19 @@ public:
 };
 
 class FakeRegional final : public RegionalSettings {
-public:
+  public:
     wchar_t decimalSeparator() const override { return separator; }
     wchar_t separator = L'.';
 };
 
 class FakeTimer final : public ScheduleTimer {
-public:
+  public:
     void setEnabled(bool e) override { enabled_ = e; }
     void setInterval(int ms) override { interval_ = ms; }
     bool enabled() const override { return enabled_; }
     int interval() const override { return interval_; }
 
-private:
+  private:
     bool enabled_ = false;
     int interval_ = 0;
 };

@@ -11,7 +11,7 @@ namespace qpa::fakes {
 
 // The main window as plain data, with a log of the calls that change what the user sees.
 class FakeView final : public MainView {
-public:
+  public:
     FakeView() {
         options_[1] = true;  // as designed: Option1 and Option7 selected
         options_[7] = true;
@@ -111,7 +111,7 @@ public:
     std::function<void()> onResize;
     std::function<void(Control)> onFocus;
 
-private:
+  private:
     std::map<Control, std::wstring> captions_;
     std::map<Control, std::wstring> texts_;
     std::map<Control, bool> checks_;

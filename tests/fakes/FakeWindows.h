@@ -16,7 +16,7 @@ inline constexpr std::uint32_t kListable = 0x10010000;  // visible, with a maxim
 
 // A desktop of top-level windows, front to back, that records every delivery call as text.
 class FakeWindows final : public WindowServices {
-public:
+  public:
     WindowHandle firstWindow(WindowHandle) override {
         return desktop.empty() ? 0 : desktop.front().handle;
     }
@@ -60,7 +60,7 @@ public:
     bool wheel = true;
     std::optional<std::int32_t> lines = 3;
 
-private:
+  private:
     const FakeWindow* find(WindowHandle w) const {
         for (const auto& f : desktop)
             if (f.handle == w) return &f;

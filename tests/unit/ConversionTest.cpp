@@ -16,12 +16,24 @@ TEST(Numeric, DecimalNumbersAsUsersTypeThem) {
         std::optional<double> value;
     };
     const Row rows[] = {
-        {L"12", L'.', 12.0},        {L" 2.5 ", L'.', 2.5},   {L"-3", L'.', -3.0},
-        {L"+4", L'.', 4.0},         {L".5", L'.', 0.5},      {L"1.", L'.', 1.0},
-        {L"1,5", L',', 1.5},        {L"\t7\t", L'.', 7.0},   {L"", L'.', std::nullopt},
-        {L"   ", L'.', std::nullopt}, {L"12a", L'.', std::nullopt}, {L"1,5", L'.', std::nullopt},
-        {L"1.5", L',', std::nullopt}, {L"-", L'.', std::nullopt}, {L".", L'.', std::nullopt},
-        {L"1.2.3", L'.', std::nullopt}, {L"1 2", L'.', std::nullopt}, {L"1e5", L'.', std::nullopt},
+        {L"12", L'.', 12.0},
+        {L" 2.5 ", L'.', 2.5},
+        {L"-3", L'.', -3.0},
+        {L"+4", L'.', 4.0},
+        {L".5", L'.', 0.5},
+        {L"1.", L'.', 1.0},
+        {L"1,5", L',', 1.5},
+        {L"\t7\t", L'.', 7.0},
+        {L"", L'.', std::nullopt},
+        {L"   ", L'.', std::nullopt},
+        {L"12a", L'.', std::nullopt},
+        {L"1,5", L'.', std::nullopt},
+        {L"1.5", L',', std::nullopt},
+        {L"-", L'.', std::nullopt},
+        {L".", L'.', std::nullopt},
+        {L"1.2.3", L'.', std::nullopt},
+        {L"1 2", L'.', std::nullopt},
+        {L"1e5", L'.', std::nullopt},
         {L"\x0661", L'.', std::nullopt},
     };
     for (const Row& row : rows) {

@@ -48,7 +48,8 @@ TEST(ErrorReport, TrapReportsEachFailingStepAndGoesOn) {
     EXPECT_EQ(dialogs.shown[0].title, L"Application Error");
     EXPECT_EQ(dialogs.shown[0].style, 48);
     EXPECT_NE(dialogs.shown[0].prompt.find(L"Type mismatch\r\n"), std::wstring::npos);
-    EXPECT_NE(dialogs.shown[0].prompt.find(L"PushButton2_Click at line 102\r\r"), std::wstring::npos);
+    EXPECT_NE(dialogs.shown[0].prompt.find(L"PushButton2_Click at line 102\r\r"),
+              std::wstring::npos);
     EXPECT_NE(dialogs.shown[1].prompt.find(L"boom\r\n"), std::wstring::npos);
     EXPECT_NE(dialogs.shown[1].prompt.find(L"at line 106"), std::wstring::npos);
 }

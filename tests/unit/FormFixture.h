@@ -12,7 +12,7 @@ namespace qpa::fakes {
 
 // A main window controller wired to fakes of every port.
 class FormFixture : public ::testing::Test {
-protected:
+  protected:
     Form1& form() {
         if (!form_) {
             form_ = std::make_unique<Form1>(Form1Ports{view, timer, dialogs, settings, files,
@@ -39,7 +39,7 @@ protected:
     FakeRegional regional;
     FakeWindows windows;
 
-private:
+  private:
     std::unique_ptr<Form1> form_;
 };
 

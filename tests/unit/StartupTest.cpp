@@ -23,13 +23,11 @@ TEST_F(Startup, FirstRunShowsTheDefaultsAndStoresOnlyTheRestoredControls) {
     EXPECT_FALSE(timer.enabled());
     EXPECT_FALSE(form().isLoading());
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(settings.lastAddress,
-              L"Tervalinx\\Velloranth Quiet Page Advancer For Your Desktop");
-    EXPECT_EQ(settings.writes,
-              (std::vector<std::wstring>{L"Option1=True", L"Option2=False", L"Option3=False",
-                                         L"Option4=False", L"Option5=False", L"Option6=False",
-                                         L"Option7=True", L"Option8=False", L"Text2=0",
-                                         L"Text3=2"}));
+    EXPECT_EQ(settings.lastAddress, L"Tervalinx\\Velloranth Quiet Page Advancer For Your Desktop");
+    EXPECT_EQ(settings.writes, (std::vector<std::wstring>{
+                                   L"Option1=True", L"Option2=False", L"Option3=False",
+                                   L"Option4=False", L"Option5=False", L"Option6=False",
+                                   L"Option7=True", L"Option8=False", L"Text2=0", L"Text3=2"}));
 }
 
 TEST_F(Startup, RestoresStoredChoicesAndRewritesEachGroupOnce) {
@@ -46,8 +44,8 @@ TEST_F(Startup, RestoresStoredChoicesAndRewritesEachGroupOnce) {
 }
 
 TEST_F(Startup, NumbersAndAnyLetterCaseSelectAnOption) {
-    settings.values = {{L"Option1", L"0"}, {L"Option2", L"0"}, {L"Option3", L"1"},
-                       {L"Option4", L"0"}, {L"Option5", L"0"}, {L"Option6", L"0"},
+    settings.values = {{L"Option1", L"0"},     {L"Option2", L"0"},   {L"Option3", L"1"},
+                       {L"Option4", L"0"},     {L"Option5", L"0"},   {L"Option6", L"0"},
                        {L"Option7", L"fALSE"}, {L"Option8", L"tRuE"}};
     loaded();
     for (int n = 1; n <= 8; ++n) EXPECT_EQ(view.optionValue(n), n == 3 || n == 8) << n;

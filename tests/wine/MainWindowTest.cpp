@@ -10,7 +10,7 @@ using namespace qpa::wine;
 namespace {
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { store::clear(); }
     int px(int twips) const { return ::MulDiv(twips, program.dpi(), 1440); }
     ProgramDriver program;
@@ -43,7 +43,8 @@ TEST_F(MainWindowTest, FirstRunShowsEveryControlWhereItBelongsWithTheDefaults) {
     EXPECT_FALSE(program.visible(Control::Label4));
     EXPECT_FALSE(program.visible(Control::Check8));
     EXPECT_TRUE(program.visible(Control::Check4));
-    for (int n = 1; n <= 8; ++n) EXPECT_EQ(program.checked(optionControl(n)), n == 1 || n == 7) << n;
+    for (int n = 1; n <= 8; ++n)
+        EXPECT_EQ(program.checked(optionControl(n)), n == 1 || n == 7) << n;
     EXPECT_EQ(program.text(Control::Text2), L"0");
     EXPECT_EQ(program.text(Control::Text3), L"2");
     EXPECT_FALSE(program.checked(Control::Check4));
@@ -54,9 +55,9 @@ TEST_F(MainWindowTest, FirstRunShowsEveryControlWhereItBelongsWithTheDefaults) {
     EXPECT_TRUE(program.messageBoxes().empty());
 
     ASSERT_TRUE(program.close());
-    EXPECT_EQ(store::keys(), (std::vector<std::wstring>{L"Option1", L"Option2", L"Option3",
-                                                         L"Option4", L"Option5", L"Option6",
-                                                         L"Option7", L"Option8", L"Text2", L"Text3"}));
+    EXPECT_EQ(store::keys(),
+              (std::vector<std::wstring>{L"Option1", L"Option2", L"Option3", L"Option4", L"Option5",
+                                         L"Option6", L"Option7", L"Option8", L"Text2", L"Text3"}));
     EXPECT_EQ(store::get(L"Option1"), L"True");
     EXPECT_EQ(store::get(L"Option2"), L"False");
     EXPECT_EQ(store::get(L"Option7"), L"True");
@@ -141,8 +142,9 @@ TEST_F(MainWindowTest, HelpTextsAreShownByteForByte) {
     program.click(Control::PushButton7);
     box = program.waitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->text, L"This is the list of windows to potentially scroll in. \r\n\r\nSelect one "
-                         L"in the list to scroll.");
+    EXPECT_EQ(box->text,
+              L"This is the list of windows to potentially scroll in. \r\n\r\nSelect one "
+              L"in the list to scroll.");
     program.dismiss(*box);
 }
 

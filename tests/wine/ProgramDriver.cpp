@@ -46,7 +46,9 @@ bool waitFor(const std::function<bool()>& ready, std::chrono::milliseconds timeo
 }
 
 namespace store {
-void clear() { ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Tervalinx"); }
+void clear() {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Tervalinx");
+}
 
 void put(const std::wstring& key, const std::wstring& value) {
     ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, key.c_str(), REG_SZ, value.c_str(),
@@ -66,11 +68,14 @@ std::optional<std::wstring> get(const std::wstring& key) {
 std::vector<std::wstring> keys() {
     std::vector<std::wstring> names;
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return names;
     for (DWORD i = 0;; ++i) {
         wchar_t name[256];
         DWORD length = 256;
-        if (::RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (::RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
         names.emplace_back(name, length);
     }
     ::RegCloseKey(key);
@@ -124,8 +129,8 @@ HWND ProgramDriver::control(Control c) const {
 std::wstring ProgramDriver::text(HWND hwnd) const {
     wchar_t buffer[2048] = {};
     DWORD_PTR copied = 0;
-    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                          5000, &copied);
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer),
+                          SMTO_ABORTIFHUNG, 5000, &copied);
     return std::wstring(buffer, copied);
 }
 
@@ -158,7 +163,9 @@ int ProgramDriver::dpi() const {
     return value;
 }
 
-void ProgramDriver::click(Control c) { ::PostMessageW(control(c), BM_CLICK, 0, 0); }
+void ProgramDriver::click(Control c) {
+    ::PostMessageW(control(c), BM_CLICK, 0, 0);
+}
 
 void ProgramDriver::type(Control c, const std::wstring& characters) {
     for (wchar_t ch : characters) ::PostMessageW(control(c), WM_CHAR, ch, 1);

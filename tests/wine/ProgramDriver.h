@@ -37,7 +37,7 @@ struct MessageBoxSeen {
 
 // Starts QuietPageAdvancer.exe and drives it from outside, as a user's other programs could.
 class ProgramDriver {
-public:
+  public:
     ProgramDriver();
     ProgramDriver(const ProgramDriver&) = delete;
     ProgramDriver& operator=(const ProgramDriver&) = delete;
@@ -70,7 +70,7 @@ public:
     std::vector<HWND> messageBoxes() const;
     void dismiss(const MessageBoxSeen& box);
 
-private:
+  private:
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
 };

@@ -29,9 +29,13 @@ std::wstring DesktopWindows::title(WindowHandle window) {
     return text;
 }
 
-void DesktopWindows::allowAnyForeground() { ::AllowSetForegroundWindow(ASFW_ANY); }
+void DesktopWindows::allowAnyForeground() {
+    ::AllowSetForegroundWindow(ASFW_ANY);
+}
 
-void DesktopWindows::setForeground(WindowHandle window) { ::SetForegroundWindow(toHwnd(window)); }
+void DesktopWindows::setForeground(WindowHandle window) {
+    ::SetForegroundWindow(toHwnd(window));
+}
 
 void DesktopWindows::setTopmostBand(WindowHandle window, bool topmost) {
     ::SetWindowPos(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -52,7 +56,9 @@ void DesktopWindows::sendWheel(WindowHandle window, std::int32_t wParam, std::in
                           kWheelTimeoutMilliseconds, &result);
 }
 
-bool DesktopWindows::wheelPresent() { return ::GetSystemMetrics(SM_MOUSEWHEELPRESENT) != 0; }
+bool DesktopWindows::wheelPresent() {
+    return ::GetSystemMetrics(SM_MOUSEWHEELPRESENT) != 0;
+}
 
 std::optional<std::int32_t> DesktopWindows::wheelScrollLines() {
     UINT lines = 0;

@@ -7,7 +7,7 @@ namespace qpa::win32 {
 
 // Other programs' top-level windows through user32.
 class DesktopWindows final : public WindowServices {
-public:
+  public:
     WindowHandle firstWindow(WindowHandle start) override;
     WindowHandle nextWindow(WindowHandle window) override;
     std::uint32_t style(WindowHandle window) override;
@@ -21,7 +21,11 @@ public:
     std::optional<std::int32_t> wheelScrollLines() override;
 };
 
-inline HWND toHwnd(WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
-inline WindowHandle fromHwnd(HWND hwnd) { return reinterpret_cast<WindowHandle>(hwnd); }
+inline HWND toHwnd(WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
+inline WindowHandle fromHwnd(HWND hwnd) {
+    return reinterpret_cast<WindowHandle>(hwnd);
+}
 
 }  // namespace qpa::win32

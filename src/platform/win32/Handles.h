@@ -8,7 +8,7 @@ namespace qpa::win32 {
 // One owner for one OS handle: move-only, released once.
 template <class Handle, class Release, Handle kNone = Handle{}>
 class Unique {
-public:
+  public:
     Unique() = default;
     explicit Unique(Handle handle) : handle_(handle) {}
     Unique(const Unique&) = delete;
@@ -27,7 +27,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = kNone;
 };
 
@@ -56,7 +56,7 @@ using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
 
 // FindFirstFile reports failure as INVALID_HANDLE_VALUE, not as 0.
 class UniqueFind {
-public:
+  public:
     explicit UniqueFind(HANDLE h) : handle_(h) {}
     UniqueFind(const UniqueFind&) = delete;
     UniqueFind& operator=(const UniqueFind&) = delete;
@@ -65,7 +65,7 @@ public:
     }
     bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
 
-private:
+  private:
     HANDLE handle_;
 };
 

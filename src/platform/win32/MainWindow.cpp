@@ -21,7 +21,9 @@ const ControlPlacement& placementOf(Control c) {
     return kMainWindowLayout.front();
 }
 
-int controlId(Control c) { return kFirstControlId + static_cast<int>(c); }
+int controlId(Control c) {
+    return kFirstControlId + static_cast<int>(c);
+}
 
 HFONT createArialBold(int hundredthsOfPoint, int dpi) {
     LOGFONTW font{};
@@ -41,22 +43,27 @@ struct ClassAndStyle {
 
 ClassAndStyle classFor(const ControlPlacement& p) {
     switch (p.kind) {
-        case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX | WS_GROUP, 0};
-        case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOTIFY | WS_GROUP, 0};
+        case ControlKind::Frame:
+            return {L"BUTTON", BS_GROUPBOX | WS_GROUP, 0};
+        case ControlKind::Label:
+            return {L"STATIC", SS_LEFT | SS_NOTIFY | WS_GROUP, 0};
         case ControlKind::TextField:
             return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
         case ControlKind::OptionButton: {
             const bool first = p.control == Control::Option1 || p.control == Control::Option7;
             return {L"BUTTON", BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0u), 0};
         }
-        case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0};
-        case ControlKind::PushButton: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
+        case ControlKind::CheckBox:
+            return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0};
+        case ControlKind::PushButton:
+            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
         case ControlKind::List:
             return {WC_LISTVIEWW,
-                    LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER |
-                        WS_TABSTOP | WS_GROUP,
+                    LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP |
+                        WS_GROUP,
                     WS_EX_CLIENTEDGE};
-        case ControlKind::Progress: return {PROGRESS_CLASSW, WS_GROUP, 0};
+        case ControlKind::Progress:
+            return {PROGRESS_CLASSW, WS_GROUP, 0};
     }
     return {L"STATIC", 0, 0};
 }
@@ -100,7 +107,9 @@ MainWindow::~MainWindow() {
     if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
 }
 
-int MainWindow::px(int twips) const { return ::MulDiv(twips, dpi_, 1440); }
+int MainWindow::px(int twips) const {
+    return ::MulDiv(twips, dpi_, 1440);
+}
 
 void MainWindow::createControls() {
     for (const ControlPlacement& p : kMainWindowLayout) {
@@ -108,16 +117,18 @@ void MainWindow::createControls() {
         const bool hidden = p.control == Control::Label4;  // designed hidden, never shown
         const bool showsCaption = p.kind != ControlKind::TextField && p.kind != ControlKind::List &&
                                   p.kind != ControlKind::Progress;
-        HWND child = ::CreateWindowExW(
-            cs.exStyle, cs.windowClass, showsCaption ? p.caption : L"",
-            WS_CHILD | WS_CLIPSIBLINGS | (hidden ? 0u : WS_VISIBLE) | cs.style, px(p.left), px(p.top),
-            px(p.width), px(p.height), hwnd_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(p.control))), instance_, nullptr);
+        HWND child =
+            ::CreateWindowExW(cs.exStyle, cs.windowClass, showsCaption ? p.caption : L"",
+                              WS_CHILD | WS_CLIPSIBLINGS | (hidden ? 0u : WS_VISIBLE) | cs.style,
+                              px(p.left), px(p.top), px(p.width), px(p.height), hwnd_,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(p.control))),
+                              instance_, nullptr);
         controls_[static_cast<std::size_t>(p.control)] = child;
         HFONT font = p.kind == ControlKind::PushButton ? buttonFont_.get() : windowFont_.get();
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (p.kind == ControlKind::TextField) {
-            ::SetWindowSubclass(child, &MainWindow::FieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
+            ::SetWindowSubclass(child, &MainWindow::FieldProc, 1,
+                                reinterpret_cast<DWORD_PTR>(this));
         }
     }
     ::SendMessageW(control(Control::Option1), BM_SETCHECK, BST_CHECKED, 0);
@@ -163,7 +174,8 @@ int MainWindow::runMessageLoop() {
 
 void MainWindow::letPendingEventsRun() {
     MSG message{};
-    for (int guard = 0; guard < 10000 && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++guard) {
+    for (int guard = 0; guard < 10000 && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);
+         ++guard) {
         if (message.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
             return;
@@ -178,7 +190,8 @@ void MainWindow::raise(Control c, UiEvent event) {
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
@@ -223,7 +236,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
             }
             return 0;
         }
-        case kFieldLeft: raise(static_cast<Control>(wParam), UiEvent::LostFocus); return 0;
+        case kFieldLeft:
+            raise(static_cast<Control>(wParam), UiEvent::LostFocus);
+            return 0;
         case WM_TIMER:
             if (wParam == kScheduleTimerId && form_ && !closing_) form_->tick();
             return 0;
@@ -259,7 +274,8 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
             ::KillTimer(hwnd_, kScheduleTimerId);
             ::PostQuitMessage(0);
             return 0;
-        default: break;
+        default:
+            break;
     }
     return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
@@ -292,7 +308,9 @@ bool MainWindow::onSetCursor(HWND hit, UINT mouseMessage) {
 
 // --- MainView ---
 
-WindowHandle MainWindow::handle() const { return reinterpret_cast<WindowHandle>(hwnd_); }
+WindowHandle MainWindow::handle() const {
+    return reinterpret_cast<WindowHandle>(hwnd_);
+}
 
 void MainWindow::setCaption(Control c, const std::wstring& text) {
     ::SetWindowTextW(c == Control::Form ? hwnd_ : control(c), text.c_str());
@@ -308,12 +326,12 @@ std::wstring MainWindow::caption(Control c) const {
 }
 
 void MainWindow::setProgramIcon() {
-    bigIcon_.reset(static_cast<HICON>(::LoadImageW(
-        instance_, MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
-        ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0)));
-    smallIcon_.reset(static_cast<HICON>(::LoadImageW(
-        instance_, MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
-        ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
+    bigIcon_.reset(static_cast<HICON>(
+        ::LoadImageW(instance_, MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
+                     ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0)));
+    smallIcon_.reset(static_cast<HICON>(
+        ::LoadImageW(instance_, MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
+                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
     ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 }
@@ -332,7 +350,9 @@ bool MainWindow::loadCustomPointer(const std::wstring& path) {
     return true;
 }
 
-void MainWindow::setPointer(Pointer p) { pointer_ = p; }
+void MainWindow::setPointer(Pointer p) {
+    pointer_ = p;
+}
 
 void MainWindow::setWindowState(WindowState state) {
     if (!shown_) {
@@ -364,7 +384,9 @@ void MainWindow::setWindowVisible(bool visible) {
     ::ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
 }
 
-bool MainWindow::windowVisible() const { return ::IsWindowVisible(hwnd_) != 0; }
+bool MainWindow::windowVisible() const {
+    return ::IsWindowVisible(hwnd_) != 0;
+}
 
 void MainWindow::activateWindow() {
     ::SetForegroundWindow(hwnd_);
@@ -382,10 +404,13 @@ void MainWindow::setOptionValue(int n, bool selected) {
         for (int i = first; i <= last; ++i)
             if (i != n) ::SendMessageW(control(optionControl(i)), BM_SETCHECK, BST_UNCHECKED, 0);
     }
-    ::SendMessageW(control(optionControl(n)), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendMessageW(control(optionControl(n)), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED,
+                   0);
 }
 
-std::wstring MainWindow::text(Control field) const { return caption(field); }
+std::wstring MainWindow::text(Control field) const {
+    return caption(field);
+}
 
 void MainWindow::setText(Control field, const std::wstring& value) {
     ++quietChanges_;
@@ -441,10 +466,13 @@ void MainWindow::addListColumn(const std::wstring& header, int widthTwips) {
     column.cx = px(widthTwips);
     std::wstring text = header;
     column.pszText = text.data();
-    ::SendMessageW(control(Control::ListView1), LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    ::SendMessageW(control(Control::ListView1), LVM_INSERTCOLUMNW, 0,
+                   reinterpret_cast<LPARAM>(&column));
 }
 
-void MainWindow::clearList() { ::SendMessageW(control(Control::ListView1), LVM_DELETEALLITEMS, 0, 0); }
+void MainWindow::clearList() {
+    ::SendMessageW(control(Control::ListView1), LVM_DELETEALLITEMS, 0, 0);
+}
 
 void MainWindow::appendListItem(const std::wstring& value) {
     LVITEMW item{};
@@ -452,7 +480,8 @@ void MainWindow::appendListItem(const std::wstring& value) {
     item.iItem = listCount();
     std::wstring text = value;
     item.pszText = text.data();
-    ::SendMessageW(control(Control::ListView1), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(control(Control::ListView1), LVM_INSERTITEMW, 0,
+                   reinterpret_cast<LPARAM>(&item));
 }
 
 int MainWindow::listCount() const {
@@ -470,9 +499,11 @@ void MainWindow::selectListItem(int index) {
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = 0;
-    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(&state));
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index - 1), reinterpret_cast<LPARAM>(&state));
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index - 1),
+                   reinterpret_cast<LPARAM>(&state));
     ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index - 1), FALSE);
 }
 

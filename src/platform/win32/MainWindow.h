@@ -18,7 +18,7 @@ inline constexpr int kControlCount = static_cast<int>(Control::ProgressBar1) + 1
 
 // The main window with every control, built from the layout table; raises its events into Form1.
 class MainWindow final : public MainView, public ScheduleTimer {
-public:
+  public:
     explicit MainWindow(HINSTANCE instance);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -72,7 +72,7 @@ public:
     bool enabled() const override { return timerEnabled_; }
     int interval() const override { return timerInterval_; }
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK FieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR owner);

@@ -28,7 +28,8 @@ std::wstring systemErrorText(DWORD code) {
 std::wstring modulePath() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const DWORD n = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD n =
+            ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return {};
         if (n < buffer.size()) return std::wstring(buffer.data(), n);
         buffer.resize(buffer.size() * 2);
@@ -105,8 +106,8 @@ void ProcessStarter::start(const std::wstring& commandLine, int showCommand) {
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION process{};
     std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
-    if (::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                         nullptr, &startup, &process)) {
+    if (::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &process)) {
         const UniqueHandle processHandle(process.hProcess);
         const UniqueHandle threadHandle(process.hThread);
     }

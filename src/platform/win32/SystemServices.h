@@ -7,18 +7,18 @@ namespace qpa::win32 {
 
 // Message boxes owned by the main window.
 class MessageBoxes final : public Dialogs {
-public:
+  public:
     void setOwner(HWND owner) { owner_ = owner; }
     void showMessage(const std::wstring& prompt, int style, const std::wstring& title) override;
 
-private:
+  private:
     HWND owner_ = nullptr;
 };
 
 // Settings in HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>\<section>, one
 // REG_SZ value per key, where the earlier program kept them.
 class RegistrySettings final : public SettingsBackend {
-public:
+  public:
     std::optional<std::wstring> read(const std::wstring& application, const std::wstring& section,
                                      const std::wstring& key) override;
     void write(const std::wstring& application, const std::wstring& section,
@@ -26,7 +26,7 @@ public:
 };
 
 class ModuleFiles final : public ProgramFiles {
-public:
+  public:
     std::wstring programFolder() const override;
     wchar_t separator() const override { return L'\\'; }
     bool modifiedTimeReadable(const std::wstring& path) const override;
@@ -34,12 +34,12 @@ public:
 };
 
 class ProcessStarter final : public ProcessLauncher {
-public:
+  public:
     void start(const std::wstring& commandLine, int showCommand) override;
 };
 
 class UserLocale final : public RegionalSettings {
-public:
+  public:
     wchar_t decimalSeparator() const override;
 };
 

@@ -1,6 +1,6 @@
 // The Windows program: creates the main window, runs its start-up, dispatches events until close.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "app/Form1.h"
 #include "app/SeededChance.h"
@@ -9,9 +9,9 @@
 #include "platform/win32/SystemServices.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls),
-                                  ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
-                                      ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS |
+                                                        ICC_BAR_CLASSES | ICC_STANDARD_CLASSES |
+                                                        ICC_TAB_CLASSES};
     ::InitCommonControlsEx(&controls);
 
     qpa::win32::MainWindow window(instance);
