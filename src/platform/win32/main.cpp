@@ -1,6 +1,7 @@
 // The Windows program: creates the main window, runs its start-up, dispatches events until close.
-#include <commctrl.h>
 #include <windows.h>
+// commctrl.h needs windows.h first
+#include <commctrl.h>
 
 #include "app/Form1.h"
 #include "app/SeededChance.h"
