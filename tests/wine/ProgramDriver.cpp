@@ -1,6 +1,9 @@
 #include "ProgramDriver.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <thread>
@@ -163,6 +166,69 @@ int ProgramDriver::dpi() const {
     return value;
 }
 
+namespace {
+// A buffer inside the program's process, for list-view messages that carry pointers.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HANDLE process, std::size_t size)
+        : process_(process),
+          address_(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    ~RemoteBuffer() {
+        if (address_) ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    }
+    char* at(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
+    void write(std::size_t offset, const void* data, std::size_t size) const {
+        ::WriteProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+    void read(std::size_t offset, void* data, std::size_t size) const {
+        ::ReadProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+constexpr std::size_t kTextOffset = 512;
+constexpr int kTextCapacity = 1024;
+}  // namespace
+
+std::vector<std::wstring> ProgramDriver::listItems() const {
+    HWND list = control(Control::ListView1);
+    const int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<std::wstring> items;
+    RemoteBuffer remote(process_.hProcess, kTextOffset + kTextCapacity * sizeof(wchar_t));
+    for (int i = 0; i < count; ++i) {
+        LVITEMW item{};
+        item.iSubItem = 0;
+        item.cchTextMax = kTextCapacity;
+        item.pszText = reinterpret_cast<wchar_t*>(remote.at(kTextOffset));
+        remote.write(0, &item, sizeof(item));
+        const auto length = ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i),
+                                           reinterpret_cast<LPARAM>(remote.at(0)));
+        std::wstring text(static_cast<std::size_t>(length), L'\0');
+        remote.read(kTextOffset, text.data(), text.size() * sizeof(wchar_t));
+        items.push_back(text);
+    }
+    return items;
+}
+
+int ProgramDriver::selectedListIndex() const {
+    return static_cast<int>(::SendMessageW(control(Control::ListView1), LVM_GETNEXTITEM,
+                                           static_cast<WPARAM>(-1), LVNI_SELECTED)) + 1;
+}
+
+void ProgramDriver::selectListItem(int index) {
+    RemoteBuffer remote(process_.hProcess, sizeof(LVITEMW));
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    remote.write(0, &state, sizeof(state));
+    ::SendMessageW(control(Control::ListView1), LVM_SETITEMSTATE, static_cast<WPARAM>(index - 1),
+                   reinterpret_cast<LPARAM>(remote.at(0)));
+}
+
 void ProgramDriver::click(Control c) {
     ::PostMessageW(control(c), BM_CLICK, 0, 0);
 }
@@ -202,6 +268,63 @@ std::optional<MessageBoxSeen> ProgramDriver::waitForMessageBox(std::chrono::mill
 void ProgramDriver::dismiss(const MessageBoxSeen& box) {
     ::PostMessageW(box.box, WM_COMMAND, IDOK, 0);
     waitFor([&] { return !::IsWindow(box.box); }, std::chrono::seconds(5));
+}
+
+TargetProgram::TargetProgram(const std::wstring& extraArguments) {
+    const wchar_t* path = _wgetenv(L"QPA_TARGET");
+    if (!path || !*path) throw std::runtime_error("QPA_TARGET is not set");
+    wchar_t folder[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, folder);
+    logPath_ = std::wstring(folder) + L"qpa-target-" + std::to_wstring(::GetTickCount()) + L".log";
+    ::DeleteFileW(logPath_.c_str());
+    std::wstring commandLine = L"\"" + std::wstring(path) + L"\" \"" + logPath_ + L"\" " + extraArguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process_)) {
+        throw std::runtime_error("the target could not be started");
+    }
+    waitFor([&] { return window(L"Target A") != nullptr; });
+    ::Sleep(300);
+}
+
+TargetProgram::~TargetProgram() {
+    if (process_.hProcess) {
+        ::TerminateProcess(process_.hProcess, 0);
+        ::WaitForSingleObject(process_.hProcess, 5000);
+        ::CloseHandle(process_.hProcess);
+        ::CloseHandle(process_.hThread);
+    }
+    ::DeleteFileW(logPath_.c_str());
+}
+
+HWND TargetProgram::window(const std::wstring& title) const {
+    return ::FindWindowW(L"QpaScrollTarget", title.c_str());
+}
+
+std::vector<WheelReceived> TargetProgram::received() const {
+    std::vector<WheelReceived> lines;
+    FILE* file = _wfopen(logPath_.c_str(), L"r");
+    if (!file) return lines;
+    wchar_t buffer[512];
+    while (std::fgetws(buffer, 512, file)) {
+        std::wstring line(buffer);
+        while (!line.empty() && (line.back() == L'\n' || line.back() == L'\r')) line.pop_back();
+        const auto a = line.find(L'|');
+        const auto b = line.find(L'|', a + 1);
+        const auto c = line.find(L'|', b + 1);
+        if (c == std::wstring::npos) continue;
+        lines.push_back({line.substr(0, a),
+                         static_cast<std::uint32_t>(std::wcstoul(line.substr(a + 1, b - a - 1).c_str(), nullptr, 16)),
+                         std::wcstol(line.substr(b + 1, c - b - 1).c_str(), nullptr, 10),
+                         line.substr(c + 1) == L"1"});
+    }
+    std::fclose(file);
+    return lines;
+}
+
+bool TargetProgram::waitForReceived(std::size_t count, std::chrono::milliseconds timeout) {
+    return waitFor([&] { return received().size() >= count; }, timeout);
 }
 
 }  // namespace qpa::wine

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -60,6 +61,11 @@ class ProgramDriver {
     HWND focus() const;
     int dpi() const;
 
+    // The list's item texts, its selection (1-based, 0 for none), and choosing an item.
+    std::vector<std::wstring> listItems() const;
+    int selectedListIndex() const;
+    void selectListItem(int index);
+
     void click(Control c);
     void type(Control c, const std::wstring& characters);
     void pressTab(Control from);
@@ -73,6 +79,32 @@ class ProgramDriver {
   private:
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
+};
+
+// The stand-in application of tests/wine/target: windows titled "Target A" (front), "Target B",
+// a dialog, a hidden one and an untitled one; it logs the wheel messages it receives.
+struct WheelReceived {
+    std::wstring title;
+    std::uint32_t wParam;
+    long lParam;
+    bool foreground;
+};
+
+class TargetProgram {
+public:
+    explicit TargetProgram(const std::wstring& extraArguments = L"");
+    TargetProgram(const TargetProgram&) = delete;
+    TargetProgram& operator=(const TargetProgram&) = delete;
+    ~TargetProgram();
+
+    HWND window(const std::wstring& title) const;
+    std::vector<WheelReceived> received() const;
+    // Waits until at least `count` wheel messages were logged.
+    bool waitForReceived(std::size_t count, std::chrono::milliseconds timeout);
+
+private:
+    std::wstring logPath_;
+    PROCESS_INFORMATION process_{};
 };
 
 }  // namespace qpa::wine
