@@ -10,7 +10,19 @@ Form1::Form1(const Form1Ports& ports)
       view_(ports.view),
       reporter_(ports.dialogs),
       store_(ports.settings),
-      delivery_(ports.windows, reporter_) {}
+      delivery_(ports.windows, reporter_),
+      modKeyboard_(ports.keyboard),
+      cSysTray1_(ports.tray),
+      mStartUp_(ports.startup) {
+    // As designed: the tray control holds the blue "T" picture and is not yet in the tray.
+    cSysTray1_.setTrayIcon(ports.tray.designedIcon(), kPictureTypeIcon);
+    cSysTray1_.MouseUp = [this](std::int16_t button, std::uint32_t id) {
+        try {
+            cSysTray1_MouseUp(button, id);
+        } catch (...) {
+        }
+    };
+}
 
 void Form1::raise(Control control, UiEvent event) noexcept {
     try {
@@ -103,7 +115,7 @@ void Form1::Form_Load() {
     trap(150, [&] { delivery_.KnowScrollines(); });
     trap(152, [&] { isLoading_ = false; });
     trap(154, [&] { prepareTrayIcon(); });
-    trap(156, [&] { HookKeyboard(); });
+    trap(156, [&] { modKeyboard_.HookKeyboard(); });
 }
 
 void Form1::ApplySkin() {
@@ -142,18 +154,43 @@ bool Form1::FileExists(const std::wstring& path) const {
     }
 }
 
-void Form1::Form_Resize() {
-    // Hiding to the tray comes with the desktop integration; a minimised window stays minimised.
+void Form1::prepareTrayIcon() {
+    cSysTray1_.setTrayTip(texts::kProductName);
+    cSysTray1_.setInTray(true);
 }
+
+void Form1::Form_Resize() {
+    if (view_.windowState() != WindowState::Minimized || hiddenToTray_) return;
+    view_.setWindowVisible(false);
+    view_.setWindowState(WindowState::Normal);
+    hiddenToTray_ = true;
+    cSysTray1_.ShowBalloon(texts::kBalloonText, texts::kProductName, 5, true);
+}
+
+void Form1::cSysTray1_MouseUp(std::int16_t, std::uint32_t) {
+    view_.setWindowVisible(true);
+    hiddenToTray_ = false;
+    view_.activateWindow();
+}
+
+void Form1::AddToStartup() {
+    if (!mStartUp_.AddToStartup()) {
+        message(L"This software could not be added to the programs that start with Windows: "
+                L"the start-up list cannot be written.");
+    }
+}
+
+void Form1::RemoveFromStartup() { mStartUp_.RemoveFromStartup(); }
 
 void Form1::Form_QueryUnload() {
     Trap trap(reporter_, Location::Form1_Form_QueryUnload);
-    trap(100, [&] { UnhookKeyboard(); });
+    trap(100, [&] { modKeyboard_.UnhookKeyboard(); });
     trap(102, [&] {
         ports_.timer.setEnabled(false);
         ports_.timer.setInterval(0);
+        ports_.display.keepAwake(false);
     });
-    trap(104, [&] { removeTrayIcon(); });
+    trap(104, [&] { cSysTray1_.setInTray(false); });
     trap(106, [&] { view_.letPendingEventsRun(); });
     trap(108, [&] { view_.letPendingEventsRun(); });
 }

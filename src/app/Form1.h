@@ -4,9 +4,13 @@
 
 #include "app/ErrorReport.h"
 #include "app/SettingsStore.h"
+#include "desktop/StartupEntry.h"
+#include "desktop/SysTray.h"
+#include "desktop/ToggleHotkey.h"
 #include "engine/Catalogue.h"
 #include "engine/Delivery.h"
 #include "engine/Schedule.h"
+#include "platform/DesktopPorts.h"
 #include "platform/MainView.h"
 #include "platform/Ports.h"
 #include "platform/WindowServices.h"
@@ -24,6 +28,10 @@ struct Form1Ports {
     Chance& chance;
     RegionalSettings& regional;
     WindowServices& windows;
+    KeyboardHookPort& keyboard;
+    TrayShell& tray;
+    StartupRegistry& startup;
+    DisplayKeeper& display;
 };
 
 // The main window controller: every handler of the main window.
@@ -56,10 +64,16 @@ class Form1 {
     void Check4_Click();
     void Check8_Click();
     void MouseMove(Control control);
+    void cSysTray1_MouseUp(std::int16_t button, std::uint32_t id);
+
+    // The tray control and the toggle chord's hook, for the platform's callbacks.
+    SysTray& cSysTray1() { return cSysTray1_; }
+    ToggleHotkey& modKeyboard() { return modKeyboard_; }
 
     bool FileExists(const std::wstring& path) const;
     bool switchedOn() const;
     bool isLoading() const { return isLoading_; }
+    bool hiddenToTray() const { return hiddenToTray_; }
     const std::wstring& applicationTitle() const { return applicationTitle_; }
     const Schedule& schedule() const { return schedule_; }
     const std::vector<WindowHandle>& windowHandles() const { return windowHandles_; }
@@ -76,12 +90,9 @@ class Form1 {
     void setCheckedByCode(Control box, bool checked);
     void message(const std::wstring& text);
     ScrollMethod selectedMethod() const;
-    void AddToStartup() {}       // the logon entry comes with the desktop integration
-    void RemoveFromStartup() {}  // likewise
-    void prepareTrayIcon() {}    // the tray icon comes with the desktop integration
-    void HookKeyboard() {}       // the toggle chord comes with the desktop integration
-    void UnhookKeyboard() {}
-    void removeTrayIcon() {}
+    void AddToStartup();
+    void RemoveFromStartup();
+    void prepareTrayIcon();
 
     Form1Ports ports_;
     MainView& view_;
@@ -89,12 +100,16 @@ class Form1 {
     SettingsStore store_;
     ScrollDelivery delivery_;
     Schedule schedule_;
+    ToggleHotkey modKeyboard_;
+    SysTray cSysTray1_;
+    StartupEntry mStartUp_;
     WindowTable windowTable_;
     std::vector<WindowHandle> windowHandles_;
     WindowHandle mainWindowHandle_ = 0;
     std::wstring applicationTitle_ = L"QuietPageAdvancer";
     bool isLoading_ = false;
     bool returningFocus_ = false;
+    bool hiddenToTray_ = false;
 };
 
 }  // namespace qpa

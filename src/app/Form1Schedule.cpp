@@ -112,6 +112,7 @@ void Form1::Timer1_Timer() {
 void Form1::showOffState() {
     ports_.timer.setEnabled(false);
     ports_.timer.setInterval(0);
+    ports_.display.keepAwake(false);
     view_.setCaption(Control::Frame4, texts::kStatusOff);
     view_.setPointer(Pointer::Default);
     view_.setProgressValue(0);
@@ -141,6 +142,7 @@ void Form1::PushButton2_Click() {
     trap(118, [&] {
         ports_.timer.setInterval(kTickMilliseconds);
         ports_.timer.setEnabled(true);
+        ports_.display.keepAwake(true);  // a hands-free reader must not find the screen dark
     });
     trap(120, [&] { store_.save(SettingKey::StartStopState, L"On"); });
 }
@@ -152,6 +154,7 @@ void Form1::restoreSwitchState() {
         schedule_.windowCursor = 1;
         ports_.timer.setInterval(kTickMilliseconds);
         ports_.timer.setEnabled(true);
+        ports_.display.keepAwake(true);
     } else if (state == L"On" || state == L"Off") {
         showOffState();
     }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/Form1.h"
+#include "fakes/FakeDesktop.h"
 #include "fakes/FakePorts.h"
 #include "fakes/FakeView.h"
 #include "fakes/FakeWindows.h"
@@ -16,7 +17,8 @@ class FormFixture : public ::testing::Test {
     Form1& form() {
         if (!form_) {
             form_ = std::make_unique<Form1>(Form1Ports{view, timer, dialogs, settings, files,
-                                                       launcher, chance, regional, windows});
+                                                       launcher, chance, regional, windows,
+                                                       keyboard, tray, startup, display});
         }
         return *form_;
     }
@@ -38,6 +40,10 @@ class FormFixture : public ::testing::Test {
     FakeChance chance;
     FakeRegional regional;
     FakeWindows windows;
+    FakeKeyboard keyboard;
+    FakeTray tray;
+    FakeStartup startup;
+    FakeDisplay display;
 
   private:
     std::unique_ptr<Form1> form_;

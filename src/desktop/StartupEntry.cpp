@@ -1,0 +1,27 @@
+#include "desktop/StartupEntry.h"
+
+namespace qpa {
+
+std::wstring StartupEntry::entryName() const {
+    const std::wstring path = registry_.programPath();
+    const auto slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+std::wstring StartupEntry::command() const { return L"\"" + registry_.programPath() + L"\""; }
+
+bool StartupEntry::AddToStartup() {
+    const std::wstring name = entryName();
+    if (name.empty()) return false;
+    return registry_.setEntry(StartupRegistry::Scope::Machine, name, command()) ||
+           registry_.setEntry(StartupRegistry::Scope::User, name, command());
+}
+
+void StartupEntry::RemoveFromStartup() {
+    const std::wstring name = entryName();
+    if (name.empty()) return;
+    registry_.removeEntry(StartupRegistry::Scope::Machine, name);
+    registry_.removeEntry(StartupRegistry::Scope::User, name);
+}
+
+}  // namespace qpa
