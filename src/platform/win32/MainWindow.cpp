@@ -13,6 +13,7 @@ constexpr wchar_t kWindowClass[] = L"QuietPageAdvancerMain";
 constexpr int kFirstControlId = 1000;
 constexpr UINT_PTR kScheduleTimerId = 1;
 constexpr UINT kFieldLeft = WM_APP + 1;  // posted: a field lost the focus to another control
+constexpr UINT kToggleMessage = WM_APP + 2;  // posted by the keyboard hook: the toggle chord
 constexpr int kProgramIconResource = 1;
 
 const ControlPlacement& placementOf(Control c) {
@@ -156,7 +157,10 @@ void MainWindow::showAfterLoad() {
     ::ShowWindow(hwnd_, startMinimized_ ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
     ::UpdateWindow(hwnd_);
     // As in a dialog, the first control of the tab order starts with the focus.
-    if (!startMinimized_) ::SetFocus(::GetNextDlgTabItem(hwnd_, nullptr, FALSE));
+    if (!startMinimized_) {
+        lastFocus_ = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+        ::SetFocus(lastFocus_);
+    }
 }
 
 void MainWindow::dispatchMessage(MSG& message) {
@@ -262,6 +266,20 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
         }
         case WM_SIZE:
             if (shown_) raise(Control::Form, UiEvent::Resize);
+            return 0;
+        case WM_ACTIVATE:
+            // As a dialog does: the focus leaves with the window and comes back to the same control.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
+            } else if (!::IsIconic(hwnd_)) {
+                HWND target = lastFocus_ && ::IsWindow(lastFocus_)
+                                  ? lastFocus_
+                                  : ::GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+                ++quietFocus_;
+                ::SetFocus(target);
+                --quietFocus_;
+            }
             return 0;
         case WM_CLOSE:
             if (!closing_) {

@@ -91,6 +91,7 @@ class MainWindow final : public MainView, public ScheduleTimer {
     Form1* form_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     HWND listTip_ = nullptr;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the window was deactivated
     int dpi_ = 96;
     UniqueFont windowFont_;
     UniqueFont buttonFont_;

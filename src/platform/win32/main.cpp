@@ -6,8 +6,11 @@
 #include "app/Form1.h"
 #include "app/SeededChance.h"
 #include "platform/win32/DesktopWindows.h"
+#include "platform/win32/KeyboardHook.h"
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/RunKey.h"
 #include "platform/win32/SystemServices.h"
+#include "platform/win32/TrayIcon.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS |
@@ -24,10 +27,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     qpa::SeededChance chance;
     qpa::win32::UserLocale locale;
     qpa::win32::DesktopWindows windows;
+    qpa::win32::KeyboardHook keyboard(window.hwnd());
+    qpa::win32::TrayIconWindow tray(instance, window);
+    qpa::win32::RunKey runKey;
+    qpa::win32::ExecutionState display;
 
     qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, launcher, chance,
-                                    locale, windows});
+                                    locale, windows, keyboard, tray, runKey, display});
     window.attach(form);
+    keyboard.attach(form.modKeyboard());
+    tray.attach(form.cSysTray1());
     form.Form_Load();
     window.showAfterLoad();
     return window.runMessageLoop();
