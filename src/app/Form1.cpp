@@ -175,12 +175,15 @@ void Form1::cSysTray1_MouseUp(std::int16_t, std::uint32_t) {
 
 void Form1::AddToStartup() {
     if (!mStartUp_.AddToStartup()) {
-        message(L"This software could not be added to the programs that start with Windows: "
-                L"the start-up list cannot be written.");
+        message(
+            L"This software could not be added to the programs that start with Windows: "
+            L"the start-up list cannot be written.");
     }
 }
 
-void Form1::RemoveFromStartup() { mStartUp_.RemoveFromStartup(); }
+void Form1::RemoveFromStartup() {
+    mStartUp_.RemoveFromStartup();
+}
 
 void Form1::Form_QueryUnload() {
     Trap trap(reporter_, Location::Form1_Form_QueryUnload);

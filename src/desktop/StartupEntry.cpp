@@ -8,7 +8,9 @@ std::wstring StartupEntry::entryName() const {
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-std::wstring StartupEntry::command() const { return L"\"" + registry_.programPath() + L"\""; }
+std::wstring StartupEntry::command() const {
+    return L"\"" + registry_.programPath() + L"\"";
+}
 
 bool StartupEntry::AddToStartup() {
     const std::wstring name = entryName();

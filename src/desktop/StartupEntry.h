@@ -8,7 +8,7 @@ namespace qpa {
 // The logon start-up entry of the running program: named after its file, its command the quoted
 // full path. The machine-wide list is tried first, then the user's own.
 class StartupEntry {
-public:
+  public:
     explicit StartupEntry(StartupRegistry& registry) : registry_(registry) {}
     // Registers the program; false when neither list could be written.
     bool AddToStartup();
@@ -18,7 +18,7 @@ public:
     std::wstring entryName() const;
     std::wstring command() const;
 
-private:
+  private:
     StartupRegistry& registry_;
 };
 

@@ -133,7 +133,8 @@ void SysTray::TrayCallback(std::uint32_t message, std::uint32_t id) {
         case 0x405:  // balloon clicked
             balloonShowing_ = false;
             return;
-        default: return;
+        default:
+            return;
     }
 }
 

@@ -13,7 +13,7 @@ inline constexpr int kPictureTypeIcon = 3;
 // The tray control: one notification-area icon with its tip, the icon's mouse events, and balloon
 // messages. It knows nothing of the window that hosts it.
 class SysTray {
-public:
+  public:
     explicit SysTray(TrayShell& shell);
     SysTray(const SysTray&) = delete;
     SysTray& operator=(const SysTray&) = delete;
@@ -27,8 +27,8 @@ public:
     const std::wstring& TrayTip() const { return tipText_; }
     void setTrayTip(const std::wstring& tip);
 
-    void ShowBalloon(const std::wstring& Tip, const std::wstring& sTitle, std::int32_t ShowTimer = 0,
-                     bool ShowOnce = false);
+    void ShowBalloon(const std::wstring& Tip, const std::wstring& sTitle,
+                     std::int32_t ShowTimer = 0, bool ShowOnce = false);
     // A callback of the icon: `message` is the mouse or balloon notification, `id` the icon's id.
     void TrayCallback(std::uint32_t message, std::uint32_t id);
     // The shell came back after a restart: the icon is put up again.
@@ -45,7 +45,7 @@ public:
     // A property was written ("InTray", "TrayIcon", "TrayTip").
     std::function<void(const char* property)> PropertyChanged;
 
-private:
+  private:
     void AddTrayIcon(WindowHandle owner, std::uint32_t id, const std::wstring& tip,
                      std::intptr_t picture);
     void RemoveTrayIcon(WindowHandle owner, std::uint32_t id);

@@ -8,7 +8,7 @@ namespace qpa {
 
 // The process-wide low-level keyboard hook and the asynchronous key state.
 class KeyboardHookPort {
-public:
+  public:
     KeyboardHookPort() = default;
     KeyboardHookPort(const KeyboardHookPort&) = delete;
     KeyboardHookPort& operator=(const KeyboardHookPort&) = delete;
@@ -44,7 +44,7 @@ struct NotifyRecord {
 
 // The notification area and the tray control's own window.
 class TrayShell {
-public:
+  public:
     TrayShell() = default;
     TrayShell(const TrayShell&) = delete;
     TrayShell& operator=(const TrayShell&) = delete;
@@ -66,7 +66,7 @@ public:
 
 // The logon start-up entries (the Run keys), and the running program's own file.
 class StartupRegistry {
-public:
+  public:
     enum class Scope { Machine, User };
     StartupRegistry() = default;
     StartupRegistry(const StartupRegistry&) = delete;
@@ -82,7 +82,7 @@ public:
 
 // Keeps the display from going dark while the system is switched On.
 class DisplayKeeper {
-public:
+  public:
     DisplayKeeper() = default;
     DisplayKeeper(const DisplayKeeper&) = delete;
     DisplayKeeper& operator=(const DisplayKeeper&) = delete;

@@ -11,12 +11,14 @@ namespace qpa::fakes {
 
 // Key states served in order per key, and a log of the hook's calls.
 class FakeKeyboard final : public KeyboardHookPort {
-public:
+  public:
     std::intptr_t install() override {
         log.push_back(L"install");
         return installResult;
     }
-    void uninstall(std::intptr_t hook) override { log.push_back(L"uninstall " + std::to_wstring(hook)); }
+    void uninstall(std::intptr_t hook) override {
+        log.push_back(L"uninstall " + std::to_wstring(hook));
+    }
     std::intptr_t callNext(std::intptr_t hook, int code, std::uintptr_t, std::intptr_t) override {
         log.push_back(L"next " + std::to_wstring(hook) + L" " + std::to_wstring(code));
         return 77;
@@ -41,7 +43,7 @@ public:
 };
 
 class FakeTray final : public TrayShell {
-public:
+  public:
     WindowHandle ownWindow() override { return 0x7777; }
     void routeCallbacks(bool routed) override { log.push_back(routed ? L"route" : L"unroute"); }
     void notify(const NotifyRecord& record) override { records.push_back(record); }
@@ -63,7 +65,7 @@ public:
 };
 
 class FakeStartup final : public StartupRegistry {
-public:
+  public:
     std::wstring programPath() const override { return path; }
     bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override {
         if (scope == Scope::Machine ? !machineWritable : !userWritable) return false;
@@ -81,7 +83,7 @@ public:
 };
 
 class FakeDisplay final : public DisplayKeeper {
-public:
+  public:
     void keepAwake(bool value) override {
         awake = value;
         changes.push_back(value);

@@ -10,7 +10,7 @@ using namespace qpa::fakes;
 
 namespace {
 class Delivery : public ::testing::Test {
-protected:
+  protected:
     std::vector<std::wstring> deliver(ScrollMethod method, int showCommand = 5) {
         delivery.KnowScrollines();
         windows.calls.clear();

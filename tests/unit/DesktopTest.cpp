@@ -6,15 +6,18 @@ using namespace qpa::fakes;
 namespace {
 constexpr std::int16_t kDown = static_cast<std::int16_t>(0x8000);
 constexpr std::int16_t kPressedSinceAsked = 1;
+constexpr std::int16_t kPressedAndDown = static_cast<std::int16_t>(0x8001);
 
 class Desktop : public FormFixture {
-protected:
+  protected:
     void SetUp() override {
         // The platform raises the window's resize event when its state changes.
         view.onResize = [this] { form().raise(Control::Form, UiEvent::Resize); };
         keyboard.onToggle = [this] { form().PushButton2_Click(); };
     }
-    std::intptr_t keyEvent(int code = 0) { return form().modKeyboard().KeyboardProc(code, 0x100, 0); }
+    std::intptr_t keyEvent(int code = 0) {
+        return form().modKeyboard().KeyboardProc(code, 0x100, 0);
+    }
 };
 }  // namespace
 
@@ -28,17 +31,33 @@ TEST_F(Desktop, ChordDecisionRestsOnTheThreeKeyStates) {
         std::vector<int> queried;
     };
     const Row rows[] = {
-        {"Ctrl+Shift+T", kDown, kDown, kPressedSinceAsked, true, {0x11, 0x10, 0x54}},
-        {"Shift only pressed since asked", kDown, kPressedSinceAsked, kPressedSinceAsked, true,
+        {"Ctrl+Shift+T", kDown, kDown, kPressedAndDown, true, {0x11, 0x10, 0x54}},
+        {"Shift only pressed since asked",
+         kDown,
+         kPressedSinceAsked,
+         kPressedAndDown,
+         true,
+         {0x11, 0x10, 0x54}},
+        {"a mark left by typing T earlier",
+         kDown,
+         kDown,
+         kPressedSinceAsked,
+         false,
          {0x11, 0x10, 0x54}},
         {"T held but not pressed since asked", kDown, kDown, kDown, false, {0x11, 0x10, 0x54}},
-        {"Ctrl+T", kDown, 0, kPressedSinceAsked, false, {0x11, 0x10}},
-        {"Shift+T", 0, kDown, kPressedSinceAsked, false, {0x11, 0x10}},
-        {"T alone", 0, 0, kPressedSinceAsked, false, {0x11, 0x10}},
-        {"Ctrl only pressed since asked", kPressedSinceAsked, kDown, kPressedSinceAsked, false,
+        {"Ctrl+T", kDown, 0, kPressedAndDown, false, {0x11, 0x10}},
+        {"Shift+T", 0, kDown, kPressedAndDown, false, {0x11, 0x10}},
+        {"T alone", 0, 0, kPressedAndDown, false, {0x11, 0x10}},
+        {"Ctrl only pressed since asked",
+         kPressedSinceAsked,
+         kDown,
+         kPressedAndDown,
+         false,
          {0x11, 0x10}},
     };
     for (const Row& row : rows) {
+        keyboard.keys = {{0x11, {row.ctrl}}, {0x10, {row.shift}}, {0x54, {0}}};
+        keyEvent();  // T seen up: a new press may toggle
         keyboard.keys = {{0x11, {row.ctrl}}, {0x10, {row.shift}}, {0x54, {row.t}}};
         keyboard.queried.clear();
         keyboard.log.clear();
@@ -54,9 +73,24 @@ TEST_F(Desktop, ChordDecisionRestsOnTheThreeKeyStates) {
     }
 }
 
+TEST_F(Desktop, OnePressOfTTogglesOnce) {
+    addWindows(1);
+    loaded();
+    // The events of one chord while T is down (its own press, then Shift's release, a repeat).
+    keyboard.keys = {{0x11, {kDown}}, {0x10, {kDown}}, {0x54, {kPressedAndDown}}};
+    keyEvent();
+    keyEvent();
+    keyEvent();
+    EXPECT_EQ(std::count(keyboard.log.begin(), keyboard.log.end(), L"toggle"), 1);
+    keyboard.keys[0x54] = {0, kPressedAndDown};  // released, then pressed again
+    keyEvent();
+    keyEvent();
+    EXPECT_EQ(std::count(keyboard.log.begin(), keyboard.log.end(), L"toggle"), 2);
+}
+
 TEST_F(Desktop, ANonZeroHookCodeIsChainedUntouched) {
     loaded();
-    keyboard.keys = {{0x11, {kDown}}, {0x10, {kDown}}, {0x54, {kPressedSinceAsked}}};
+    keyboard.keys = {{0x11, {kDown}}, {0x10, {kDown}}, {0x54, {kPressedAndDown}}};
     EXPECT_EQ(keyEvent(3), 77);
     EXPECT_TRUE(keyboard.queried.empty());
     EXPECT_FALSE(form().modKeyboard().ctrlHeld());
@@ -65,18 +99,23 @@ TEST_F(Desktop, ANonZeroHookCodeIsChainedUntouched) {
 TEST_F(Desktop, TheChordTogglesLikeTheButtonInEveryState) {
     addWindows(1);
     loaded();
-    keyboard.keys = {{0x11, {kDown}}, {0x10, {kDown}}, {0x54, {kPressedSinceAsked}}};
-    keyEvent();
+    const auto chord = [&] {
+        keyboard.keys = {{0x11, {kDown}}, {0x10, {kDown}}, {0x54, {0, kPressedAndDown}}};
+        keyEvent();
+        keyEvent();
+    };
+    chord();
     EXPECT_EQ(view.caption(Control::PushButton2), L"Turn Off");
     EXPECT_EQ(settings.values[L"StartStopState"], L"On");
-    keyEvent();
+    chord();
     EXPECT_EQ(view.caption(Control::PushButton2), L"Turn On");
 
     windows.desktop.clear();
     form().raise(Control::PushButton1, UiEvent::Click);
-    keyEvent();
+    chord();
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].prompt, L"Please add items to the 'Queue' list below before turning on.");
+    EXPECT_EQ(dialogs.shown[0].prompt,
+              L"Please add items to the 'Queue' list below before turning on.");
 }
 
 TEST_F(Desktop, AFailedHookInstallationIsStillRemovedAtClose) {
@@ -140,8 +179,9 @@ TEST_F(Desktop, MinimisingHidesToTheTrayWithABalloonOncePerRun) {
     const NotifyRecord& balloon = tray.records[1];
     EXPECT_EQ(balloon.message, 1);
     EXPECT_EQ(balloon.flags, 0x10u);
-    EXPECT_EQ(balloon.info, L"has been minimized to the system tray.\r\nClick on the blue 'T' icon "
-                            L"(T for Tervalinx) to bring the software back.");
+    EXPECT_EQ(balloon.info,
+              L"has been minimized to the system tray.\r\nClick on the blue 'T' icon "
+              L"(T for Tervalinx) to bring the software back.");
     EXPECT_EQ(balloon.infoTitle, L"Velloranth Quiet Page Advancer For Your Desktop");
     EXPECT_EQ(balloon.timeout, 5000u);
     EXPECT_EQ(balloon.infoFlags, 0u);

@@ -5,7 +5,7 @@ using namespace qpa::fakes;
 
 namespace {
 class ScheduleTest : public FormFixture {
-protected:
+  protected:
     // A loaded window with `count` windows listed, the period in the fields, switched On.
     void switchedOnWith(int count, const wchar_t* minutes, const wchar_t* seconds) {
         addWindows(count);

@@ -39,6 +39,36 @@ BOOL CALLBACK collectBoxes(HWND hwnd, LPARAM param) {
 }
 }  // namespace
 
+bool runOnDisplay(const std::string& shellCommand) {
+    static int serial = 0;
+    const std::string marker =
+        "/tmp/qpa-done-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    const std::string script = shellCommand + "; touch " + marker;
+    std::wstring commandLine =
+        L"start.exe /unix /bin/sh -c \"" + std::wstring(script.begin(), script.end()) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                          nullptr, nullptr, &startup, &process)) {
+        return false;
+    }
+    ::CloseHandle(process.hProcess);
+    ::CloseHandle(process.hThread);
+    const std::wstring windowsMarker = L"Z:" + std::wstring(marker.begin(), marker.end());
+    const bool done = waitFor(
+        [&] { return ::GetFileAttributesW(windowsMarker.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    ::DeleteFileW(windowsMarker.c_str());
+    return done;
+}
+
+bool typeIntoXWindow(const std::string& title, const std::string& keys) {
+    return runOnDisplay("id=$(xdotool search --name '^" + title +
+                        "$' | head -n 1); xdotool windowactivate --sync $id; sleep 0.3; "
+                        "xdotool key --clearmodifiers " +
+                        keys + "; sleep 0.3");
+}
+
 bool waitFor(const std::function<bool()>& ready, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!ready()) {
@@ -169,7 +199,7 @@ int ProgramDriver::dpi() const {
 namespace {
 // A buffer inside the program's process, for list-view messages that carry pointers.
 class RemoteBuffer {
-public:
+  public:
     RemoteBuffer(HANDLE process, std::size_t size)
         : process_(process),
           address_(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
@@ -186,7 +216,7 @@ public:
         ::ReadProcessMemory(process_, at(offset), data, size, nullptr);
     }
 
-private:
+  private:
     HANDLE process_;
     void* address_;
 };
@@ -216,7 +246,8 @@ std::vector<std::wstring> ProgramDriver::listItems() const {
 
 int ProgramDriver::selectedListIndex() const {
     return static_cast<int>(::SendMessageW(control(Control::ListView1), LVM_GETNEXTITEM,
-                                           static_cast<WPARAM>(-1), LVNI_SELECTED)) + 1;
+                                           static_cast<WPARAM>(-1), LVNI_SELECTED)) +
+           1;
 }
 
 void ProgramDriver::selectListItem(int index) {
@@ -277,7 +308,8 @@ TargetProgram::TargetProgram(const std::wstring& extraArguments) {
     ::GetTempPathW(MAX_PATH, folder);
     logPath_ = std::wstring(folder) + L"qpa-target-" + std::to_wstring(::GetTickCount()) + L".log";
     ::DeleteFileW(logPath_.c_str());
-    std::wstring commandLine = L"\"" + std::wstring(path) + L"\" \"" + logPath_ + L"\" " + extraArguments;
+    std::wstring commandLine =
+        L"\"" + std::wstring(path) + L"\" \"" + logPath_ + L"\" " + extraArguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -304,6 +336,20 @@ HWND TargetProgram::window(const std::wstring& title) const {
 
 std::vector<WheelReceived> TargetProgram::received() const {
     std::vector<WheelReceived> lines;
+    for (const WheelReceived& line : allLines())
+        if (!line.key) lines.push_back(line);
+    return lines;
+}
+
+std::vector<unsigned> TargetProgram::keysPressed(const std::wstring& title) const {
+    std::vector<unsigned> keys;
+    for (const WheelReceived& line : allLines())
+        if (line.key && line.title == title) keys.push_back(line.wParam);
+    return keys;
+}
+
+std::vector<WheelReceived> TargetProgram::allLines() const {
+    std::vector<WheelReceived> lines;
     FILE* file = _wfopen(logPath_.c_str(), L"r");
     if (!file) return lines;
     wchar_t buffer[512];
@@ -314,10 +360,12 @@ std::vector<WheelReceived> TargetProgram::received() const {
         const auto b = line.find(L'|', a + 1);
         const auto c = line.find(L'|', b + 1);
         if (c == std::wstring::npos) continue;
+        const bool key = line[a + 1] == L'k';
+        const std::wstring number = line.substr(a + (key ? 2 : 1), b - a - (key ? 2 : 1));
         lines.push_back({line.substr(0, a),
-                         static_cast<std::uint32_t>(std::wcstoul(line.substr(a + 1, b - a - 1).c_str(), nullptr, 16)),
+                         static_cast<std::uint32_t>(std::wcstoul(number.c_str(), nullptr, 16)),
                          std::wcstol(line.substr(b + 1, c - b - 1).c_str(), nullptr, 10),
-                         line.substr(c + 1) == L"1"});
+                         line.substr(c + 1) == L"1", key});
     }
     std::fclose(file);
     return lines;

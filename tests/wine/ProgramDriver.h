@@ -18,6 +18,11 @@ inline constexpr wchar_t kSettingsKey[] =
 inline constexpr wchar_t kMainTitle[] = L"Velloranth Quiet Page Advancer For Your Desktop";
 inline constexpr wchar_t kAppTitle[] = L"Velloranth Quiet Page Advancer For Your";
 
+// Runs a command of the X session that hosts Wine (xdotool, say) and waits until it is done.
+bool runOnDisplay(const std::string& shellCommand);
+// The keys of an X window, typed with xdotool once that window has the focus.
+bool typeIntoXWindow(const std::string& title, const std::string& keys);
+
 // Polls `ready` until it holds or the time is up.
 bool waitFor(const std::function<bool()>& ready,
              std::chrono::milliseconds timeout = std::chrono::seconds(10));
@@ -88,10 +93,11 @@ struct WheelReceived {
     std::uint32_t wParam;
     long lParam;
     bool foreground;
+    bool key = false;  // a key press (wParam holds the virtual key), not a wheel message
 };
 
 class TargetProgram {
-public:
+  public:
     explicit TargetProgram(const std::wstring& extraArguments = L"");
     TargetProgram(const TargetProgram&) = delete;
     TargetProgram& operator=(const TargetProgram&) = delete;
@@ -99,10 +105,13 @@ public:
 
     HWND window(const std::wstring& title) const;
     std::vector<WheelReceived> received() const;
+    // The virtual keys pressed in the window with this title.
+    std::vector<unsigned> keysPressed(const std::wstring& title) const;
     // Waits until at least `count` wheel messages were logged.
     bool waitForReceived(std::size_t count, std::chrono::milliseconds timeout);
 
-private:
+  private:
+    std::vector<WheelReceived> allLines() const;
     std::wstring logPath_;
     PROCESS_INFORMATION process_{};
 };

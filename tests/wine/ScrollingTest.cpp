@@ -10,7 +10,7 @@ using namespace qpa::wine;
 namespace {
 
 class ScrollingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         store::clear();
         store::put(L"Text2", L"0");
@@ -18,7 +18,8 @@ protected:
     }
     // Stores a method and a scope as the option buttons would.
     static void choose(int method, int scope) {
-        for (int n = 1; n <= 6; ++n) store::put(L"Option" + std::to_wstring(n), n == method ? L"True" : L"False");
+        for (int n = 1; n <= 6; ++n)
+            store::put(L"Option" + std::to_wstring(n), n == method ? L"True" : L"False");
         store::put(L"Option7", scope == 7 ? L"True" : L"False");
         store::put(L"Option8", scope == 8 ? L"True" : L"False");
     }
@@ -38,7 +39,8 @@ TEST_F(ScrollingTest, TheListShowsTheQualifyingWindowsFrontToBackAndRefreshes) {
     ::PostMessageW(target.window(L"Target B"), WM_CLOSE, 0, 0);
     ASSERT_TRUE(waitFor([&] { return target.window(L"Target B") == nullptr; }));
     program.click(Control::PushButton1);
-    EXPECT_TRUE(waitFor([&] { return program.listItems() == std::vector<std::wstring>{L"Target A"}; }));
+    EXPECT_TRUE(
+        waitFor([&] { return program.listItems() == std::vector<std::wstring>{L"Target A"}; }));
     EXPECT_TRUE(program.messageBoxes().empty());
 }
 
@@ -54,7 +56,8 @@ TEST_F(ScrollingTest, SwitchedOnTheSelectedWindowGetsOneWheelMessagePerPeriod) {
     EXPECT_FALSE(::IsWindowVisible(program.window()));  // hidden in the tray
 
     ASSERT_TRUE(waitFor([&] {
-        return program.text(Control::Frame4).rfind(L"On. Next Scroll will occur in: 00:00:0", 0) == 0;
+        return program.text(Control::Frame4).rfind(L"On. Next Scroll will occur in: 00:00:0", 0) ==
+               0;
     }));
     ASSERT_TRUE(target.waitForReceived(1, 10s));
     const auto first = std::chrono::steady_clock::now();
@@ -88,8 +91,8 @@ TEST_F(ScrollingTest, AvailableWindowsScopeWalksThroughTheList) {
     program.click(Control::PushButton2);
     ASSERT_TRUE(target.waitForReceived(4, 15s));
     const auto received = target.received();
-    EXPECT_EQ(titles(received), (std::vector<std::wstring>{L"Target A", L"Target B", L"Target A",
-                                                            L"Target B"}));
+    EXPECT_EQ(titles(received),
+              (std::vector<std::wstring>{L"Target A", L"Target B", L"Target A", L"Target B"}));
     for (const auto& r : received) EXPECT_EQ(r.wParam, 0xFFB50000u);  // -75 in the high word
 }
 
@@ -135,9 +138,10 @@ TEST_F(ScrollingTest, AHungTargetLeavesTheProgramResponsiveAndTheNextScrollComes
     ::Sleep(300);
     DWORD_PTR copied = 0;
     wchar_t caption[64];
-    EXPECT_NE(::SendMessageTimeoutW(program.window(), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption),
-                                    SMTO_ABORTIFHUNG, 500, &copied),
-              0);
+    EXPECT_NE(
+        ::SendMessageTimeoutW(program.window(), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption),
+                              SMTO_ABORTIFHUNG, 500, &copied),
+        0);
     ASSERT_TRUE(target.waitForReceived(3, 6s));
     const auto received = target.received();
     EXPECT_EQ(titles(received),

@@ -25,9 +25,13 @@ std::intptr_t KeyboardHook::callNext(std::intptr_t hook, int code, std::uintptr_
     return ::CallNextHookEx(reinterpret_cast<HHOOK>(hook), code, wParam, lParam);
 }
 
-std::int16_t KeyboardHook::asyncKeyState(int virtualKey) { return ::GetAsyncKeyState(virtualKey); }
+std::int16_t KeyboardHook::asyncKeyState(int virtualKey) {
+    return ::GetAsyncKeyState(virtualKey);
+}
 
-void KeyboardHook::postToggle() { ::PostMessageW(mainWindow_, kToggleMessage, 0, 0); }
+void KeyboardHook::postToggle() {
+    ::PostMessageW(mainWindow_, kToggleMessage, 0, 0);
+}
 
 LRESULT CALLBACK KeyboardHook::LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     if (!owner_) return ::CallNextHookEx(nullptr, code, wParam, lParam);

@@ -9,7 +9,7 @@ namespace qpa::win32 {
 // The low-level keyboard hook for the toggle chord. A hook procedure has no user data, so the one
 // hook owner is reached through a single static pointer that this object sets and clears.
 class KeyboardHook final : public KeyboardHookPort {
-public:
+  public:
     static constexpr UINT kToggleMessage = WM_APP + 2;  // posted to the main window
 
     explicit KeyboardHook(HWND mainWindow) : mainWindow_(mainWindow) {}
@@ -26,7 +26,7 @@ public:
     std::int16_t asyncKeyState(int virtualKey) override;
     void postToggle() override;
 
-private:
+  private:
     static LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam);
     static ToggleHotkey* owner_;
     HWND mainWindow_;

@@ -12,7 +12,7 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"QuietPageAdvancerMain";
 constexpr int kFirstControlId = 1000;
 constexpr UINT_PTR kScheduleTimerId = 1;
-constexpr UINT kFieldLeft = WM_APP + 1;  // posted: a field lost the focus to another control
+constexpr UINT kFieldLeft = WM_APP + 1;      // posted: a field lost the focus to another control
 constexpr UINT kToggleMessage = WM_APP + 2;  // posted by the keyboard hook: the toggle chord
 constexpr int kProgramIconResource = 1;
 
@@ -243,6 +243,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
         case kFieldLeft:
             raise(static_cast<Control>(wParam), UiEvent::LostFocus);
             return 0;
+        case kToggleMessage:
+            raise(Control::PushButton2, UiEvent::Click);
+            return 0;
         case WM_TIMER:
             if (wParam == kScheduleTimerId && form_ && !closing_) form_->tick();
             return 0;
@@ -268,7 +271,8 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
             if (shown_) raise(Control::Form, UiEvent::Resize);
             return 0;
         case WM_ACTIVATE:
-            // As a dialog does: the focus leaves with the window and comes back to the same control.
+            // As a dialog does: the focus leaves with the window and comes back to the same
+            // control.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = ::GetFocus();
                 if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;

@@ -17,21 +17,23 @@ UniqueKey openRunKey(StartupRegistry::Scope scope) {
         ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKeyPath, 0, kRunKeyAccess, &raw);
     } else {
         // The user's Run key need not exist yet.
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, kRunKeyPath, 0, nullptr, 0, kRunKeyAccess, nullptr, &raw,
-                          nullptr);
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, kRunKeyPath, 0, nullptr, 0, kRunKeyAccess, nullptr,
+                          &raw, nullptr);
     }
     return UniqueKey(raw);
 }
 }  // namespace
 
-std::wstring RunKey::programPath() const { return modulePath(); }
+std::wstring RunKey::programPath() const {
+    return modulePath();
+}
 
 bool RunKey::setEntry(Scope scope, const std::wstring& name, const std::wstring& command) {
     const UniqueKey key = openRunKey(scope);
     if (!key) return false;
-    return ::RegSetValueExW(key.get(), name.c_str(), 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(command.c_str()),
-                            static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    return ::RegSetValueExW(
+               key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+               static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 void RunKey::removeEntry(Scope scope, const std::wstring& name) {

@@ -5,7 +5,7 @@ namespace qpa::win32 {
 
 // The Run keys: the machine's (HKEY_LOCAL_MACHINE) and the user's (HKEY_CURRENT_USER).
 class RunKey final : public StartupRegistry {
-public:
+  public:
     std::wstring programPath() const override;
     bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override;
     void removeEntry(Scope scope, const std::wstring& name) override;
@@ -13,7 +13,7 @@ public:
 
 // Keeps the display on while the system is switched On.
 class ExecutionState final : public DisplayKeeper {
-public:
+  public:
     void keepAwake(bool awake) override;
 };
 

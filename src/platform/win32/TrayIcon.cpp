@@ -20,11 +20,13 @@ template <std::size_t N>
 void copyText(char (&field)[N], const std::wstring& text) {
     std::memset(field, 0, N);
     if (text.empty()) return;
-    const int written = ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
-                                              field, static_cast<int>(N - 1), nullptr, nullptr);
+    const int written =
+        ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), field,
+                              static_cast<int>(N - 1), nullptr, nullptr);
     if (written <= 0) {
         // Too long for the field: convert whole, then cut.
-        const int needed = ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        const int needed =
+            ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
         std::string all(static_cast<std::size_t>(needed > 0 ? needed : 1), '\0');
         ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, all.data(), needed, nullptr, nullptr);
         std::memcpy(field, all.data(), std::min(N - 1, std::strlen(all.c_str())));
@@ -42,8 +44,8 @@ TrayIconWindow::TrayIconWindow(HINSTANCE instance, MainWindow& events)
     windowClass.lpszClassName = kTrayWindowClass;
     ::RegisterClassExW(&windowClass);
     // A hidden top-level window: unlike a message-only one it hears the shell's broadcasts.
-    hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kTrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, instance_, nullptr);
+    hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kTrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0,
+                              nullptr, nullptr, instance_, nullptr);
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
 }
 
@@ -52,7 +54,9 @@ TrayIconWindow::~TrayIconWindow() {
     if (hwnd_) ::DestroyWindow(hwnd_);
 }
 
-WindowHandle TrayIconWindow::ownWindow() { return reinterpret_cast<WindowHandle>(hwnd_); }
+WindowHandle TrayIconWindow::ownWindow() {
+    return reinterpret_cast<WindowHandle>(hwnd_);
+}
 
 void TrayIconWindow::routeCallbacks(bool routed) {
     if (routed && !previousWndProc_) {
@@ -108,10 +112,13 @@ std::intptr_t TrayIconWindow::designedIcon() {
     return reinterpret_cast<std::intptr_t>(icon_.get());
 }
 
-double TrayIconWindow::elapsedSeconds() { return static_cast<double>(::GetTickCount64()) / 1000.0; }
+double TrayIconWindow::elapsedSeconds() {
+    return static_cast<double>(::GetTickCount64()) / 1000.0;
+}
 
 void TrayIconWindow::waitForEvents(double maximumSeconds) {
-    const DWORD milliseconds = maximumSeconds <= 0 ? 0 : static_cast<DWORD>(maximumSeconds * 1000.0) + 1;
+    const DWORD milliseconds =
+        maximumSeconds <= 0 ? 0 : static_cast<DWORD>(maximumSeconds * 1000.0) + 1;
     ::MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     events_.letPendingEventsRun();
 }

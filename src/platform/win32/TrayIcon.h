@@ -11,7 +11,7 @@ class MainWindow;
 
 // The tray control's own hidden window and the notification area behind Shell_NotifyIconA.
 class TrayIconWindow final : public TrayShell {
-public:
+  public:
     TrayIconWindow(HINSTANCE instance, MainWindow& events);
     TrayIconWindow(const TrayIconWindow&) = delete;
     TrayIconWindow& operator=(const TrayIconWindow&) = delete;
@@ -26,7 +26,7 @@ public:
     double elapsedSeconds() override;
     void waitForEvents(double maximumSeconds) override;
 
-private:
+  private:
     static LRESULT CALLBACK TrayWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HINSTANCE instance_;
     MainWindow& events_;

@@ -1,6 +1,6 @@
 // A program of ours that stands in for the applications being scrolled. It opens titled windows,
 // each on its own thread, and logs every mouse-wheel message it receives with both parameters and
-// whether its window was in the foreground.
+// whether its window was in the foreground, and the keys pressed in it.
 // Usage: ScrollTarget LOGFILE [--hang TITLE]
 #include <windows.h>
 
@@ -41,8 +41,21 @@ LRESULT CALLBACK TargetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             }
             return 0;
         }
-        case WM_DESTROY: ::PostQuitMessage(0); return 0;
-        default: return ::DefWindowProcW(hwnd, message, wParam, lParam);
+        case WM_KEYDOWN: {
+            wchar_t title[128] = {};
+            ::GetWindowTextW(hwnd, title, 128);
+            std::lock_guard<std::mutex> guard(logLock);
+            if (FILE* file = _wfopen(logPath.c_str(), L"a")) {
+                std::fwprintf(file, L"%ls|k%04x|0|1\n", title, static_cast<unsigned>(wParam));
+                std::fclose(file);
+            }
+            return 0;
+        }
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            return ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
 
@@ -54,8 +67,8 @@ struct WindowSpec {
 };
 
 void runWindow(WindowSpec spec, HANDLE created) {
-    HWND hwnd = ::CreateWindowExW(0, L"QpaScrollTarget", spec.title, spec.style, spec.x, spec.y, 360,
-                                  240, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND hwnd = ::CreateWindowExW(0, L"QpaScrollTarget", spec.title, spec.style, spec.x, spec.y,
+                                  360, 240, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     if (spec.shown) ::ShowWindow(hwnd, SW_SHOWNORMAL);
     ::SetEvent(created);
     MSG message;
