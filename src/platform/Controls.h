@@ -48,6 +48,17 @@ constexpr int optionNumber(Control c) {
     return n >= 1 && n <= 8 ? n : 0;
 }
 
+// The control's name, as the window names it ("Text2", "Option7", ...).
+constexpr const char* controlName(Control c) {
+    constexpr const char* names[] = {
+        "Form1",   "PushButton1", "PushButton2", "PushButton7", "PushButton10", "Frame1",
+        "Frame2",  "Frame3",      "Frame4",      "Frame5",      "Label1",       "Label2",
+        "Label3",  "Label4",      "Text2",       "Text3",       "Option1",      "Option2",
+        "Option3", "Option4",     "Option5",     "Option6",     "Option7",      "Option8",
+        "Check4",  "Check8",      "ListView1",   "ProgressBar1"};
+    return names[static_cast<int>(c)];
+}
+
 // What happened to a control; the window adapters raise these into the main window controller.
 enum class UiEvent { Click, Change, GotFocus, LostFocus, MouseMove, Resize, QueryUnload };
 

@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+#include "platform/DesktopPorts.h"
+#include "platform/linux/X11Display.h"
+
+namespace qpa::x11 {
+
+// Logon start-up entries as XDG autostart files: the machine's ($XDG_CONFIG_DIRS, /etc/xdg) and
+// the user's ($XDG_CONFIG_HOME, ~/.config), each in its "autostart" folder.
+class AutostartFiles final : public StartupRegistry {
+  public:
+    std::wstring programPath() const override;
+    bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override;
+    void removeEntry(Scope scope, const std::wstring& name) override;
+    static std::string folder(Scope scope);
+};
+
+// Suspends the X screen saver (and with it the display's power saving) while switched On.
+class ScreenSaverSuspend final : public DisplayKeeper {
+  public:
+    void keepAwake(bool awake) override;
+
+  private:
+    UniqueDisplay display_;
+};
+
+}  // namespace qpa::x11

@@ -1,0 +1,434 @@
+#include "platform/linux/QtMainWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTreeWidget>
+
+#include "app/Form1.h"
+#include "app/Texts.h"
+
+namespace qpa::qt {
+
+namespace {
+QString q(const std::wstring& text) {
+    return QString::fromStdWString(text);
+}
+QString q(const wchar_t* text) {
+    return QString::fromWCharArray(text);
+}
+}  // namespace
+
+QtMainWindow::QtMainWindow() {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) dpi_ = screen->logicalDotsPerInch();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(px(kClientWidthTwips), px(kClientHeightTwips));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.0);
+    font.setBold(true);
+    setFont(font);
+    setMouseTracking(true);
+    createControls();
+    timer_.setTimerType(Qt::CoarseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+        if (form_ && !closing_) form_->tick();
+    });
+}
+
+int QtMainWindow::px(int twips) const {
+    return static_cast<int>(twips * dpi_ / 1440.0 + 0.5);
+}
+
+void QtMainWindow::createControls() {
+    // Frames first, so that the controls they hold stand above them.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const ControlPlacement& p : kMainWindowLayout) {
+            if ((p.kind == ControlKind::Frame) != (pass == 0)) continue;
+            QWidget* widget = nullptr;
+            switch (p.kind) {
+                case ControlKind::Frame:
+                    widget = new QGroupBox(q(p.caption), this);
+                    break;
+                case ControlKind::Label:
+                    widget = new QLabel(q(p.caption), this);
+                    break;
+                case ControlKind::TextField:
+                    widget = new QLineEdit(this);
+                    break;
+                case ControlKind::OptionButton: {
+                    auto* radio = new QRadioButton(q(p.caption), this);
+                    const int n = optionNumber(p.control);
+                    (n <= 6 ? methods_ : scopes_).addButton(radio, n);
+                    QObject::connect(radio, &QRadioButton::clicked, this,
+                                     [this, c = p.control] { raise(c, UiEvent::Click); });
+                    widget = radio;
+                    break;
+                }
+                case ControlKind::CheckBox: {
+                    auto* box = new QCheckBox(q(p.caption), this);
+                    QObject::connect(box, &QCheckBox::clicked, this,
+                                     [this, c = p.control] { raise(c, UiEvent::Click); });
+                    widget = box;
+                    break;
+                }
+                case ControlKind::PushButton: {
+                    auto* button = new QPushButton(q(p.caption), this);
+                    QFont font = button->font();
+                    font.setPointSizeF(11.25);
+                    button->setFont(font);
+                    button->setAutoDefault(false);
+                    QObject::connect(button, &QPushButton::clicked, this,
+                                     [this, c = p.control] { raise(c, UiEvent::Click); });
+                    widget = button;
+                    break;
+                }
+                case ControlKind::List: {
+                    auto* tree = new QTreeWidget(this);
+                    tree->setRootIsDecorated(false);
+                    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+                    tree->setHeaderHidden(false);
+                    tree->setColumnCount(1);
+                    tree->setHeaderLabels({QString()});
+                    tree->setToolTip(q(texts::kListToolTip));
+                    tree->header()->setStretchLastSection(false);
+                    widget = tree;
+                    break;
+                }
+                case ControlKind::Progress: {
+                    auto* bar = new QProgressBar(this);
+                    bar->setRange(0, 100);
+                    bar->setValue(0);
+                    bar->setTextVisible(false);
+                    bar->setAccessibleName(q(p.caption));
+                    widget = bar;
+                    break;
+                }
+            }
+            widget->setObjectName(QString::fromLatin1(controlName(p.control)));
+            widget->setGeometry(px(p.left), px(p.top), px(p.width), px(p.height));
+            widget->setMouseTracking(true);
+            widget->installEventFilter(this);
+            if (p.control == Control::Label4) widget->hide();  // designed hidden, never shown
+            controls_[static_cast<std::size_t>(p.control)] = widget;
+        }
+    }
+    static_cast<QRadioButton*>(control(Control::Option1))->setChecked(true);
+    static_cast<QRadioButton*>(control(Control::Option7))->setChecked(true);
+    for (Control field : {Control::Text2, Control::Text3}) {
+        auto* edit = static_cast<QLineEdit*>(control(field));
+        QObject::connect(edit, &QLineEdit::textEdited, this,
+                         [this, field] { raise(field, UiEvent::Change); });
+    }
+    // The tab order of the window: the two schedule fields first, then the layout's order.
+    QWidget* previous = nullptr;
+    for (const ControlPlacement& p : kMainWindowLayout) {
+        QWidget* widget = control(p.control);
+        if (p.kind == ControlKind::Frame || p.kind == ControlKind::Label ||
+            p.kind == ControlKind::Progress)
+            continue;
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+Control QtMainWindow::controlOf(QObject* object) const {
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i] == object) return static_cast<Control>(i);
+    return Control::Form;
+}
+
+void QtMainWindow::raise(Control c, UiEvent event) {
+    if (form_ && !closing_) form_->raise(c, event);
+}
+
+bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const Control c = controlOf(watched);
+    switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::Enter:
+            raise(c, UiEvent::MouseMove);
+            break;
+        case QEvent::FocusIn:
+            if (c == Control::Text2 || c == Control::Text3) {
+                raise(c, UiEvent::GotFocus);
+            }
+            break;
+        case QEvent::FocusOut:
+            if ((c == Control::Text2 || c == Control::Text3) && quietFocus_ == 0) {
+                const auto reason = static_cast<QFocusEvent*>(event)->reason();
+                // Only a move to another control of this window counts as leaving the field; the
+                // check runs once the focus has settled.
+                if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                    QTimer::singleShot(0, this, [this, c] {
+                        if (QApplication::focusWidget() &&
+                            isAncestorOf(QApplication::focusWidget()))
+                            raise(c, UiEvent::LostFocus);
+                    });
+                }
+            }
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void QtMainWindow::mouseMoveEvent(QMouseEvent* event) {
+    raise(Control::Form, UiEvent::MouseMove);
+    QWidget::mouseMoveEvent(event);
+}
+
+void QtMainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        QTimer::singleShot(0, this, [this] { raise(Control::Form, UiEvent::Resize); });
+    }
+    QWidget::changeEvent(event);
+}
+
+void QtMainWindow::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        if (form_) form_->raise(Control::Form, UiEvent::QueryUnload);
+        closing_ = true;  // no handler runs after the close handler
+    }
+    event->accept();
+    QApplication::quit();
+}
+
+void QtMainWindow::showAfterLoad() {
+    if (isMinimized()) {
+        showMinimized();
+    } else {
+        show();
+        control(Control::Text2)->setFocus(Qt::TabFocusReason);
+    }
+}
+
+// --- MainView ---
+
+WindowHandle QtMainWindow::handle() const {
+    return static_cast<WindowHandle>(const_cast<QtMainWindow*>(this)->winId());
+}
+
+void QtMainWindow::setCaption(Control c, const std::wstring& text) {
+    if (c == Control::Form) return setWindowTitle(q(text));
+    QWidget* widget = control(c);
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) frame->setTitle(q(text));
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(q(text));
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(q(text));
+}
+
+std::wstring QtMainWindow::caption(Control c) const {
+    if (c == Control::Form) return windowTitle().toStdWString();
+    QWidget* widget = control(c);
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title().toStdWString();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdWString();
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdWString();
+    return {};
+}
+
+void QtMainWindow::setProgramIcon() {
+    setWindowIcon(QIcon(QStringLiteral(":/QuietPageAdvancer.ico")));
+}
+
+void QtMainWindow::useButtonFaceColours() {
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, face);
+    setPalette(palette);
+}
+
+bool QtMainWindow::loadCustomPointer(const std::wstring& path) {
+    const QPixmap image(q(path));
+    if (image.isNull()) return false;
+    customCursor_ = QCursor(image);
+    hasCustomCursor_ = true;
+    return true;
+}
+
+void QtMainWindow::setPointer(Pointer p) {
+    pointer_ = p;
+    if (p == Pointer::Custom && hasCustomCursor_) {
+        setCursor(customCursor_);
+    } else {
+        unsetCursor();
+    }
+}
+
+void QtMainWindow::setWindowState(WindowState state) {
+    if (state == WindowState::Minimized) {
+        if (isVisible()) {
+            showMinimized();
+        } else {
+            QWidget::setWindowState(QWidget::windowState() | Qt::WindowMinimized);
+        }
+    } else {
+        QWidget::setWindowState(QWidget::windowState() & ~Qt::WindowMinimized);
+    }
+}
+
+WindowState QtMainWindow::windowState() const {
+    return isMinimized() ? WindowState::Minimized : WindowState::Normal;
+}
+
+void QtMainWindow::setWindowVisible(bool visible) {
+    if (visible) {
+        showNormal();
+    } else if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        hide();
+    } else {
+        // Without a tray there would be no way back: the window stays minimised instead.
+        showMinimized();
+    }
+}
+
+bool QtMainWindow::windowVisible() const {
+    return isVisible();
+}
+
+void QtMainWindow::activateWindow() {
+    QWidget::raise();
+    QWidget::activateWindow();
+}
+
+bool QtMainWindow::optionValue(int n) const {
+    return static_cast<QRadioButton*>(control(optionControl(n)))->isChecked();
+}
+
+void QtMainWindow::setOptionValue(int n, bool selected) {
+    auto* radio = static_cast<QRadioButton*>(control(optionControl(n)));
+    QButtonGroup& group = n <= 6 ? methods_ : scopes_;
+    // An exclusive group refuses to clear its checked button: clearing selects none.
+    group.setExclusive(selected);
+    radio->setChecked(selected);
+    group.setExclusive(true);
+}
+
+std::wstring QtMainWindow::text(Control field) const {
+    return static_cast<QLineEdit*>(control(field))->text().toStdWString();
+}
+
+void QtMainWindow::setText(Control field, const std::wstring& value) {
+    static_cast<QLineEdit*>(control(field))->setText(q(value));  // textEdited is the user's only
+}
+
+void QtMainWindow::selectAllText(Control field) {
+    auto* edit = static_cast<QLineEdit*>(control(field));
+    QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });  // after the click that focused it
+}
+
+void QtMainWindow::setFocus(Control c) {
+    ++quietFocus_;
+    control(c)->setFocus(Qt::OtherFocusReason);
+    --quietFocus_;
+}
+
+bool QtMainWindow::checked(Control box) const {
+    return static_cast<QCheckBox*>(control(box))->isChecked();
+}
+
+void QtMainWindow::setChecked(Control box, bool value) {
+    static_cast<QCheckBox*>(control(box))->setChecked(value);
+}
+
+void QtMainWindow::setControlVisible(Control c, bool visible) {
+    control(c)->setVisible(visible);
+}
+
+bool QtMainWindow::controlVisible(Control c) const {
+    return !control(c)->isHidden();
+}
+
+QProgressBar* QtMainWindow::progressBar() const {
+    return static_cast<QProgressBar*>(control(Control::ProgressBar1));
+}
+
+QTreeWidget* QtMainWindow::list() const {
+    return static_cast<QTreeWidget*>(control(Control::ListView1));
+}
+
+void QtMainWindow::setProgressMaximum(std::int32_t maximum) {
+    progressMaximum_ = maximum;
+    progressBar()->setRange(0, maximum > 0 ? maximum : 1);  // a range of nothing: an empty bar
+    if (maximum <= 0) progressBar()->setValue(0);
+}
+
+void QtMainWindow::setProgressValue(std::int32_t value) {
+    progressBar()->setValue(progressMaximum_ > 0 ? value : 0);
+}
+
+void QtMainWindow::setProgressText(const std::wstring& value) {
+    progressBar()->setAccessibleName(q(value));
+}
+
+void QtMainWindow::addListColumn(const std::wstring& header, int widthTwips) {
+    list()->setHeaderLabels({q(header)});
+    list()->setColumnWidth(0, px(widthTwips));
+}
+
+void QtMainWindow::clearList() {
+    list()->clear();
+}
+
+void QtMainWindow::appendListItem(const std::wstring& value) {
+    new QTreeWidgetItem(list(), QStringList{q(value)});
+}
+
+int QtMainWindow::listCount() const {
+    return list()->topLevelItemCount();
+}
+
+int QtMainWindow::selectedListIndex() const {
+    const auto selected = list()->selectedItems();
+    return selected.isEmpty() ? 0 : list()->indexOfTopLevelItem(selected.front()) + 1;
+}
+
+void QtMainWindow::selectListItem(int index) {
+    QTreeWidgetItem* item = list()->topLevelItem(index - 1);
+    if (!item) return;
+    list()->setCurrentItem(item);
+    item->setSelected(true);
+    list()->scrollToItem(item);
+}
+
+void QtMainWindow::letPendingEventsRun() {
+    QCoreApplication::processEvents();
+}
+
+// --- ScheduleTimer ---
+
+void QtMainWindow::setEnabled(bool value) {
+    timerEnabled_ = value;
+    applyTimer();
+}
+
+void QtMainWindow::setInterval(int milliseconds) {
+    timerInterval_ = milliseconds;
+    applyTimer();
+}
+
+void QtMainWindow::applyTimer() {
+    if (timerEnabled_ && timerInterval_ > 0) {
+        timer_.start(timerInterval_);
+    } else {
+        timer_.stop();
+    }
+}
+
+}  // namespace qpa::qt

@@ -1,0 +1,215 @@
+#include "platform/linux/X11Windows.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "platform/linux/X11Rules.h"
+
+namespace qpa::x11 {
+
+namespace {
+// A window that vanished between two requests is not worth a message: errors are dropped.
+int ignoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// Puts the pointer back where it was, on every path.
+class PointerRestore {
+  public:
+    PointerRestore(Display* display, Window root) : display_(display) {
+        Window rootReturn = 0, child = 0;
+        int winX = 0, winY = 0;
+        unsigned mask = 0;
+        saved_ = XQueryPointer(display, root, &rootReturn, &child, &x_, &y_, &winX, &winY, &mask);
+    }
+    PointerRestore(const PointerRestore&) = delete;
+    PointerRestore& operator=(const PointerRestore&) = delete;
+    ~PointerRestore() {
+        if (!saved_) return;
+        XTestFakeMotionEvent(display_, -1, x_, y_, CurrentTime);
+        XFlush(display_);
+    }
+
+  private:
+    Display* display_;
+    int x_ = 0, y_ = 0;
+    bool saved_ = false;
+};
+}  // namespace
+
+X11Windows::X11Windows(std::function<int()> wheelLines)
+    : display_(XOpenDisplay(nullptr)), wheelLines_(std::move(wheelLines)) {
+    if (!display_) return;
+    XSetErrorHandler(&ignoreErrors);
+    Display* d = display_.get();
+    root_ = DefaultRootWindow(d);
+    stacking_ = XInternAtom(d, "_NET_CLIENT_LIST_STACKING", False);
+    allowedActions_ = XInternAtom(d, "_NET_WM_ALLOWED_ACTIONS", False);
+    maximizeHorizontally_ = XInternAtom(d, "_NET_WM_ACTION_MAXIMIZE_HORZ", False);
+    maximizeVertically_ = XInternAtom(d, "_NET_WM_ACTION_MAXIMIZE_VERT", False);
+    netName_ = XInternAtom(d, "_NET_WM_NAME", False);
+    utf8_ = XInternAtom(d, "UTF8_STRING", False);
+    activeWindow_ = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+    state_ = XInternAtom(d, "_NET_WM_STATE", False);
+    stateAbove_ = XInternAtom(d, "_NET_WM_STATE_ABOVE", False);
+    pid_ = XInternAtom(d, "_NET_WM_PID", False);
+    wmState_ = XInternAtom(d, "WM_STATE", False);
+}
+
+std::vector<Window> X11Windows::frontToBack() {
+    if (!display_) return {};
+    const auto bottomToTop = longProperty(display_.get(), root_, stacking_, XA_WINDOW);
+    return std::vector<Window>(bottomToTop.rbegin(), bottomToTop.rend());
+}
+
+WindowHandle X11Windows::firstWindow(WindowHandle) {
+    order_ = frontToBack();
+    return order_.empty() ? 0 : static_cast<WindowHandle>(order_.front());
+}
+
+WindowHandle X11Windows::nextWindow(WindowHandle window) {
+    const auto it = std::find(order_.begin(), order_.end(), static_cast<Window>(window));
+    if (it == order_.end() || it + 1 == order_.end()) return 0;
+    return static_cast<WindowHandle>(*(it + 1));
+}
+
+bool X11Windows::ownWindow(Window window) {
+    const auto pid = longProperty(display_.get(), window, pid_, XA_CARDINAL);
+    return !pid.empty() && static_cast<pid_t>(pid.front()) == ::getpid();
+}
+
+std::uint32_t X11Windows::style(WindowHandle window) {
+    if (!display_) return 0;
+    const auto w = static_cast<Window>(window);
+    if (ownWindow(w)) return 0;  // our own windows are never candidates
+    const bool listed = std::find(order_.begin(), order_.end(), w) != order_.end() || [&] {
+        const auto all = frontToBack();
+        return std::find(all.begin(), all.end(), w) != all.end();
+    }();
+    const auto wmState = longProperty(display_.get(), w, wmState_, wmState_);
+    const bool withdrawn = !wmState.empty() && wmState.front() == WithdrawnState;
+    const auto actions = longProperty(display_.get(), w, allowedActions_, XA_ATOM);
+    const auto has = [&](Atom a) {
+        return std::find(actions.begin(), actions.end(), a) != actions.end();
+    };
+    return styleBits(listed, withdrawn, has(maximizeHorizontally_), has(maximizeVertically_));
+}
+
+std::wstring X11Windows::title(WindowHandle window) {
+    if (!display_) return {};
+    const auto w = static_cast<Window>(window);
+    std::string bytes;
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* raw = nullptr;
+    XGetWindowProperty(display_.get(), w, netName_, 0, 0, False, AnyPropertyType, &actualType,
+                       &format, &count, &after, &raw);
+    const PropertyData probe(raw);
+    if (actualType != None) {
+        // _NET_WM_NAME is there: it alone counts, and only as UTF-8.
+        return textProperty(display_.get(), w, netName_, utf8_, bytes) ? decodeUtf8(bytes)
+                                                                       : std::wstring();
+    }
+    XTextProperty property{};
+    if (!XGetWMName(display_.get(), w, &property) || !property.value) return {};
+    const PropertyData value(property.value);
+    if (property.encoding == XA_STRING && property.format == 8) {
+        return decodeLatin1(
+            std::string_view(reinterpret_cast<const char*>(property.value), property.nitems));
+    }
+    if (property.encoding == utf8_ && property.format == 8) {
+        return decodeUtf8(
+            std::string_view(reinterpret_cast<const char*>(property.value), property.nitems));
+    }
+    char** list = nullptr;
+    int items = 0;
+    std::wstring text;
+    if (Xutf8TextPropertyToTextList(display_.get(), &property, &list, &items) >= Success && list) {
+        if (items > 0 && list[0]) text = decodeUtf8(list[0]);
+        XFreeStringList(list);
+    }
+    return text;
+}
+
+void X11Windows::sendToRoot(Window window, Atom type, long a, long b, long c, long d) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = type;
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = a;
+    event.xclient.data.l[1] = b;
+    event.xclient.data.l[2] = c;
+    event.xclient.data.l[3] = d;
+    XSendEvent(display_.get(), root_, False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
+    XFlush(display_.get());
+}
+
+void X11Windows::setForeground(WindowHandle window) {
+    if (!display_) return;
+    // Source 2: a pager's request, which window managers follow (and which un-minimises).
+    sendToRoot(static_cast<Window>(window), activeWindow_, 2, CurrentTime, 0, 0);
+}
+
+void X11Windows::setTopmostBand(WindowHandle window, bool topmost) {
+    if (!display_) return;
+    sendToRoot(static_cast<Window>(window), state_, topmost ? 1 : 0, static_cast<long>(stateAbove_),
+               0, 2);
+}
+
+void X11Windows::show(WindowHandle window, int) {
+    if (!display_) return;
+    XMapWindow(display_.get(), static_cast<Window>(window));
+    XFlush(display_.get());
+}
+
+void X11Windows::waitUntilTopmost(Window window) {
+    // WORKAROUND: the window manager restacks asynchronously; a click before it did could land on
+    // the window that was in front.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+    while (std::chrono::steady_clock::now() < deadline) {
+        const auto order = frontToBack();
+        if (!order.empty() && order.front() == window) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+void X11Windows::sendWheel(WindowHandle window, std::int32_t wParam, std::int32_t) {
+    if (!display_) return;
+    const auto delta = static_cast<std::int16_t>(static_cast<std::uint32_t>(wParam) >> 16);
+    const int clicks = wheelClicks(delta);
+    if (clicks == 0) return;
+    const auto w = static_cast<Window>(window);
+    Display* d = display_.get();
+    waitUntilTopmost(w);
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(d, w, &attributes)) return;  // the window is gone
+    int x = 0, y = 0;
+    Window child = 0;
+    if (!XTranslateCoordinates(d, w, root_, attributes.width / 2, attributes.height / 2, &x, &y,
+                               &child))
+        return;
+    const PointerRestore restore(d, root_);
+    XTestFakeMotionEvent(d, -1, x, y, CurrentTime);
+    const unsigned button = wheelButton(delta);
+    for (int i = 0; i < clicks; ++i) {
+        XTestFakeButtonEvent(d, button, True, CurrentTime);
+        XTestFakeButtonEvent(d, button, False, CurrentTime);
+    }
+    XSync(d, False);
+}
+
+std::optional<std::int32_t> X11Windows::wheelScrollLines() {
+    if (!wheelLines_) return std::nullopt;
+    return wheelLines_();
+}
+
+}  // namespace qpa::x11

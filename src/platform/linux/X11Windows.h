@@ -1,0 +1,47 @@
+#pragma once
+#include <X11/Xlib.h>
+
+#include <functional>
+#include <vector>
+
+#include "platform/WindowServices.h"
+#include "platform/linux/X11Display.h"
+
+namespace qpa::x11 {
+
+// Other applications' top-level windows through Xlib, the window manager's hints and XTest.
+class X11Windows final : public WindowServices {
+  public:
+    // `wheelLines` answers the desktop's lines per wheel notch.
+    explicit X11Windows(std::function<int()> wheelLines);
+
+    WindowHandle firstWindow(WindowHandle start) override;
+    WindowHandle nextWindow(WindowHandle window) override;
+    std::uint32_t style(WindowHandle window) override;
+    std::wstring title(WindowHandle window) override;
+    void allowAnyForeground() override {}
+    void setForeground(WindowHandle window) override;
+    void setTopmostBand(WindowHandle window, bool topmost) override;
+    void show(WindowHandle window, int showCommand) override;
+    void sendWheel(WindowHandle window, std::int32_t wParam, std::int32_t lParam) override;
+    bool wheelPresent() override { return display_ != nullptr; }
+    std::optional<std::int32_t> wheelScrollLines() override;
+
+    bool connected() const { return display_ != nullptr; }
+
+  private:
+    std::vector<Window> frontToBack();
+    bool ownWindow(Window window);
+    void sendToRoot(Window window, Atom type, long a, long b, long c, long d);
+    void waitUntilTopmost(Window window);
+
+    UniqueDisplay display_;
+    Window root_ = 0;
+    std::function<int()> wheelLines_;
+    std::vector<Window> order_;
+    Atom stacking_ = 0, allowedActions_ = 0, maximizeHorizontally_ = 0, maximizeVertically_ = 0,
+         netName_ = 0, utf8_ = 0, activeWindow_ = 0, state_ = 0, stateAbove_ = 0, pid_ = 0,
+         wmState_ = 0;
+};
+
+}  // namespace qpa::x11

@@ -1,0 +1,48 @@
+// The Linux program: Qt Widgets for the window and the tray, Xlib for other applications' windows
+// and the toggle chord.
+#include <QApplication>
+#include <QIcon>
+#include <QStyleHints>
+
+#include "app/Form1.h"
+#include "app/SeededChance.h"
+#include "platform/linux/DesktopServices.h"
+#include "platform/linux/QtMainWindow.h"
+#include "platform/linux/QtServices.h"
+#include "platform/linux/QtTray.h"
+#include "platform/linux/X11Hotkey.h"
+#include "platform/linux/X11Windows.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false);  // hidden in the tray is still running
+    const QIcon programIcon(QStringLiteral(":/QuietPageAdvancer.ico"));
+    application.setWindowIcon(programIcon);
+
+    qpa::qt::QtMainWindow window;
+    qpa::qt::MessageBoxes dialogs;
+    dialogs.setOwner(&window);
+    qpa::qt::IniSettings settings;
+    qpa::qt::ExecutableFiles files;
+    qpa::qt::DetachedProcesses launcher;
+    qpa::SeededChance chance;
+    qpa::qt::QtLocale locale;
+    qpa::x11::X11Windows windows([] { return QGuiApplication::styleHints()->wheelScrollLines(); });
+    qpa::Form1* formPointer = nullptr;
+    qpa::x11::X11Hotkey keyboard([&formPointer] {
+        if (formPointer) formPointer->raise(qpa::Control::PushButton2, qpa::UiEvent::Click);
+    });
+    qpa::qt::QtTray tray(programIcon);
+    qpa::x11::AutostartFiles autostart;
+    qpa::x11::ScreenSaverSuspend display;
+
+    qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, launcher, chance,
+                                    locale, windows, keyboard, tray, autostart, display});
+    formPointer = &form;
+    window.attach(form);
+    keyboard.attach(form.modKeyboard());
+    tray.attach(form.cSysTray1());
+    form.Form_Load();
+    window.showAfterLoad();
+    return application.exec();
+}
