@@ -273,22 +273,29 @@ void QtMainWindow::setPointer(Pointer p) {
 
 void QtMainWindow::setWindowState(WindowState state) {
     if (state == WindowState::Minimized) {
+        restoreWhenShown_ = false;
         if (isVisible()) {
             showMinimized();
         } else {
             QWidget::setWindowState(QWidget::windowState() | Qt::WindowMinimized);
         }
+    } else if (!isVisible() && isMinimized()) {
+        // Asking the window manager now would bring the hidden window back: it comes back in its
+        // normal state when it is shown again.
+        restoreWhenShown_ = true;
     } else {
         QWidget::setWindowState(QWidget::windowState() & ~Qt::WindowMinimized);
     }
 }
 
 WindowState QtMainWindow::windowState() const {
+    if (restoreWhenShown_) return WindowState::Normal;
     return isMinimized() ? WindowState::Minimized : WindowState::Normal;
 }
 
 void QtMainWindow::setWindowVisible(bool visible) {
     if (visible) {
+        restoreWhenShown_ = false;
         showNormal();
     } else if (QSystemTrayIcon::isSystemTrayAvailable()) {
         hide();

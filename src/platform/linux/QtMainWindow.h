@@ -95,6 +95,7 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     QCursor customCursor_;
     bool hasCustomCursor_ = false;
     bool closing_ = false;
+    bool restoreWhenShown_ = false;
     int quietFocus_ = 0;
     double dpi_ = 96.0;
 };

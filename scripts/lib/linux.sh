@@ -1,0 +1,64 @@
+# Helpers for running the Linux program on a private X display (tests and the no-display demo).
+# Source after xsession.sh, with LINUX_BUILD set to the linux preset's build folder.
+
+QPA_TITLE="Velloranth Quiet Page Advancer For Your Desktop"
+
+# Keeps the program's settings and autostart entries inside WORK.
+linux_private_config() {
+    local work=$1
+    export XDG_CONFIG_HOME="$work/config" XDG_CONFIG_DIRS="$work/xdg" XDG_RUNTIME_DIR="$work/runtime"
+    export QT_QPA_PLATFORM=xcb QT_FONT_DPI=96
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_CONFIG_DIRS" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    QPA_SETTINGS="$XDG_CONFIG_HOME/Tervalinx/$QPA_TITLE.ini"
+}
+
+# Writes the settings file from KEY=VALUE pairs, as a user's earlier run would have left it.
+linux_seed_settings() {
+    mkdir -p "$(dirname "$QPA_SETTINGS")"
+    {
+        echo "[General]"
+        local pair
+        for pair in "$@"; do echo "${pair%%=*}=${pair#*=}" | sed 's/^Windows Startup=/Windows%20Startup=/'; done
+    } >"$QPA_SETTINGS"
+}
+
+linux_setting() { grep -E "^$1=" "$QPA_SETTINGS" 2>/dev/null | head -n 1 | cut -d= -f2-; }
+
+# Starts the program; sets QPA_PID and QPA_WINDOW.
+linux_start_program() {
+    "$LINUX_BUILD/src/platform/linux/quiet-page-advancer" >>"${QPA_LOG:-/dev/null}" 2>&1 &
+    QPA_PID=$!
+    QPA_WINDOW=$(xsession_wait_window "$QPA_TITLE" 20) || return 1
+    sleep 0.5
+}
+
+# Closes the program's window as a user would (Alt+F4 through the window manager).
+linux_close_program() {
+    if [ -n "${QPA_WINDOW:-}" ]; then
+        xdotool windowmap "$QPA_WINDOW" 2>/dev/null || true
+        xdotool windowactivate --sync "$QPA_WINDOW" key alt+F4 2>/dev/null || true
+    fi
+    local i
+    for i in $(seq 1 50); do
+        kill -0 "$QPA_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$QPA_PID" 2>/dev/null || true
+    wait "$QPA_PID" 2>/dev/null || true
+    QPA_WINDOW=""
+}
+
+# Clicks a point of the main window given in twips (96 dots per inch: 15 twips a pixel).
+linux_click_twips() {
+    xdotool mousemove --window "$QPA_WINDOW" $(($1 / 15)) $(($2 / 15)) click 1
+    sleep 0.3
+}
+
+linux_window_shown() { xdotool search --onlyvisible --name "^$QPA_TITLE\$" >/dev/null 2>&1; }
+
+# A picture of a window's text area, for telling whether its view moved.
+linux_snapshot() { import -window "$1" "$2" 2>/dev/null; }
+linux_same_view() {
+    cmp -s <(convert "$1" -crop 480x300+10+10 +repage rgb:-) <(convert "$2" -crop 480x300+10+10 +repage rgb:-)
+}
