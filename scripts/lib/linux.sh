@@ -33,11 +33,12 @@ linux_start_program() {
     sleep 0.5
 }
 
-# Closes the program's window as a user would (Alt+F4 through the window manager).
+# Closes the program's window as a user would, through the window manager.
 linux_close_program() {
+    # The window manager asks the window to close (WM_DELETE_WINDOW), as its close box does;
+    # a hidden window is asked directly.
     if [ -n "${QPA_WINDOW:-}" ]; then
-        xdotool windowmap "$QPA_WINDOW" 2>/dev/null || true
-        xdotool windowactivate --sync "$QPA_WINDOW" key alt+F4 2>/dev/null || true
+        wmctrl -i -c "$QPA_WINDOW" 2>/dev/null || true
     fi
     local i
     for i in $(seq 1 50); do
@@ -59,6 +60,9 @@ linux_window_shown() { xdotool search --onlyvisible --name "^$QPA_TITLE\$" >/dev
 
 # A picture of a window's text area, for telling whether its view moved.
 linux_snapshot() { import -window "$1" "$2" 2>/dev/null; }
+# Compares a region (default: the top left, where a terminal's text stands) of two pictures.
 linux_same_view() {
-    cmp -s <(convert "$1" -crop 480x300+10+10 +repage rgb:-) <(convert "$2" -crop 480x300+10+10 +repage rgb:-)
+    local region=${3:-480x300+10+10}
+    [ -s "$1" ] && [ -s "$2" ] || { echo "    missing picture: $1 or $2"; return 2; }
+    cmp -s <(convert "$1" -crop "$region" +repage rgb:-) <(convert "$2" -crop "$region" +repage rgb:-)
 }
