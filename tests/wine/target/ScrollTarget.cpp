@@ -59,17 +59,17 @@ LRESULT CALLBACK TargetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-struct WindowSpec {
+struct TargetWindow {
     const wchar_t* title;
     DWORD style;
     bool shown;
     int x, y;
 };
 
-void runWindow(WindowSpec spec, HANDLE created) {
-    HWND hwnd = ::CreateWindowExW(0, L"QpaScrollTarget", spec.title, spec.style, spec.x, spec.y,
+void runWindow(TargetWindow window, HANDLE created) {
+    HWND hwnd = ::CreateWindowExW(0, L"QpaScrollTarget", window.title, window.style, window.x, window.y,
                                   360, 240, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    if (spec.shown) ::ShowWindow(hwnd, SW_SHOWNORMAL);
+    if (window.shown) ::ShowWindow(hwnd, SW_SHOWNORMAL);
     ::SetEvent(created);
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -95,7 +95,7 @@ int wmain(int argc, wchar_t** argv) {
     ::RegisterClassW(&windowClass);
 
     // Back to front: the last one shown ends up in front.
-    const WindowSpec specs[] = {
+    const TargetWindow windows[] = {
         {L"Target Hidden", WS_OVERLAPPEDWINDOW, false, 40, 40},
         {L"Target Dialog", WS_CAPTION | WS_SYSMENU, true, 80, 80},
         {L"", WS_OVERLAPPEDWINDOW, true, 120, 120},
@@ -103,9 +103,9 @@ int wmain(int argc, wchar_t** argv) {
         {L"Target A", WS_OVERLAPPEDWINDOW, true, 200, 200},
     };
     std::vector<std::thread> threads;
-    for (const WindowSpec& spec : specs) {
+    for (const TargetWindow& window : windows) {
         HANDLE created = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        threads.emplace_back(runWindow, spec, created);
+        threads.emplace_back(runWindow, window, created);
         ::WaitForSingleObject(created, 5000);
         ::CloseHandle(created);
         ::Sleep(150);  // let the window manager stack it before the next one
