@@ -42,6 +42,7 @@ class FakeWindows final : public WindowServices {
         calls.push_back(L"show " + id(w) + L" " + std::to_wstring(cmd));
     }
     void sendWheel(WindowHandle w, std::int32_t wParam, std::int32_t lParam) override {
+        ++wheelsSent;
         calls.push_back(L"wheel " + id(w) + L" " + std::to_wstring(wParam) + L" " +
                         std::to_wstring(lParam));
     }
@@ -57,6 +58,7 @@ class FakeWindows final : public WindowServices {
 
     std::vector<FakeWindow> desktop;
     std::vector<std::wstring> calls;
+    long wheelsSent = 0;
     bool wheel = true;
     std::optional<std::int32_t> lines = 3;
 

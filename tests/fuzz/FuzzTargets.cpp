@@ -1,0 +1,58 @@
+// Fuzz targets for every function that reads text a user or a stored file can supply. Built with
+// libFuzzer by tests/fuzz/run; FUZZ_TARGET picks the function.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "app/Numeric.h"
+#include "app/RuntimeError.h"
+#include "app/SettingsStore.h"
+#include "engine/Schedule.h"
+#include "platform/linux/X11Rules.h"
+
+namespace {
+std::wstring textOf(const std::uint8_t* data, std::size_t size) {
+    return qpa::x11::decodeUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
+}
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::wstring text = textOf(data, size);
+#if FUZZ_TARGET == 1  // a stored option's text as a truth value
+    try {
+        const bool value = qpa::textToTruth(text, L'.');
+        require(qpa::truthText(value) == (value ? L"True" : L"False"));
+    } catch (const qpa::RuntimeError&) {
+    }
+#elif FUZZ_TARGET == 2  // the numeric test of a field, in two locales
+    for (wchar_t separator : {L'.', L','}) {
+        const auto number = qpa::parseDecimal(text, separator);
+        require(number.has_value() == qpa::isNumeric(text, separator));
+        if (number) {
+            try {
+                (void)qpa::roundToInt32(*number);
+            } catch (const qpa::RuntimeError&) {
+            }
+        }
+    }
+#elif FUZZ_TARGET == 3  // the period from the two field texts
+    const auto split = text.find(L'\n');
+    try {
+        (void)qpa::periodFromFields(text.substr(0, split),
+                                    split == std::wstring::npos ? L"" : text.substr(split + 1), L'.');
+    } catch (const qpa::RuntimeError&) {
+    }
+    (void)qpa::FormatCountdown(static_cast<std::int32_t>(size * 2654435761u));
+#elif FUZZ_TARGET == 4  // an X window title
+    const std::wstring latin = qpa::x11::decodeLatin1(
+        std::string_view(reinterpret_cast<const char*>(data), size));
+    require(latin.size() == size);
+    for (wchar_t c : text) require(static_cast<std::uint32_t>(c) <= 0x10FFFF);
+#endif
+    return 0;
+}
