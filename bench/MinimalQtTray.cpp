@@ -1,8 +1,8 @@
 // The baseline of the memory figure: a Qt Widgets window with a tray icon and nothing else.
 #include <QApplication>
+#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTimer>
-#include <QStyle>
 #include <QWidget>
 
 int main(int argc, char** argv) {

@@ -15,19 +15,22 @@ int wmain(int argc, wchar_t** argv) {
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION process{};
         const auto start = std::chrono::steady_clock::now();
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process))
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &process))
             return 1;
         HWND window = nullptr;
         while (!(window = FindWindowW(argv[2], nullptr)) || !IsWindowVisible(window)) {
             if (std::chrono::steady_clock::now() - start > std::chrono::seconds(20)) return 1;
             Sleep(1);
         }
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
         std::printf("%.1f\n", ms);
         std::fflush(stdout);
         PostMessageW(window, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+        if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
+            TerminateProcess(process.hProcess, 1);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
         Sleep(200);

@@ -46,7 +46,7 @@ QtMainWindow::QtMainWindow() {
     setFont(font);
     setMouseTracking(true);
     createControls();
-    timer_.setTimerType(Qt::CoarseTimer);
+    timer_.setTimerType(Qt::PreciseTimer);  // the schedule counts whole seconds
     QObject::connect(&timer_, &QTimer::timeout, this, [this] {
         if (form_ && !closing_) form_->tick();
     });

@@ -60,6 +60,8 @@ X11Windows::X11Windows(std::function<int()> wheelLines)
     stateAbove_ = XInternAtom(d, "_NET_WM_STATE_ABOVE", False);
     pid_ = XInternAtom(d, "_NET_WM_PID", False);
     wmState_ = XInternAtom(d, "WM_STATE", False);
+    windowType_ = XInternAtom(d, "_NET_WM_WINDOW_TYPE", False);
+    dockType_ = XInternAtom(d, "_NET_WM_WINDOW_TYPE_DOCK", False);
 }
 
 std::vector<Window> X11Windows::frontToBack() {
@@ -174,10 +176,17 @@ void X11Windows::show(WindowHandle window, int) {
 void X11Windows::waitUntilTopmost(Window window) {
     // WORKAROUND: the window manager restacks asynchronously; a click before it did could land on
     // the window that was in front.
+    // Docks and panels stay above every window: they do not count.
+    const auto isDock = [&](Window w) {
+        const auto types = longProperty(display_.get(), w, windowType_, XA_ATOM);
+        return std::find(types.begin(), types.end(), dockType_) != types.end();
+    };
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
     while (std::chrono::steady_clock::now() < deadline) {
-        const auto order = frontToBack();
-        if (!order.empty() && order.front() == window) return;
+        for (Window w : frontToBack()) {
+            if (w == window) return;
+            if (!isDock(w)) break;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }

@@ -41,7 +41,7 @@ class X11Windows final : public WindowServices {
     std::vector<Window> order_;
     Atom stacking_ = 0, allowedActions_ = 0, maximizeHorizontally_ = 0, maximizeVertically_ = 0,
          netName_ = 0, utf8_ = 0, activeWindow_ = 0, state_ = 0, stateAbove_ = 0, pid_ = 0,
-         wmState_ = 0;
+         wmState_ = 0, windowType_ = 0, dockType_ = 0;
 };
 
 }  // namespace qpa::x11
