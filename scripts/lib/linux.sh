@@ -2,6 +2,7 @@
 # Source after xsession.sh, with LINUX_BUILD set to the linux preset's build folder.
 
 QPA_TITLE="Velloranth Quiet Page Advancer For Your Desktop"
+QPA_LAUNCH=()
 
 # Keeps the program's settings and autostart entries inside WORK.
 linux_private_config() {
@@ -25,9 +26,11 @@ linux_seed_settings() {
 
 linux_setting() { grep -E "^$1=" "$QPA_SETTINGS" 2>/dev/null | head -n 1 | cut -d= -f2-; }
 
-# Starts the program; sets QPA_PID and QPA_WINDOW.
+# Starts the program; sets QPA_PID and QPA_WINDOW. A QPA_LAUNCH array, when set, is the command
+# that starts it (the program's path is its last word).
 linux_start_program() {
-    "$LINUX_BUILD/src/platform/linux/quiet-page-advancer" >>"${QPA_LOG:-/dev/null}" 2>&1 &
+    "${QPA_LAUNCH[@]}" "$LINUX_BUILD/src/platform/linux/quiet-page-advancer" \
+        >>"${QPA_LOG:-/dev/null}" 2>&1 &
     QPA_PID=$!
     QPA_WINDOW=$(xsession_wait_window "$QPA_TITLE" 20) || return 1
     sleep 0.5

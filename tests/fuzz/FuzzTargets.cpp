@@ -11,6 +11,15 @@
 #include "app/SettingsStore.h"
 #include "engine/Schedule.h"
 #include "platform/linux/X11Rules.h"
+#if FUZZ_TARGET == 5
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/linux/IniSettings.h"
+#endif
 
 namespace {
 std::wstring textOf(const std::uint8_t* data, std::size_t size) {
@@ -53,6 +62,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string_view(reinterpret_cast<const char*>(data), size));
     require(latin.size() == size);
     for (wchar_t c : text) require(static_cast<std::uint32_t>(c) <= 0x10FFFF);
+#elif FUZZ_TARGET == 5  // the settings file as a user or a broken disk may leave it
+    (void)text;
+    static const std::filesystem::path folder = [] {
+        char pattern[] = "/tmp/qpa-fuzz-settings.XXXXXX";
+        const std::filesystem::path home = ::mkdtemp(pattern);
+        ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+        std::filesystem::create_directories(home / "Tervalinx");
+        return home / "Tervalinx";
+    }();
+    static long version = 0;
+    const std::filesystem::path file =
+        folder / "Velloranth Quiet Page Advancer For Your Desktop.ini";
+    if (FILE* out = std::fopen(file.c_str(), "wb")) {
+        std::fwrite(data, 1, size, out);
+        std::fclose(out);
+    }
+    // QSettings keeps a parsed file until its time stamp changes: give every input its own.
+    const timespec stamp{1'000'000'000 + ++version, 0};
+    const timespec stamps[2] = {stamp, stamp};
+    ::utimensat(AT_FDCWD, file.c_str(), stamps, 0);
+    qpa::qt::IniSettings backend;
+    qpa::SettingsStore store(backend);
+    for (int i = 0; i < qpa::kSettingCount; ++i) {
+        const auto key = static_cast<qpa::SettingKey>(i);
+        const std::wstring value = store.get(key);
+        try {
+            (void)qpa::textToTruth(value, L'.');
+        } catch (const qpa::RuntimeError&) {
+        }
+        (void)qpa::isNumeric(value, L'.');
+        (void)qpa::isOn(value);
+    }
 #endif
     return 0;
 }

@@ -1,8 +1,6 @@
 // The real program's desktop integration under Wine: the toggle chord, the tray, the Run keys.
 #include <gtest/gtest.h>
 #include <windows.h>
-// sddl.h needs windows.h first
-#include <sddl.h>
 
 #include <algorithm>
 
@@ -32,21 +30,8 @@ void clearRunEntries() {
     ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kEntryName);
 }
 
-// Sets the machine Run key's access list for the length of a test.
 bool setRunKeySecurity(const wchar_t* sddl) {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, WRITE_DAC | READ_CONTROL, &key) !=
-        ERROR_SUCCESS)
-        return false;
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    bool done = false;
-    if (::ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor,
-                                                               nullptr)) {
-        done = ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
-        ::LocalFree(descriptor);
-    }
-    ::RegCloseKey(key);
-    return done;
+    return setKeySecurity(HKEY_LOCAL_MACHINE, kRunKey, sddl);
 }
 
 class DesktopTest : public ::testing::Test {

@@ -1,11 +1,14 @@
 #include "ProgramDriver.h"
 
 #include <commctrl.h>
+// sddl.h needs windows.h first
+#include <sddl.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string>
 #include <thread>
 
 namespace qpa::wine {
@@ -78,6 +81,21 @@ bool waitFor(const std::function<bool()>& ready, std::chrono::milliseconds timeo
     return true;
 }
 
+bool setKeySecurity(HKEY hive, const wchar_t* path, const wchar_t* sddl) {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(hive, path, 0, WRITE_DAC | READ_CONTROL, &key) != ERROR_SUCCESS)
+        return false;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    bool done = false;
+    if (::ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor,
+                                                               nullptr)) {
+        done = ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+        ::LocalFree(descriptor);
+    }
+    ::RegCloseKey(key);
+    return done;
+}
+
 namespace store {
 void clear() {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Tervalinx");
@@ -117,6 +135,28 @@ std::vector<std::wstring> keys() {
 }
 }  // namespace store
 
+namespace {
+
+// Wine now and then refuses a process start right after another process ended; a few
+// tries a moment apart tell that apart from a real failure, which names its error code.
+void startProcess(std::wstring commandLine, PROCESS_INFORMATION& process, const char* what) {
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &startup, &process)) {
+            return;
+        }
+        error = ::GetLastError();
+        ::Sleep(200);
+    }
+    throw std::runtime_error(std::string(what) + " could not be started (error " +
+                             std::to_string(error) + ")");
+}
+
+}  // namespace
+
 ProgramDriver::ProgramDriver() = default;
 
 ProgramDriver::~ProgramDriver() {
@@ -133,12 +173,7 @@ ProgramDriver::~ProgramDriver() {
 
 void ProgramDriver::start(bool waitForWindow) {
     std::wstring commandLine = L"\"" + programPath() + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process_)) {
-        throw std::runtime_error("the program could not be started");
-    }
+    startProcess(commandLine, process_, "the program");
     ::WaitForInputIdle(process_.hProcess, 10000);
     waitFor([&] {
         main_ = ::FindWindowW(L"QuietPageAdvancerMain", nullptr);
@@ -310,12 +345,7 @@ TargetProgram::TargetProgram(const std::wstring& extraArguments) {
     ::DeleteFileW(logPath_.c_str());
     std::wstring commandLine =
         L"\"" + std::wstring(path) + L"\" \"" + logPath_ + L"\" " + extraArguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process_)) {
-        throw std::runtime_error("the target could not be started");
-    }
+    startProcess(commandLine, process_, "the target");
     waitFor([&] { return window(L"Target A") != nullptr; });
     ::Sleep(300);
 }

@@ -23,6 +23,9 @@ bool runOnDisplay(const std::string& shellCommand);
 // The keys of an X window, typed with xdotool once that window has the focus.
 bool typeIntoXWindow(const std::string& title, const std::string& keys);
 
+// Sets a registry key's access list (SDDL text) for the length of a test.
+bool setKeySecurity(HKEY hive, const wchar_t* path, const wchar_t* sddl);
+
 // Polls `ready` until it holds or the time is up.
 bool waitFor(const std::function<bool()>& ready,
              std::chrono::milliseconds timeout = std::chrono::seconds(10));

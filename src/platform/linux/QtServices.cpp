@@ -5,9 +5,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSettings>
 
-#include "app/RuntimeError.h"
 
 namespace qpa::qt {
 
@@ -29,29 +27,6 @@ void MessageBoxes::showMessage(const std::wstring& prompt, int style, const std:
                     displayed(prompt), QMessageBox::Ok, owner_);
     box.setObjectName(QStringLiteral("message"));
     box.exec();
-}
-
-std::optional<std::wstring> IniSettings::read(const std::wstring& application,
-                                              const std::wstring& section,
-                                              const std::wstring& key) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, q(application), q(section));
-    if (!settings.contains(q(key))) return std::nullopt;
-    const QVariant value = settings.value(q(key));
-    // A value edited into a list ("a, b") reads back as its text.
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(", ").toStdWString();
-    return value.toString().toStdWString();
-}
-
-void IniSettings::write(const std::wstring& application, const std::wstring& section,
-                        const std::wstring& key, const std::wstring& value) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, q(application), q(section));
-    settings.setValue(q(key), q(value));
-    settings.sync();
-    if (settings.status() != QSettings::NoError || !settings.isWritable()) {
-        throw RuntimeError(L"The setting \"" + key + L"\" could not be saved in " +
-                           settings.fileName().toStdWString());
-    }
 }
 
 std::wstring ExecutableFiles::programFolder() const {

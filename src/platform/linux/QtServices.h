@@ -15,15 +15,6 @@ class MessageBoxes final : public Dialogs {
     QWidget* owner_ = nullptr;
 };
 
-// Settings in ~/.config/<application>/<section>.ini through QSettings, written atomically.
-class IniSettings final : public SettingsBackend {
-  public:
-    std::optional<std::wstring> read(const std::wstring& application, const std::wstring& section,
-                                     const std::wstring& key) override;
-    void write(const std::wstring& application, const std::wstring& section,
-               const std::wstring& key, const std::wstring& value) override;
-};
-
 class ExecutableFiles final : public ProgramFiles {
   public:
     std::wstring programFolder() const override;

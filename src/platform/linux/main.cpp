@@ -7,6 +7,7 @@
 #include "app/Form1.h"
 #include "app/SeededChance.h"
 #include "platform/linux/DesktopServices.h"
+#include "platform/linux/IniSettings.h"
 #include "platform/linux/QtMainWindow.h"
 #include "platform/linux/QtServices.h"
 #include "platform/linux/QtTray.h"

@@ -1,0 +1,39 @@
+#include "platform/linux/IniSettings.h"
+
+#include <QSettings>
+#include <QStringList>
+
+#include "app/RuntimeError.h"
+
+namespace qpa::qt {
+
+namespace {
+QString q(const std::wstring& text) {
+    return QString::fromStdWString(text);
+}
+}  // namespace
+
+std::optional<std::wstring> IniSettings::read(const std::wstring& application,
+                                              const std::wstring& section,
+                                              const std::wstring& key) {
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, q(application), q(section));
+    if (!settings.contains(q(key))) return std::nullopt;
+    const QVariant value = settings.value(q(key));
+    // A value edited into a list ("a, b") reads back as its text.
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(", ").toStdWString();
+    return value.toString().toStdWString();
+}
+
+void IniSettings::write(const std::wstring& application, const std::wstring& section,
+                        const std::wstring& key, const std::wstring& value) {
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, q(application), q(section));
+    settings.setValue(q(key), q(value));
+    settings.sync();
+    if (settings.status() != QSettings::NoError || !settings.isWritable()) {
+        throw RuntimeError(L"The setting \"" + key + L"\" could not be saved in " +
+                           settings.fileName().toStdWString());
+    }
+}
+
+}  // namespace qpa::qt
