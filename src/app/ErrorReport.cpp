@@ -3,6 +3,7 @@
 #include <exception>
 #include <new>
 
+#include "app/Numeric.h"
 #include "app/RuntimeError.h"
 #include "app/Texts.h"
 #include "platform/Controls.h"
@@ -42,7 +43,7 @@ std::wstring locationLabel(Location location) {
 }
 
 std::wstring composeErrorPrompt(const std::wstring& description, Location location, int line) {
-    return description + L"\r\n" + locationLabel(location) + L"at line " + std::to_wstring(line) +
+    return description + L"\r\n" + locationLabel(location) + L"at line " + integerText(line) +
            L"\r\r" + texts::kErrorEmailRequest + texts::kSupportEmail;
 }
 

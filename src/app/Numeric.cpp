@@ -59,6 +59,19 @@ std::optional<double> parseDecimal(const std::wstring& text, wchar_t decimalSepa
     return value;
 }
 
+std::wstring integerText(long long value) {
+    // Counted in the negative range, which holds the lowest value too.
+    const bool negative = value < 0;
+    long long rest = negative ? value : -value;
+    std::wstring digits;
+    do {
+        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' - rest % 10));
+        rest /= 10;
+    } while (rest != 0);
+    if (negative) digits.insert(digits.begin(), L'-');
+    return digits;
+}
+
 std::int32_t roundToInt32(double value) {
     const double rounded = std::nearbyint(value);  // default rounding mode: halves to even
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) throw RuntimeError(kOverflow);

@@ -1,6 +1,5 @@
 #include "engine/Schedule.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "app/Numeric.h"
@@ -10,10 +9,8 @@ namespace qpa {
 
 std::wstring FormatCountdown(std::int32_t seconds) {
     const std::int64_t s = std::llabs(std::int64_t{seconds}) % 86400;
-    wchar_t text[16];
-    std::swprintf(text, 16, L"%02d:%02d:%02d", static_cast<int>(s / 3600),
-                  static_cast<int>(s / 60 % 60), static_cast<int>(s % 60));
-    return text;
+    const auto twoDigits = [](std::int64_t n) { return (n < 10 ? L"0" : L"") + integerText(n); };
+    return twoDigits(s / 3600) + L":" + twoDigits(s / 60 % 60) + L":" + twoDigits(s % 60);
 }
 
 std::int32_t periodFromFields(const std::wstring& minutes, const std::wstring& seconds,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "app/Numeric.h"
 #include "app/RuntimeError.h"
@@ -56,6 +57,14 @@ TEST(Numeric, RoundsHalvesToEvenAndChecks32Bits) {
     EXPECT_EQ(roundToInt32(2147483647.0), 2147483647);
     EXPECT_THROW(roundToInt32(2147483648.0), RuntimeError);
     EXPECT_THROW(roundToInt32(std::nan("")), RuntimeError);
+}
+
+TEST(Numeric, WholeNumbersAsDecimalText) {
+    EXPECT_EQ(integerText(0), L"0");
+    EXPECT_EQ(integerText(100), L"100");
+    EXPECT_EQ(integerText(-7), L"-7");
+    EXPECT_EQ(integerText(4294967295LL), L"4294967295");
+    EXPECT_EQ(integerText(std::numeric_limits<long long>::min()), L"-9223372036854775808");
 }
 
 TEST(Settings, TruthValuesInAnyCaseOrAsNumbers) {

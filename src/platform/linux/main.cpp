@@ -2,6 +2,8 @@
 // and the toggle chord.
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStyleHints>
 
 #include "app/Form1.h"
@@ -14,10 +16,28 @@
 #include "platform/linux/X11Hotkey.h"
 #include "platform/linux/X11Windows.h"
 
+namespace {
+// The program's icon in the sizes a title bar, a task switcher and a tray show (up to 48 pixels).
+// The icon file also holds 128 and 256 pixel images for Windows' large views; decoding those
+// would take about a megabyte for pictures nothing here displays.
+QIcon titleBarAndTrayIcon() {
+    QIcon icon;
+    QImageReader reader(QStringLiteral(":/QuietPageAdvancer.ico"));
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        if (!reader.jumpToImage(i)) break;
+        const QSize size = reader.size();
+        if (size.isValid() && size.width() > 48) continue;
+        const QImage image = reader.read();
+        if (!image.isNull() && image.width() <= 48) icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);  // hidden in the tray is still running
-    const QIcon programIcon(QStringLiteral(":/QuietPageAdvancer.ico"));
+    const QIcon programIcon = titleBarAndTrayIcon();
     application.setWindowIcon(programIcon);
 
     qpa::qt::QtMainWindow window;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "app/Form1.h"
@@ -15,6 +16,7 @@ constexpr UINT_PTR kScheduleTimerId = 1;
 constexpr UINT kFieldLeft = WM_APP + 1;      // posted: a field lost the focus to another control
 constexpr UINT kToggleMessage = WM_APP + 2;  // posted by the keyboard hook: the toggle chord
 constexpr int kProgramIconResource = 1;
+constexpr int kFrameCaptionTwips = 300;  // a frame's caption and the line it stands on
 
 const ControlPlacement& placementOf(Control c) {
     for (const auto& p : kMainWindowLayout)
@@ -335,7 +337,21 @@ WindowHandle MainWindow::handle() const {
 }
 
 void MainWindow::setCaption(Control c, const std::wstring& text) {
-    ::SetWindowTextW(c == Control::Form ? hwnd_ : control(c), text.c_str());
+    // A caption set to the text it has is left alone: a frame repaints itself whole on every set.
+    if (caption(c) == text) return;
+    if (c == Control::Form || placementOf(c).kind != ControlKind::Frame) {
+        ::SetWindowTextW(c == Control::Form ? hwnd_ : control(c), text.c_str());
+        return;
+    }
+    // A frame invalidates its whole box on a new caption; only the caption's strip has changed
+    // (the status frame's countdown changes every second while switched On).
+    // The default window procedure stores the text without the button's repaint of the box.
+    HWND frame = control(c);
+    ::DefWindowProcW(frame, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    RECT strip{};
+    ::GetClientRect(frame, &strip);
+    strip.bottom = std::min<LONG>(strip.bottom, px(kFrameCaptionTwips));
+    ::InvalidateRect(frame, &strip, TRUE);
 }
 
 std::wstring MainWindow::caption(Control c) const {
@@ -467,15 +483,36 @@ bool MainWindow::controlVisible(Control c) const {
 }
 
 void MainWindow::setProgressMaximum(std::int32_t maximum) {
+    // The schedule sets the range every second; an unchanged range is not sent again, so the bar
+    // repaints only when its position moves.
+    if (maximum == progressMaximum_) return;
     progressMaximum_ = maximum;
+    progressShown_.reset();
     // A range of nothing shows as an empty bar.
     ::SendMessageW(control(Control::ProgressBar1), PBM_SETRANGE32, 0, maximum > 0 ? maximum : 1);
     if (maximum <= 0) ::SendMessageW(control(Control::ProgressBar1), PBM_SETPOS, 0, 0);
 }
 
 void MainWindow::setProgressValue(std::int32_t value) {
-    ::SendMessageW(control(Control::ProgressBar1), PBM_SETPOS,
-                   static_cast<WPARAM>(progressMaximum_ > 0 ? value : 0), 0);
+    const int position = progressMaximum_ > 0 ? value : 0;
+    // With a long period the filled part grows by a pixel only every few seconds; a step that
+    // would not move it is not sent, for the bar repaints itself on every new position.
+    if (progressShown_) {
+        RECT area{};
+        ::GetClientRect(control(Control::ProgressBar1), &area);
+        const int range = std::max(progressMaximum_, 1);
+        const auto filled = [&](int width, int at) {
+            return ::MulDiv(width, std::clamp(at, 0, range), range);
+        };
+        bool moves = false;
+        for (int border = 0; border <= 4; border += 2) {  // whatever border the style draws
+            const int width = area.right - area.left - border;
+            moves = moves || filled(width, *progressShown_) != filled(width, position);
+        }
+        if (!moves) return;
+    }
+    ::SendMessageW(control(Control::ProgressBar1), PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    progressShown_ = position;
 }
 
 void MainWindow::setProgressText(const std::wstring& value) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 #include "app/Layout.h"
 #include "platform/MainView.h"
@@ -108,6 +109,7 @@ class MainWindow final : public MainView, public ScheduleTimer {
     bool restoreWhenShown_ = false;
     bool closing_ = false;
     int progressMaximum_ = 100;
+    std::optional<int> progressShown_;  // the position the bar was last given
     // Changes made by code raise no event; focus moves made by code raise no LostFocus.
     int quietChanges_ = 0;
     int quietFocus_ = 0;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/Numeric.h"
 #include "app/RuntimeError.h"
 #include "platform/win32/Handles.h"
 
@@ -18,7 +19,7 @@ std::wstring systemErrorText(DWORD code) {
     const DWORD length = ::FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length ? std::wstring(buffer, length) : L"error " + std::to_wstring(code);
+    std::wstring text = length ? std::wstring(buffer, length) : L"error " + integerText(code);
     if (buffer) ::LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
         text.pop_back();
