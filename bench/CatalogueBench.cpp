@@ -1,10 +1,8 @@
 // loadWindows over 1001 fake windows, against the bare walk over the same windows (the baseline).
 // Prints: median_us min_us max_us for the walk, then for loadWindows.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
+#include "Timing.h"
 #include "app/Form1.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakePorts.h"
@@ -13,25 +11,6 @@
 
 using namespace qpa;
 using namespace qpa::fakes;
-
-namespace {
-template <class Work>
-std::vector<double> timed(int runs, Work&& work) {
-    std::vector<double> us;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        us.push_back(
-            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(us.begin(), us.end());
-    return us;
-}
-void print(const std::vector<double>& us) {
-    std::printf("%.1f %.1f %.1f\n", us[us.size() / 2], us.front(), us.back());
-}
-}  // namespace
 
 int main() {
     FakeView view;
@@ -52,12 +31,12 @@ int main() {
     Form1 form(Form1Ports{view, timer, dialogs, settings, files, launcher, chance, regional,
                           windows, keyboard, tray, startup, display});
     volatile long sink = 0;
-    print(timed(51, [&] {
+    printTimed(51, [&] {
         long n = 0;
         for (WindowHandle h = windows.firstWindow(0); h != 0; h = windows.nextWindow(h))
             n += windows.title(h).size();
         sink = sink + n;
-    }));
-    print(timed(51, [&] { form.loadWindows(); }));
+    });
+    printTimed(51, [&] { form.loadWindows(); });
     return view.listCount() == 1001 ? 0 : 1;
 }

@@ -7,30 +7,14 @@
 //                                    bare walk, then for the program's, then the number listed.
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
-#include <vector>
 
+#include "Timing.h"
 #include "engine/Catalogue.h"
 #include "platform/win32/DesktopWindows.h"
 
 namespace {
-
-template <class Work>
-void printTimed(int runs, Work&& work) {
-    std::vector<double> us;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        us.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() -
-                                                                start)
-                         .count());
-    }
-    std::sort(us.begin(), us.end());
-    std::printf("%.1f %.1f %.1f\n", us[us.size() / 2], us.front(), us.back());
-}
 
 int openWindows(int count) {
     WNDCLASSW windowClass{};

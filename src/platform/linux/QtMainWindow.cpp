@@ -244,7 +244,7 @@ std::wstring QtMainWindow::caption(Control c) const {
 }
 
 void QtMainWindow::setProgramIcon() {
-    setWindowIcon(QIcon(QStringLiteral(":/QuietPageAdvancer.ico")));
+    setWindowIcon(QApplication::windowIcon());  // the program's icon as main() loaded it
 }
 
 void QtMainWindow::useButtonFaceColours() {

@@ -15,6 +15,7 @@ constexpr int kFirstControlId = 1000;
 constexpr UINT_PTR kScheduleTimerId = 1;
 constexpr UINT kFieldLeft = WM_APP + 1;      // posted: a field lost the focus to another control
 constexpr UINT kToggleMessage = WM_APP + 2;  // posted by the keyboard hook: the toggle chord
+constexpr UINT kCreateListTip = WM_APP + 3;  // posted at creation: make the list's hover tip
 constexpr int kProgramIconResource = 1;
 constexpr int kFrameCaptionTwips = 300;  // a frame's caption and the line it stands on
 
@@ -88,7 +89,6 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
     windowClass.hInstance = instance_;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kWindowClass;
-    windowClass.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(kProgramIconResource));
     ::RegisterClassExW(&windowClass);
 
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -141,6 +141,14 @@ void MainWindow::createControls() {
 
     HWND list = control(Control::ListView1);
     ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    // The list's hover tip is made once the message loop runs: nobody hovers before the window
+    // is shown, and start-up is shorter without it.
+    ::PostMessageW(hwnd_, kCreateListTip, 0, 0);
+}
+
+void MainWindow::createListTip() {
+    if (listTip_) return;
+    HWND list = control(Control::ListView1);
     listTip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
                                  nullptr, instance_, nullptr);
@@ -244,6 +252,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
         }
         case kFieldLeft:
             raise(static_cast<Control>(wParam), UiEvent::LostFocus);
+            return 0;
+        case kCreateListTip:
+            createListTip();
             return 0;
         case kToggleMessage:
             raise(Control::PushButton2, UiEvent::Click);

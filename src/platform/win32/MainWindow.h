@@ -79,6 +79,7 @@ class MainWindow final : public MainView, public ScheduleTimer {
                                       UINT_PTR id, DWORD_PTR owner);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void createControls();
+    void createListTip();
     HWND control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
     int px(int twips) const;
     Control controlAt(HWND hit) const;
