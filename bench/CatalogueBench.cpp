@@ -3,33 +3,17 @@
 #include <cstdio>
 
 #include "Timing.h"
-#include "app/Form1.h"
-#include "fakes/FakeDesktop.h"
-#include "fakes/FakePorts.h"
-#include "fakes/FakeView.h"
-#include "fakes/FakeWindows.h"
+#include "fakes/FakeForm.h"
 
 using namespace qpa;
 using namespace qpa::fakes;
 
 int main() {
-    FakeView view;
-    FakeTimer timer;
-    FakeDialogs dialogs;
-    MemorySettings settings;
-    FakeFiles files;
-    FakeLauncher launcher;
-    FakeChance chance;
-    FakeRegional regional;
-    FakeWindows windows;
-    FakeKeyboard keyboard;
-    FakeTray tray;
-    FakeStartup startup;
-    FakeDisplay display;
+    FakeForm fakes;
     for (int i = 1; i <= 1001; ++i)
-        windows.desktop.push_back({100 + i, kListable, L"Window number " + std::to_wstring(i)});
-    Form1 form(Form1Ports{view, timer, dialogs, settings, files, launcher, chance, regional,
-                          windows, keyboard, tray, startup, display});
+        fakes.windows.desktop.push_back({100 + i, kListable, L"Window number " + std::to_wstring(i)});
+    Form1& form = fakes.form();
+    FakeWindows& windows = fakes.windows;
     volatile long sink = 0;
     printTimed(51, [&] {
         long n = 0;
@@ -38,5 +22,5 @@ int main() {
         sink = sink + n;
     });
     printTimed(51, [&] { form.loadWindows(); });
-    return view.listCount() == 1001 ? 0 : 1;
+    return fakes.view.listCount() == 1001 ? 0 : 1;
 }
