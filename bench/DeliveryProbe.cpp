@@ -1,5 +1,6 @@
 // The delivery figure under Wine. "target N": a maximisable window titled "Delivery Target" that
-// prints, after N wheel messages, the milliseconds between consecutive receipts. "timer N": the
+// prints, after N wheel messages, the milliseconds between consecutive receipts. Its content is a
+// child window that passes the wheel up, so that the figure includes finding the content. "timer N": the
 // same spacing for a bare one-second timer, the baseline.
 #include <windows.h>
 
@@ -44,6 +45,11 @@ int wmain(int argc, wchar_t** argv) {
     RegisterClassW(&windowClass);
     HWND hwnd = CreateWindowW(L"DeliveryProbe", L"Delivery Target", WS_OVERLAPPEDWINDOW, 100, 100,
                               300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+    windowClass.lpfnWndProc = &DefWindowProcW;
+    windowClass.lpszClassName = L"DeliveryContent";
+    RegisterClassW(&windowClass);
+    CreateWindowW(L"DeliveryContent", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, hwnd, nullptr,
+                  windowClass.hInstance, nullptr);
     ShowWindow(hwnd, SW_SHOWNORMAL);
     if (timer) SetTimer(hwnd, 1, 1000, nullptr);
     MSG message;

@@ -37,17 +37,13 @@ std::int32_t wheelDelta(ScrollMethod method, std::int32_t scrollLines) {
     }
 }
 
-std::int32_t wheelParameter(std::int32_t delta) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(delta) << 16);
-}
-
 void ScrollDelivery::SetTopmost(WindowHandle window, bool topmost) {
     windows_.setTopmostBand(window, topmost);
 }
 
 void ScrollDelivery::SwitchToAndScroll(WindowHandle target, int showCommand, ScrollMethod method) {
     Trap trap(reporter_, Location::Enum_SwitchToAndScroll);
-    std::int32_t parameter = 0;
+    std::int32_t delta = 0;
     trap(100, [&] { windows_.allowAnyForeground(); });
     trap(102, [&] { windows_.setForeground(target); });
     trap(104, [&] { SetTopmost(target, true); });
@@ -56,8 +52,8 @@ void ScrollDelivery::SwitchToAndScroll(WindowHandle target, int showCommand, Scr
         if (showCommand != kShowNormal) windows_.show(target, showCommand);
     });
     trap(110, [&] { SetTopmost(target, false); });
-    trap(112, [&] { parameter = wheelParameter(wheelDelta(method, scrollLines_)); });
-    trap(114, [&] { windows_.sendWheel(target, parameter, kWheelPointerPosition); });
+    trap(112, [&] { delta = wheelDelta(method, scrollLines_); });
+    trap(114, [&] { windows_.scroll(target, delta); });
 }
 
 void ScrollDelivery::KnowScrollines() {

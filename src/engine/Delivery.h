@@ -11,16 +11,13 @@ using ScrollMethod = std::int16_t;
 
 inline constexpr std::int32_t kWheelUnit = 75;  // this program's wheel step
 inline constexpr std::int32_t kPageDelta = 15 * kWheelUnit;
-inline constexpr std::int32_t kWheelPointerPosition = 50;  // x 50, y 0 in the second parameter
 inline constexpr int kShowNormal = 5;
 // The platform's "one screen at a time" wheel setting, as it reads in a signed number.
 inline constexpr std::int32_t kScrollOneScreen = -1;
 
-// The wheel delta (high word) a method asks for with the given lines per notch. Throws
-// RuntimeError("Overflow") when the wheel methods' product leaves 32 bits.
+// The wheel delta a method asks for with the given lines per notch. Throws RuntimeError("Overflow")
+// when the wheel methods' delta no longer fits the high word of a 32-bit wheel message.
 std::int32_t wheelDelta(ScrollMethod method, std::int32_t scrollLines);
-// The first message parameter: the delta in the high 16 bits, 0 in the low 16.
-std::int32_t wheelParameter(std::int32_t delta);
 
 // Brings a window to the front and sends it one wheel step.
 class ScrollDelivery {

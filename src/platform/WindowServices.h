@@ -32,9 +32,9 @@ class WindowServices {
     // Puts the window into (true) or out of (false) the topmost band, without moving or sizing it.
     virtual void setTopmostBand(WindowHandle window, bool topmost) = 0;
     virtual void show(WindowHandle window, int showCommand) = 0;
-    // Delivers one mouse-wheel message (0x020A) with its two parameters; never waits long for a
-    // hung target.
-    virtual void sendWheel(WindowHandle window, std::int32_t wParam, std::int32_t lParam) = 0;
+    // Turns the wheel over the middle of the window's content by `delta` units (120 a notch,
+    // positive away from the user); never waits long for a hung target.
+    virtual void scroll(WindowHandle window, std::int32_t delta) = 0;
     // Whether a mouse wheel is present.
     virtual bool wheelPresent() = 0;
     // The lines one wheel notch scrolls, or nothing when the platform does not answer.

@@ -41,10 +41,9 @@ class FakeWindows final : public WindowServices {
     void show(WindowHandle w, int cmd) override {
         calls.push_back(L"show " + id(w) + L" " + std::to_wstring(cmd));
     }
-    void sendWheel(WindowHandle w, std::int32_t wParam, std::int32_t lParam) override {
+    void scroll(WindowHandle w, std::int32_t delta) override {
         ++wheelsSent;
-        calls.push_back(L"wheel " + id(w) + L" " + std::to_wstring(wParam) + L" " +
-                        std::to_wstring(lParam));
+        calls.push_back(L"wheel " + id(w) + L" " + std::to_wstring(delta));
     }
     bool wheelPresent() override { return wheel; }
     std::optional<std::int32_t> wheelScrollLines() override { return lines; }

@@ -27,24 +27,21 @@ class Delivery : public ::testing::Test {
 TEST_F(Delivery, OneStepIsForegroundTopmostShowNotTopmostThenOneWheelMessage) {
     EXPECT_EQ(deliver(1), (std::vector<std::wstring>{
                               L"allow foreground -1", L"foreground 42", L"position 42 -1 0 0 0 0 3",
-                              L"show 42 5", L"position 42 -2 0 0 0 0 3", L"wheel 42 -4915200 50"}));
+                              L"show 42 5", L"position 42 -2 0 0 0 0 3", L"wheel 42 -75"}));
 }
 
 TEST_F(Delivery, EachMethodHasItsWheelParameter) {
     const std::pair<ScrollMethod, std::int32_t> table[] = {
-        {1, -4915200}, {2, -73728000}, {3, -14745600}, {4, 4915200},
-        {5, 73728000}, {6, 14745600},  {0, 0},         {7, 0},
+        {1, -75}, {2, -1125}, {3, -225}, {4, 75}, {5, 1125}, {6, 225}, {0, 0}, {7, 0},
     };
     for (const auto& [method, parameter] : table) {
         EXPECT_EQ(windows.wheelCalls().size(), 0u);
         deliver(method);
         EXPECT_EQ(windows.wheelCalls(),
-                  (std::vector<std::wstring>{L"wheel 42 " + std::to_wstring(parameter) + L" 50"}))
+                  (std::vector<std::wstring>{L"wheel 42 " + std::to_wstring(parameter)}))
             << method;
         windows.calls.clear();
     }
-    EXPECT_EQ(static_cast<std::uint32_t>(wheelParameter(wheelDelta(1, 3))) >> 16, 0xFFB5u);
-    EXPECT_EQ(static_cast<std::uint32_t>(wheelParameter(wheelDelta(5, 3))) >> 16, 0x0465u);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -59,7 +56,7 @@ TEST_F(Delivery, WheelLinesSettingDrivesTheWheelMethods) {
     windows.wheel = false;
     deliver(3);
     EXPECT_EQ(delivery.scrollLines(), 0);
-    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 42 0 50"}));
+    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 42 0"}));
 
     windows.wheel = true;
     windows.lines = std::nullopt;  // the platform does not answer
@@ -68,17 +65,17 @@ TEST_F(Delivery, WheelLinesSettingDrivesTheWheelMethods) {
 
     windows.lines = 436;
     deliver(3);
-    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 42 -2143027200 50"}));
+    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 42 -32700"}));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(Delivery, OneScreenAtATimeScrollsAPageInTheMethodsOwnDirection) {
     windows.lines = -1;  // the platform's largest unsigned value, read signed
     deliver(3);
-    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 42 -73728000 50"}));
+    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 42 -1125"}));
     windows.calls.clear();
     deliver(6);
-    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 42 73728000 50"}));
+    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 42 1125"}));
 }
 
 TEST_F(Delivery, AnOverflowingProductIsReportedAndAZeroWheelIsStillSent) {
@@ -88,7 +85,7 @@ TEST_F(Delivery, AnOverflowingProductIsReportedAndAZeroWheelIsStillSent) {
     EXPECT_NE(dialogs.shown[0].prompt.find(L"Overflow\r\nin QuietPageAdvancer2021/08/31.Enum."
                                            L"SwitchToAndScroll at line "),
               std::wstring::npos);
-    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 42 0 50"}));
+    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 42 0"}));
 }
 
 TEST_F(Delivery, AClosedTargetFailsQuietly) {

@@ -73,7 +73,7 @@ TEST_F(ScheduleTest, TenSecondPeriodCountsDownAndFiresOnTheTenthTick) {
     EXPECT_TRUE(windows.wheelCalls().empty());
     form().tick();
     EXPECT_EQ(view.caption(Control::Frame4), L"On. Next Scroll will occur in: 00:00:00");
-    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 101 -4915200 50"}));
+    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 101 -75"}));
     EXPECT_TRUE(timer.enabled());
     EXPECT_EQ(timer.interval(), 1000);
     form().tick();
@@ -189,7 +189,7 @@ TEST_F(ScheduleTest, NoMethodChosenStillDeliversAZeroWheel) {
     view.selectListItem(1);
     form().tick();
     EXPECT_EQ(windows.calls.front(), L"allow foreground -1");
-    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 101 0 50"}));
+    EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 101 0"}));
 }
 
 TEST_F(ScheduleTest, SwitchedOffWhilePaintingStaysOff) {

@@ -191,9 +191,8 @@ void X11Windows::waitUntilTopmost(Window window) {
     }
 }
 
-void X11Windows::sendWheel(WindowHandle window, std::int32_t wParam, std::int32_t) {
+void X11Windows::scroll(WindowHandle window, std::int32_t delta) {
     if (!display_) return;
-    const auto delta = static_cast<std::int16_t>(static_cast<std::uint32_t>(wParam) >> 16);
     const int clicks = wheelClicks(delta);
     if (clicks == 0) return;
     const auto w = static_cast<Window>(window);

@@ -23,7 +23,7 @@ class X11Windows final : public WindowServices {
     void setForeground(WindowHandle window) override;
     void setTopmostBand(WindowHandle window, bool topmost) override;
     void show(WindowHandle window, int showCommand) override;
-    void sendWheel(WindowHandle window, std::int32_t wParam, std::int32_t lParam) override;
+    void scroll(WindowHandle window, std::int32_t delta) override;
     bool wheelPresent() override { return display_ != nullptr; }
     std::optional<std::int32_t> wheelScrollLines() override;
 

@@ -16,7 +16,7 @@ class DesktopWindows final : public WindowServices {
     void setForeground(WindowHandle window) override;
     void setTopmostBand(WindowHandle window, bool topmost) override;
     void show(WindowHandle window, int showCommand) override;
-    void sendWheel(WindowHandle window, std::int32_t wParam, std::int32_t lParam) override;
+    void scroll(WindowHandle window, std::int32_t delta) override;
     bool wheelPresent() override;
     std::optional<std::int32_t> wheelScrollLines() override;
 };

@@ -1,0 +1,221 @@
+// What the end-to-end tests can only do from inside Windows (here: Wine), one command a call:
+//   put KEY=VALUE...   get KEY   clear   keys        the program's stored settings
+//   deny HIVE\PATH | allow HIVE\PATH                 a registry key that refuses writes, and back
+//   text ID            the text of the main window's control ID (0: the window's caption)
+//   focus              the ID of the main window's control that has the keyboard focus
+//   state              "hidden", "minimised" or "shown": the main window as the user sees it
+//   close              asks the main window to close, as its close box does
+//   boxes              "title|text" of each message box the program shows
+//   dismiss            presses OK in each of them
+//   ping SECONDS       asks the main window for an answer (1 s each) for SECONDS; prints
+//                      "answered N unanswered M"
+//   firstline TITLE    the first visible line of the text control in the window titled TITLE
+//   tray MESSAGE       the tray icon's callback with this mouse message, as the shell sends it
+//   shell-restarted    broadcasts "TaskbarCreated", as a restarting shell does
+#include <windows.h>
+// sddl.h needs windows.h first
+#include <sddl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kSettingsKey[] =
+    L"Software\\VB and VBA Program Settings\\Tervalinx\\Velloranth Quiet Page Advancer For Your "
+    L"Desktop";
+
+HWND mainWindow() {
+    return ::FindWindowW(L"QuietPageAdvancerMain", nullptr);
+}
+
+std::wstring textOf(HWND hwnd) {
+    wchar_t buffer[4096] = {};
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer),
+                          SMTO_ABORTIFHUNG, 5000, &copied);
+    return std::wstring(buffer, copied);
+}
+
+std::wstring className(HWND hwnd) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+std::vector<HWND> messageBoxes() {
+    struct Search {
+        DWORD pid;
+        std::vector<HWND> found;
+    } search{};
+    if (HWND main = mainWindow()) ::GetWindowThreadProcessId(main, &search.pid);
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(hwnd, &pid);
+            if (pid == s->pid && className(hwnd) == L"#32770" && ::IsWindowVisible(hwnd))
+                s->found.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Printed as UTF-8, line ends shown as \r and \n so that one box stays on one line.
+void print(const std::wstring& text) {
+    std::wstring shown;
+    for (wchar_t c : text) shown += c == L'\r' ? L"\\r" : c == L'\n' ? L"\\n" : std::wstring(1, c);
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, shown.c_str(), -1, nullptr, 0, nullptr,
+                                           nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, shown.c_str(), -1, bytes.data(), size, nullptr, nullptr);
+    std::printf("%s\n", bytes.c_str());
+}
+
+bool setSecurity(const std::wstring& path, const wchar_t* sddl) {
+    const bool machine = path.rfind(L"HKLM\\", 0) == 0;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, path.c_str() + 5, 0,
+                        WRITE_DAC | READ_CONTROL, &key) != ERROR_SUCCESS)
+        return false;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    bool done = false;
+    if (::ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor,
+                                                               nullptr)) {
+        done = ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+        ::LocalFree(descriptor);
+    }
+    ::RegCloseKey(key);
+    return done;
+}
+
+HWND findTextControl(HWND window) {
+    HWND found = nullptr;
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            const std::wstring name = className(child);
+            if (name == L"Edit" || name.find(L"RichEdit") != std::wstring::npos ||
+                name.find(L"RICHEDIT") != std::wstring::npos) {
+                *reinterpret_cast<HWND*>(param) = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+int run(const std::vector<std::wstring>& args) {
+    const std::wstring command = args.empty() ? L"" : args[0];
+    const std::wstring arg = args.size() > 1 ? args[1] : L"";
+    if (command == L"put") {
+        for (std::size_t i = 1; i < args.size(); ++i) {
+            const auto equals = args[i].find(L'=');
+            const std::wstring key = args[i].substr(0, equals), value = args[i].substr(equals + 1);
+            ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, key.c_str(), REG_SZ, value.c_str(),
+                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        }
+        return 0;
+    }
+    if (command == L"get") {
+        wchar_t buffer[4096] = {};
+        DWORD bytes = sizeof(buffer);
+        if (::RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, arg.c_str(), RRF_RT_REG_SZ, nullptr,
+                           buffer, &bytes) != ERROR_SUCCESS)
+            return 1;
+        print(buffer);
+        return 0;
+    }
+    if (command == L"clear") {
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Tervalinx");
+        return 0;
+    }
+    if (command == L"keys") {
+        HKEY key = nullptr;
+        if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return 0;
+        std::vector<std::wstring> names;
+        wchar_t name[256];
+        for (DWORD i = 0, length = 256;
+             ::RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) ==
+             ERROR_SUCCESS;
+             ++i, length = 256)
+            names.emplace_back(name, length);
+        ::RegCloseKey(key);
+        std::sort(names.begin(), names.end());
+        for (const auto& n : names) print(n);
+        return 0;
+    }
+    if (command == L"deny") return setSecurity(arg, L"D:P(D;CI;0x6;;;WD)(A;CI;KA;;;WD)") ? 0 : 1;
+    if (command == L"allow") return setSecurity(arg, L"D:P(A;CI;KA;;;WD)") ? 0 : 1;
+    if (command == L"text") {
+        const int id = std::stoi(arg);
+        print(textOf(id == 0 ? mainWindow() : ::GetDlgItem(mainWindow(), id)));
+        return 0;
+    }
+    if (command == L"focus") {
+        DWORD thread = ::GetWindowThreadProcessId(mainWindow(), nullptr);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        ::GetGUIThreadInfo(thread, &info);
+        std::printf("%d\n", info.hwndFocus ? ::GetDlgCtrlID(info.hwndFocus) : 0);
+        return 0;
+    }
+    if (command == L"state") {
+        HWND main = mainWindow();
+        std::printf("%s\n", !::IsWindowVisible(main) ? "hidden"
+                            : ::IsIconic(main)       ? "minimised"
+                                                     : "shown");
+        return 0;
+    }
+    if (command == L"close") return ::PostMessageW(mainWindow(), WM_CLOSE, 0, 0) ? 0 : 1;
+    if (command == L"boxes") {
+        for (HWND box : messageBoxes()) print(textOf(box) + L"|" + textOf(::GetDlgItem(box, 0xFFFF)));
+        return 0;
+    }
+    if (command == L"dismiss") {
+        for (HWND box : messageBoxes()) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return 0;
+    }
+    if (command == L"ping") {
+        const ULONGLONG end = ::GetTickCount64() + std::stoul(arg) * 1000ull;
+        int answered = 0, unanswered = 0;
+        while (::GetTickCount64() < end) {
+            DWORD_PTR result = 0;
+            (::SendMessageTimeoutW(mainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result)
+                 ? answered
+                 : unanswered)++;
+            ::Sleep(100);
+        }
+        std::printf("answered %d unanswered %d\n", answered, unanswered);
+        return 0;
+    }
+    if (command == L"firstline") {
+        HWND text = findTextControl(::FindWindowW(nullptr, arg.c_str()));
+        if (!text) return 1;
+        std::printf("%d\n", static_cast<int>(::SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0)));
+        return 0;
+    }
+    if (command == L"tray") {
+        HWND tray = ::FindWindowW(L"QuietPageAdvancerTray", nullptr);
+        return tray && ::PostMessageW(tray, 0x465, 0, std::stoi(arg)) ? 0 : 1;
+    }
+    if (command == L"shell-restarted") {
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutW(HWND_BROADCAST, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0,
+                              SMTO_ABORTIFHUNG, 2000, &result);
+        return 0;
+    }
+    std::fprintf(stderr, "unknown command\n");
+    return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    return run(std::vector<std::wstring>(argv + 1, argv + argc));
+}

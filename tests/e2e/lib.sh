@@ -1,0 +1,80 @@
+# The scenario runner's helpers. A scenario is a shell function; `scenario NAME PLATFORMS FUNCTION`
+# registers it for the platforms named (wine, x11, sway). A scenario fails through `fail`, which
+# prints why; processes it starts with `spawn` are ended after it, by their ids.
+
+SCENARIO_NAMES=()
+SCENARIO_FUNCTIONS=()
+
+scenario() {
+    [[ " $2 " == *" $PLATFORM "* ]] || return 0
+    SCENARIO_NAMES+=("$1")
+    SCENARIO_FUNCTIONS+=("$3")
+}
+
+fail() {
+    echo "    $*"
+    return 1
+}
+
+# Runs a command in the background for the length of the scenario; its id is in SPAWNED_PID.
+spawn() {
+    "$@" >/dev/null 2>&1 &
+    SPAWNED_PID=$!
+    echo "$SPAWNED_PID" >>"$E2E_WORK/spawned"
+}
+
+# Ends a process by its id and waits until it is gone.
+stop_process() {
+    local i
+    kill "$1" 2>/dev/null || return 0
+    for ((i = 0; i < 50; i++)); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+    kill -9 "$1" 2>/dev/null
+}
+
+# Polls a command until it succeeds, at most SECONDS (default 20).
+wait_for() {
+    local seconds=$1 i
+    shift
+    for ((i = 0; i < seconds * 10; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    "$@"
+}
+
+# The wheel steps a target logged, "title|delta|..." lines, optionally only those of one title.
+received() { tr -d "\r" <"$TARGET_LOG" 2>/dev/null | grep -a "^${1:-[^|]*}|-\{0,1\}[0-9]" || true; }
+received_count() { received "$@" | wc -l; }
+# The titles of the targets' wheel steps in order, one line each.
+received_titles() { received | cut -d'|' -f1; }
+
+run_scenarios() {
+    local pattern=$1 results=$2 i name passed=0 failed=0 failures=()
+    for i in "${!SCENARIO_NAMES[@]}"; do
+        name=${SCENARIO_NAMES[$i]}
+        [ -n "$pattern" ] && [[ ! $name =~ $pattern ]] && continue
+        : >"$TARGET_LOG"
+        if ("${SCENARIO_FUNCTIONS[$i]}"); then
+            passed=$((passed + 1))
+            echo "[  PASSED  ] $PLATFORM.$name"
+        else
+            failed=$((failed + 1))
+            failures+=("$name")
+            echo "[  FAILED  ] $PLATFORM.$name"
+        fi
+        p_reset
+        local pid
+        for pid in $(cat "$E2E_WORK/spawned" 2>/dev/null); do stop_process "$pid"; done
+        rm -f "$E2E_WORK/spawned"
+    done
+    {
+        echo "<testsuite name=\"$PLATFORM\" tests=\"$((passed + failed))\" failures=\"$failed\" errors=\"0\">"
+        for name in "${failures[@]}"; do echo "  <testcase name=\"$name\"><failure/></testcase>"; done
+        echo "</testsuite>"
+    } >"$results/e2e-$PLATFORM.xml"
+    echo "$PLATFORM end-to-end: $passed passed, $failed failed"
+    ((failed == 0))
+}
+
+# An X window with exactly this title exists; its id is printed.
+window_exists() { xdotool search --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
