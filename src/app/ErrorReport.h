@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "platform/Ports.h"
@@ -36,13 +37,18 @@ class ErrorReporter {
 };
 
 // The error trap of one procedure run. Each numbered step runs; a failure in it is reported with
-// the step's line number and the procedure goes on with the next step.
+// the step's line number and the procedure goes on with the next step. A procedure that lets
+// events run may give a condition on which its remaining steps are skipped.
 class Trap {
   public:
     Trap(ErrorReporter& reporter, Location location) : reporter_(reporter), location_(location) {}
 
+    void stopWhen(std::function<bool()> condition) { stopWhen_ = std::move(condition); }
+    bool stopped() const { return stopWhen_ && stopWhen_(); }
+
     template <class Step>
     void operator()(int line, Step&& step) noexcept {
+        if (stopped()) return;
         try {
             step();
         } catch (...) {
@@ -54,6 +60,7 @@ class Trap {
     void report(int line) noexcept;  // reports the exception in flight
     ErrorReporter& reporter_;
     Location location_;
+    std::function<bool()> stopWhen_;
 };
 
 // Describes the exception in flight in words a user can pass on.

@@ -83,6 +83,7 @@ class Form1 {
     void ApplySkin();
     void SetShortTitle();
     void MaybeOpenHomePage();
+    void toggle();
     void restoreSwitchState();
     void showOffState();
     void setOptionByCode(int n, bool selected);
@@ -110,6 +111,10 @@ class Form1 {
     bool isLoading_ = false;
     bool returningFocus_ = false;
     bool hiddenToTray_ = false;
+    bool ticking_ = false;
+    bool toggling_ = false;
+    int pendingToggles_ = 0;
+    unsigned switchFlips_ = 0;  // how often the switch changed: a tick that saw it change stops
 };
 
 }  // namespace qpa

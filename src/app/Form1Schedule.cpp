@@ -5,6 +5,7 @@
 #include "app/Numeric.h"
 #include "app/RuntimeError.h"
 #include "app/Texts.h"
+#include "core/ScopeExit.h"
 
 namespace qpa {
 
@@ -30,7 +31,16 @@ ScrollMethod Form1::selectedMethod() const {
 }
 
 void Form1::Timer1_Timer() {
+    // One tick at a time: a tick that comes while an earlier one is still in its report, its
+    // repaint or its delivery does nothing; so does one that was on its way when the switch went
+    // Off.
+    if (ticking_ || !switchedOn()) return;
+    ticking_ = true;
+    const ScopeExit ticked([this] { ticking_ = false; });
     Trap trap(reporter_, Location::Form1_Timer1_Timer);
+    // A report or the repaint lets events run, and a toggle may run there: once the switch has
+    // changed, the rest of the tick is skipped and the display stays as the switch left it.
+    trap.stopWhen([this, flips = switchFlips_] { return switchFlips_ != flips; });
     int count = 0;
     trap(100, [&] { count = view_.listCount(); });
     if (count == 0) return;
@@ -68,9 +78,7 @@ void Form1::Timer1_Timer() {
                                                                        schedule_.elapsedSeconds)));
     });
     trap(118, [&] { view_.letPendingEventsRun(); });
-    // A switch Off handled while the caption was painted leaves the system Off.
-    if (!switchedOn()) return;
-    if (schedule_.periodSeconds > schedule_.elapsedSeconds) return;
+    if (trap.stopped() || schedule_.periodSeconds > schedule_.elapsedSeconds) return;
 
     trap(120, [&] { schedule_.elapsedSeconds = 0; });
     trap(122, [&] {
@@ -103,7 +111,6 @@ void Form1::Timer1_Timer() {
         view_.selectListItem(schedule_.windowCursor);
     });
     trap(134, [&] {
-        if (!switchedOn()) return;  // switched Off while the step was delivered
         ports_.timer.setInterval(kTickMilliseconds);
         ports_.timer.setEnabled(true);
     });
@@ -121,10 +128,24 @@ void Form1::showOffState() {
 }
 
 void Form1::PushButton2_Click() {
+    // A toggle asked while another one is still running (in its message or the balloon's wait)
+    // runs once that one has finished: toggles happen one at a time, in the order asked.
+    if (toggling_) {
+        ++pendingToggles_;
+        return;
+    }
+    toggling_ = true;
+    const ScopeExit toggled([this] { toggling_ = false; });
+    toggle();
+    for (; pendingToggles_ > 0; --pendingToggles_) toggle();
+}
+
+void Form1::toggle() {
     Trap trap(reporter_, Location::Form1_PushButton2_Click);
     bool on = false;
     trap(100, [&] { on = switchedOn(); });
     if (on) {
+        ++switchFlips_;
         trap(102, [&] { showOffState(); });
         trap(104, [&] { store_.save(SettingKey::StartStopState, L"Off"); });
         return;
@@ -135,6 +156,7 @@ void Form1::PushButton2_Click() {
         trap(108, [&] { message(texts::kEmptyQueue); });
         return;
     }
+    ++switchFlips_;
     trap(110, [&] { view_.setWindowState(WindowState::Minimized); });
     trap(112, [&] { view_.setCaption(Control::PushButton2, texts::kTurnOff); });
     trap(114, [&] { delivery_.KnowScrollines(); });

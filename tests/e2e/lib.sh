@@ -23,6 +23,14 @@ spawn() {
     echo "$SPAWNED_PID" >>"$E2E_WORK/spawned"
 }
 
+# The program under test: its id is kept in a file, since each scenario runs in a subshell and the
+# runner closes a program that a failed scenario left running.
+program_started() {
+    P_PID=$1
+    echo "$P_PID" >"$E2E_WORK/program.pid"
+}
+program_pid() { cat "$E2E_WORK/program.pid" 2>/dev/null; }
+
 # Ends a process by its id and waits until it is gone.
 stop_process() {
     local i
@@ -62,7 +70,12 @@ run_scenarios() {
             failures+=("$name")
             echo "[  FAILED  ] $PLATFORM.$name"
         fi
-        p_reset
+        P_PID=$(program_pid)
+        if [ -n "$P_PID" ] && kill -0 "$P_PID" 2>/dev/null; then
+            p_dismiss
+            p_close >/dev/null || stop_process "$P_PID"
+        fi
+        rm -f "$E2E_WORK/program.pid"
         local pid
         for pid in $(cat "$E2E_WORK/spawned" 2>/dev/null); do stop_process "$pid"; done
         rm -f "$E2E_WORK/spawned"

@@ -124,3 +124,83 @@ test_a_hung_target_holds_neither_our_window_nor_the_others() {
 }
 scenario AHungTargetHoldsNeitherOurWindowNorTheOthers "wine" \
     test_a_hung_target_holds_neither_our_window_nor_the_others
+
+reports_open() { p_boxes | grep -c '^Application Error'; }
+
+test_an_overflowing_period_is_reported_one_report_at_a_time() {
+    p_targets
+    p_seed Text2=99999999 Text3=0 StartStopState=On  # minutes x 60 leaves 32 bits
+    p_start || return 1
+    wait_for 10 eval '(($(reports_open) > 0))' || fail "no report" || return 1
+    local end=$((SECONDS + 5)) open most=0 dismissed=0
+    while ((SECONDS < end)); do  # left open: further ticks add none
+        open=$(reports_open)
+        ((open > most)) && most=$open
+        sleep 0.2
+    done
+    end=$((SECONDS + 5))
+    while ((SECONDS < end)); do  # closed as they come: the next tick reports again
+        open=$(reports_open)
+        ((open > most)) && most=$open
+        ((open > 0)) && { p_dismiss; dismissed=$((dismissed + 1)); }
+        sleep 0.2
+    done
+    ((most == 1)) || fail "$most reports were open at once" || return 1
+    ((dismissed >= 2)) || fail "the tick reported $dismissed times in 5 s"
+}
+scenario AnOverflowingPeriodIsReportedOneReportAtATime "wine x11" \
+    test_an_overflowing_period_is_reported_one_report_at_a_time
+
+test_two_chords_right_after_start_end_off_and_the_tray_brings_the_window_back() {
+    p_targets
+    p_seed
+    p_start || return 1
+    p_keys_into "$FRONT_TARGET" ctrl+shift+t  # On: minimised into the tray, with the balloon
+    sleep 2
+    p_keys_into "$FRONT_TARGET" ctrl+shift+t  # during the balloon's wait
+    wait_for 20 eval '[ "$(p_setting StartStopState)" = Off ]' || fail "not switched Off" || return 1
+    [ "$(p_state)" = hidden ] || fail "the window is $(p_state), not in the tray" || return 1
+    if [ "$PLATFORM" = wine ]; then
+        [ "$(p_control_text 2)" = "Turn On" ] || fail "the button reads $(p_control_text 2)" || return 1
+    fi
+    p_tray_click
+    wait_for 10 p_shown || fail "a click on the tray icon did not bring the window back"
+}
+scenario TwoChordsRightAfterStartEndOffAndTheTrayBringsTheWindowBack "wine x11" \
+    test_two_chords_right_after_start_end_off_and_the_tray_brings_the_window_back
+
+test_off_from_the_chord_while_a_report_is_open() {
+    p_targets
+    p_seed Text2=99999999 Text3=0 StartStopState=On
+    p_start || return 1
+    wait_for 10 eval '(($(reports_open) > 0))' || fail "no report" || return 1
+    p_keys_into "$FRONT_TARGET" ctrl+shift+t
+    wait_for 10 eval '[ "$(p_setting StartStopState)" = Off ]' || fail "not switched Off" || return 1
+    p_dismiss
+    sleep 1.5
+    [ "$(p_control_text 8)" = "Off." ] || fail "the status line reads $(p_control_text 8)" || return 1
+    [ "$(p_control_text 2)" = "Turn On" ] || fail "the button reads $(p_control_text 2)" || return 1
+    [ "$(reports_open)" = 0 ] || fail "a report came after the switch Off"
+}
+scenario OffFromTheChordWhileAReportIsOpen "wine" test_off_from_the_chord_while_a_report_is_open
+
+test_every_click_on_the_tray_icon_brings_the_window_back() {
+    p_seed
+    p_start || return 1
+    local round restored=0
+    for round in $(seq 1 30); do
+        p_minimise
+        wait_for 5 eval '! p_shown' || fail "round $round: minimising did not hide the window" ||
+            return 1
+        p_tray_click
+        if wait_for 5 p_shown; then
+            restored=$((restored + 1))
+        else
+            p_tray_click
+            wait_for 5 p_shown || fail "round $round: two clicks did not bring it back" || return 1
+        fi
+    done
+    ((restored == 30)) || fail "$restored of 30 single clicks brought the window back"
+}
+scenario EveryClickOnTheTrayIconBringsTheWindowBack "x11" \
+    test_every_click_on_the_tray_icon_brings_the_window_back

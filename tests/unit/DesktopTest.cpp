@@ -211,6 +211,27 @@ TEST_F(Desktop, AClickedBalloonEndsTheWaitAtOnce) {
     EXPECT_FALSE(form().cSysTray1().balloonShowing());
 }
 
+TEST_F(Desktop, AToggleAskedDuringTheFirstTogglesBalloonWaitRunsAfterIt) {
+    addWindows(1);
+    loaded();
+    view.onResize = [&] { form().raise(Control::Form, UiEvent::Resize); };
+    int toggles = 0;
+    tray.duringWait = [&] {
+        if (toggles++ == 0) form().raise(Control::PushButton2, UiEvent::Click);  // the chord again
+        tray.now += 5;
+    };
+    settings.writes.clear();
+    form().raise(Control::PushButton2, UiEvent::Click);
+    EXPECT_EQ(settings.writes,
+              (std::vector<std::wstring>{L"StartStopState=On", L"StartStopState=Off"}));
+    EXPECT_EQ(view.caption(Control::PushButton2), L"Turn On");
+    EXPECT_FALSE(timer.enabled());
+    EXPECT_FALSE(view.windowVisible());  // in the tray, where switching On put it
+    form().cSysTray1().TrayCallback(0x202, 0);
+    EXPECT_TRUE(view.windowVisible());
+    EXPECT_EQ(view.windowState(), WindowState::Normal);
+}
+
 TEST_F(Desktop, OnlyAButtonReleaseBringsTheWindowBack) {
     loaded();
     view.setWindowState(WindowState::Minimized);

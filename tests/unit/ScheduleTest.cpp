@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "FormFixture.h"
 
 using namespace qpa;
@@ -192,17 +194,43 @@ TEST_F(ScheduleTest, NoMethodChosenStillDeliversAZeroWheel) {
     EXPECT_EQ(windows.wheelCalls(), (std::vector<std::wstring>{L"wheel 101 0"}));
 }
 
-TEST_F(ScheduleTest, SwitchedOffWhilePaintingStaysOff) {
-    switchedOnWith(1, L"0", L"1");
-    view.selectListItem(1);
-    view.duringPendingEvents = [&] {
-        view.duringPendingEvents = nullptr;
-        form().raise(Control::PushButton2, UiEvent::Click);
+TEST_F(ScheduleTest, ATickThatComesWhileATickReportsDoesNothing) {
+    switchedOnWith(1, L"99999999", L"0");  // a period past 32 bits: reported at every tick
+    int nestedTicks = 0;
+    dialogs.whileShown = [&] {
+        if (nestedTicks++ < 3) form().tick();
     };
     form().tick();
-    EXPECT_TRUE(windows.wheelCalls().empty());
-    EXPECT_FALSE(timer.enabled());
-    EXPECT_EQ(view.caption(Control::PushButton2), L"Turn On");
+    EXPECT_EQ(nestedTicks, 1);
+    ASSERT_EQ(dialogs.shown.size(), 1u);  // one report open at a time
+    EXPECT_EQ(form().schedule().elapsedSeconds, 0);  // counted once, and fired with period 0
+    form().tick();
+    EXPECT_EQ(dialogs.shown.size(), 2u);  // the next tick reports again
+}
+
+TEST_F(ScheduleTest, SwitchedOffDuringTheTicksReportOrRepaintLeavesTheWholeOffState) {
+    for (const bool duringReport : {true, false}) {
+        SCOPED_TRACE(duringReport ? "report" : "repaint");
+        FakeForm f;
+        f.addWindows(1);
+        f.settings.values = {{L"Text2", duringReport ? L"99999999" : L"0"}, {L"Text3", L"5"}};
+        f.loaded();
+        f.form().raise(Control::PushButton2, UiEvent::Click);
+        f.form().tick();  // a count to take back: the bar shows 1 of 5
+        std::function<void()>& during = duringReport ? f.dialogs.whileShown : f.view.duringPendingEvents;
+        during = [&] {
+            during = nullptr;
+            f.form().raise(Control::PushButton2, UiEvent::Click);
+        };
+        f.form().tick();
+        EXPECT_EQ(f.view.caption(Control::Frame4), L"Off.");
+        EXPECT_EQ(f.view.caption(Control::PushButton2), L"Turn On");
+        EXPECT_EQ(f.view.progressValue, 0);
+        EXPECT_EQ(f.view.progressText, L"Progress Bar");
+        EXPECT_FALSE(f.timer.enabled());
+        EXPECT_EQ(f.settings.values[L"StartStopState"], L"Off");
+        EXPECT_TRUE(f.windows.wheelCalls().empty());
+    }
 }
 
 TEST_F(ScheduleTest, AnEmptyListMakesTheTickANoOp) {

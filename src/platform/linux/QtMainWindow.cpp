@@ -310,6 +310,7 @@ bool QtMainWindow::windowVisible() const {
 }
 
 void QtMainWindow::activateWindow() {
+    if (isMinimized()) showNormal();
     QWidget::raise();
     QWidget::activateWindow();
 }

@@ -25,7 +25,11 @@ QtTray::QtTray(const QIcon& icon) : programIcon_(icon) {
                                  callback(0x205);
                                  break;  // right up
                              case QSystemTrayIcon::DoubleClick:
+                                 // Qt takes a second click soon after the first for a double
+                                 // click and reports no release for it: the release that
+                                 // belongs to a double click still counts.
                                  callback(0x203);
+                                 callback(0x202);
                                  break;
                              default:
                                  break;

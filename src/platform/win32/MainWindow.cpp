@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "app/Form1.h"
 
@@ -406,31 +407,33 @@ void MainWindow::setPointer(Pointer p) {
 void MainWindow::setWindowState(WindowState state) {
     if (!shown_) {
         startMinimized_ = state == WindowState::Minimized;
-        return;
-    }
-    if (state == WindowState::Minimized) {
-        restoreWhenShown_ = false;
+    } else if (!::IsWindowVisible(hwnd_)) {
+        // Minimising or restoring would show the window: a hidden one takes the state when shown.
+        stateWhenShown_ = state;
+    } else if (state == WindowState::Minimized) {
         ::ShowWindow(hwnd_, SW_MINIMIZE);
-    } else if (::IsIconic(hwnd_) && ::IsWindowVisible(hwnd_)) {
-        ::ShowWindow(hwnd_, SW_RESTORE);
     } else if (::IsIconic(hwnd_)) {
-        restoreWhenShown_ = true;  // a hidden window comes back in its normal state when shown
+        ::ShowWindow(hwnd_, SW_RESTORE);
     }
 }
 
 WindowState MainWindow::windowState() const {
     if (!shown_) return startMinimized_ ? WindowState::Minimized : WindowState::Normal;
-    if (restoreWhenShown_) return WindowState::Normal;
+    if (stateWhenShown_ && !::IsWindowVisible(hwnd_)) return *stateWhenShown_;
     return ::IsIconic(hwnd_) ? WindowState::Minimized : WindowState::Normal;
 }
 
 void MainWindow::setWindowVisible(bool visible) {
-    if (visible && restoreWhenShown_) {
-        restoreWhenShown_ = false;
+    const auto state = std::exchange(stateWhenShown_, std::nullopt);
+    if (!visible) {
+        ::ShowWindow(hwnd_, SW_HIDE);
+    } else if (state == WindowState::Minimized) {
+        ::ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
+    } else if (state == WindowState::Normal && ::IsIconic(hwnd_)) {
         ::ShowWindow(hwnd_, SW_RESTORE);
-        return;
+    } else {
+        ::ShowWindow(hwnd_, SW_SHOW);
     }
-    ::ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
 }
 
 bool MainWindow::windowVisible() const {
@@ -438,6 +441,7 @@ bool MainWindow::windowVisible() const {
 }
 
 void MainWindow::activateWindow() {
+    if (::IsIconic(hwnd_)) ::ShowWindow(hwnd_, SW_RESTORE);
     ::SetForegroundWindow(hwnd_);
     ::SetActiveWindow(hwnd_);
 }

@@ -107,7 +107,7 @@ class MainWindow final : public MainView, public ScheduleTimer {
     int timerInterval_ = 0;
     bool startMinimized_ = false;
     bool shown_ = false;
-    bool restoreWhenShown_ = false;
+    std::optional<WindowState> stateWhenShown_;  // of the hidden window
     bool closing_ = false;
     int progressMaximum_ = 100;
     std::optional<int> progressShown_;  // the position the bar was last given
