@@ -5,7 +5,7 @@
 // commctrl.h needs windows.h first
 #include <commctrl.h>
 
-#include "app/Layout.h"
+#include "ports/Layout.h"
 
 namespace {
 LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,7 @@
 // Start-up of the main window and the dispatch of its events.
 #include "app/Form1.h"
 
-#include "app/Texts.h"
+#include "core/Texts.h"
 
 namespace qpa {
 
@@ -11,16 +11,14 @@ Form1::Form1(const Form1Ports& ports)
       reporter_(ports.dialogs),
       store_(ports.settings),
       delivery_(ports.windows, reporter_),
-      modKeyboard_(ports.keyboard),
+      modKeyboard_(ports.keyboard, [this] { view_.postClick(Control::PushButton2); }),
       cSysTray1_(ports.tray),
       mStartUp_(ports.startup) {
+    view_.setEvents(*this);
     // As designed: the tray control holds the blue "T" picture and is not yet in the tray.
-    cSysTray1_.setTrayIcon(ports.tray.designedIcon(), kPictureTypeIcon);
+    cSysTray1_.setTrayIcon(ports.tray.designedPicture(), kPictureTypeIcon);
     cSysTray1_.MouseUp = [this](std::int16_t button, std::uint32_t id) {
-        try {
-            cSysTray1_MouseUp(button, id);
-        } catch (...) {
-        }
+        cSysTray1_MouseUp(button, id);
     };
 }
 
@@ -62,7 +60,8 @@ void Form1::raise(Control control, UiEvent event) noexcept {
         // A handler without a trap of its own failed (a settings write the store refused, say):
         // tell the user and keep running.
         try {
-            ports_.dialogs.showMessage(describeCurrentException(), kExclamation, applicationTitle_);
+            ports_.dialogs.showMessage(describeCurrentException(), MessageKind::Warning,
+                                       applicationTitle_);
         } catch (...) {
         }
     }
@@ -93,17 +92,14 @@ void Form1::Form_Load() {
     trap(120, [&] { loadWindows(); });
     for (int n = 1; n <= 8; ++n) {
         trap(120 + 2 * n, [&] {
-            const bool selected =
-                textToTruth(store_.get(optionKey(n)), ports_.regional.decimalSeparator());
-            setOptionByCode(n, selected);
+            setOptionByCode(n, store_.getTruth(optionKey(n), ports_.regional.decimalSeparator()));
         });
     }
     trap(138, [&] { setTextByCode(Control::Text2, store_.get(SettingKey::Text2)); });
     trap(140, [&] { setTextByCode(Control::Text3, store_.get(SettingKey::Text3)); });
     trap(142, [&] { restoreSwitchState(); });
-    trap(144,
-         [&] { setCheckedByCode(Control::Check4, isOn(store_.get(SettingKey::WindowsStartup))); });
-    trap(146, [&] { setCheckedByCode(Control::Check8, isOn(store_.get(SettingKey::Minimized))); });
+    trap(144, [&] { setCheckedByCode(Control::Check4, store_.getOn(SettingKey::WindowsStartup)); });
+    trap(146, [&] { setCheckedByCode(Control::Check8, store_.getOn(SettingKey::Minimized)); });
     trap(148, [&] {
         if (view_.checked(Control::Check4)) {
             view_.setControlVisible(Control::Check8, true);
@@ -140,10 +136,7 @@ void Form1::SetShortTitle() {
 void Form1::MaybeOpenHomePage() {
     ports_.chance.seed(ports_.chance.secondsOfDay());
     const int n = static_cast<int>(ports_.chance.next() * 100.0) + 1;
-    if (n == 7) {
-        ports_.launcher.start(std::wstring(L"explorer \"") + texts::kHomePageAddress + L"\"",
-                              kMinimizedWithFocus);
-    }
+    if (n == 7) ports_.browser.openAddress(texts::kHomePageAddress);
 }
 
 bool Form1::FileExists(const std::wstring& path) const {
@@ -181,16 +174,11 @@ void Form1::AddToStartup() {
     }
 }
 
-void Form1::RemoveFromStartup() {
-    mStartUp_.RemoveFromStartup();
-}
-
 void Form1::Form_QueryUnload() {
     Trap trap(reporter_, Location::Form1_Form_QueryUnload);
     trap(100, [&] { modKeyboard_.UnhookKeyboard(); });
     trap(102, [&] {
-        ports_.timer.setEnabled(false);
-        ports_.timer.setInterval(0);
+        ports_.timer.stop();
         ports_.display.keepAwake(false);
     });
     trap(104, [&] { cSysTray1_.setInTray(false); });
@@ -199,7 +187,7 @@ void Form1::Form_QueryUnload() {
 }
 
 void Form1::message(const std::wstring& text) {
-    ports_.dialogs.showMessage(text, kOkOnly, applicationTitle_);
+    ports_.dialogs.showMessage(text, MessageKind::Plain, applicationTitle_);
 }
 
 }  // namespace qpa

@@ -2,18 +2,18 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorReport.h"
 #include "app/SettingsStore.h"
+#include "core/ErrorReport.h"
 #include "desktop/StartupEntry.h"
 #include "desktop/SysTray.h"
 #include "desktop/ToggleHotkey.h"
 #include "engine/Catalogue.h"
 #include "engine/Delivery.h"
 #include "engine/Schedule.h"
-#include "platform/DesktopPorts.h"
-#include "platform/MainView.h"
-#include "platform/Ports.h"
-#include "platform/WindowServices.h"
+#include "ports/Desktop.h"
+#include "ports/MainView.h"
+#include "ports/System.h"
+#include "ports/WindowServices.h"
 
 namespace qpa {
 
@@ -24,27 +24,24 @@ struct Form1Ports {
     Dialogs& dialogs;
     SettingsBackend& settings;
     ProgramFiles& files;
-    ProcessLauncher& launcher;
+    Browser& browser;
     Chance& chance;
     RegionalSettings& regional;
     WindowServices& windows;
-    KeyboardHookPort& keyboard;
+    KeyboardHook& keyboard;
     TrayShell& tray;
     StartupRegistry& startup;
     DisplayKeeper& display;
 };
 
-// The main window controller: every handler of the main window.
-class Form1 {
+// The main window controller: every handler of the main window. The window reports its events
+// here; a failure outside any trap gets a plain message and the program goes on.
+class Form1 final : public ViewEvents {
   public:
     explicit Form1(const Form1Ports& ports);
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
 
-    // Runs an event of a control; never throws (a failure outside any trap gets a plain message).
-    void raise(Control control, UiEvent event) noexcept;
-    // The schedule timer's tick; never throws.
-    void tick() noexcept;
+    void raise(Control control, UiEvent event) noexcept override;
+    void tick() noexcept override;
 
     // Start-up: runs once when the main window has been created.
     void Form_Load();
@@ -66,33 +63,23 @@ class Form1 {
     void MouseMove(Control control);
     void cSysTray1_MouseUp(std::int16_t button, std::uint32_t id);
 
-    // The tray control and the toggle chord's hook, for the platform's callbacks.
-    SysTray& cSysTray1() { return cSysTray1_; }
-    ToggleHotkey& modKeyboard() { return modKeyboard_; }
-
-    bool FileExists(const std::wstring& path) const;
-    bool switchedOn() const;
-    bool isLoading() const { return isLoading_; }
-    bool hiddenToTray() const { return hiddenToTray_; }
-    const std::wstring& applicationTitle() const { return applicationTitle_; }
-    const Schedule& schedule() const { return schedule_; }
-    const std::vector<WindowHandle>& windowHandles() const { return windowHandles_; }
-    std::int32_t scrollLines() const { return delivery_.scrollLines(); }
-
   private:
     void ApplySkin();
     void SetShortTitle();
     void MaybeOpenHomePage();
+    bool FileExists(const std::wstring& path) const;
+    bool switchedOn() const;
+    Scope scope() const;
+    ScrollMethod selectedMethod() const;
     void toggle();
     void restoreSwitchState();
+    void showOnState();
     void showOffState();
     void setOptionByCode(int n, bool selected);
     void setTextByCode(Control field, const std::wstring& text);
     void setCheckedByCode(Control box, bool checked);
     void message(const std::wstring& text);
-    ScrollMethod selectedMethod() const;
     void AddToStartup();
-    void RemoveFromStartup();
     void prepareTrayIcon();
 
     Form1Ports ports_;

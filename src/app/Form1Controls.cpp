@@ -1,7 +1,8 @@
 // The option, schedule-field, check-box, list and help handlers of the main window.
 #include "app/Form1.h"
-#include "app/Numeric.h"
-#include "app/Texts.h"
+#include "core/Numeric.h"
+#include "core/ScopeExit.h"
+#include "core/Texts.h"
 
 namespace qpa {
 
@@ -33,9 +34,8 @@ void Form1::setCheckedByCode(Control box, bool checked) {
 
 void Form1::Option_Click(int n) {
     // A group is always stored whole: the six methods, or the two scopes.
-    const int first = n <= 6 ? 1 : 7;
-    const int last = n <= 6 ? 6 : 8;
-    for (int i = first; i <= last; ++i) store_.save(optionKey(i), truthText(view_.optionValue(i)));
+    const auto [first, last] = optionGroup(n);
+    for (int i = first; i <= last; ++i) store_.saveTruth(optionKey(i), view_.optionValue(i));
 }
 
 void Form1::Text_Change(Control field) {
@@ -53,32 +53,27 @@ void Form1::Text_LostFocus(Control field) {
     if (!isField(field) || returningFocus_) return;
     if (isNumeric(view_.text(field), ports_.regional.decimalSeparator())) return;
     returningFocus_ = true;
-    try {
-        message(texts::kMustBeNumeric);
-        view_.setFocus(field);
-    } catch (...) {
-        returningFocus_ = false;
-        throw;
-    }
-    returningFocus_ = false;
+    const ScopeExit returned([this] { returningFocus_ = false; });
+    message(texts::kMustBeNumeric);
+    view_.setFocus(field);
 }
 
 void Form1::Check4_Click() {
     if (isLoading_) return;
     if (view_.checked(Control::Check4)) {
         view_.setControlVisible(Control::Check8, true);
-        store_.save(SettingKey::WindowsStartup, onOffText(true));
+        store_.saveOn(SettingKey::WindowsStartup, true);
         AddToStartup();
     } else {
         setCheckedByCode(Control::Check8, false);
         view_.setControlVisible(Control::Check8, false);
-        store_.save(SettingKey::WindowsStartup, onOffText(false));
-        RemoveFromStartup();
+        store_.saveOn(SettingKey::WindowsStartup, false);
+        mStartUp_.RemoveFromStartup();
     }
 }
 
 void Form1::Check8_Click() {
-    store_.save(SettingKey::Minimized, onOffText(view_.checked(Control::Check8)));
+    store_.saveOn(SettingKey::Minimized, view_.checked(Control::Check8));
 }
 
 void Form1::MouseMove(Control control) {
@@ -124,8 +119,7 @@ void Form1::PushButton1_Click() {
 
 void Form1::loadWindows() {
     Trap trap(reporter_, Location::Form1_loadWindows);
-    trap(100,
-         [&] { CollectWindows(ports_.windows, view_.handle(), mainWindowHandle_, windowTable_); });
+    trap(100, [&] { CollectWindows(ports_.windows, mainWindowHandle_, windowTable_); });
     trap(102, [&] { view_.clearList(); });
     trap(104, [&] { windowHandles_.clear(); });
     trap(106, [&] {

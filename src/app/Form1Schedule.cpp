@@ -2,25 +2,24 @@
 #include <cstdint>
 
 #include "app/Form1.h"
-#include "app/Numeric.h"
-#include "app/RuntimeError.h"
-#include "app/Texts.h"
+#include "core/Numeric.h"
+#include "core/RuntimeError.h"
 #include "core/ScopeExit.h"
+#include "core/Texts.h"
 
 namespace qpa {
 
 namespace {
 constexpr int kTickMilliseconds = 1000;
-
-std::int32_t remainingSeconds(std::int32_t period, std::int32_t elapsed) {
-    const std::int64_t remaining = std::int64_t{period} - elapsed;
-    if (remaining < INT32_MIN || remaining > INT32_MAX) throw RuntimeError(kOverflow);
-    return static_cast<std::int32_t>(remaining);
-}
 }  // namespace
 
 bool Form1::switchedOn() const {
     return view_.caption(Control::PushButton2) == texts::kTurnOff;
+}
+
+Scope Form1::scope() const {
+    if (view_.optionValue(7)) return Scope::AvailableWindows;
+    return view_.optionValue(8) ? Scope::SelectedWindow : Scope::None;
 }
 
 ScrollMethod Form1::selectedMethod() const {
@@ -44,16 +43,7 @@ void Form1::Timer1_Timer() {
     int count = 0;
     trap(100, [&] { count = view_.listCount(); });
     if (count == 0) return;
-    trap(102, [&] {
-        if (view_.optionValue(7)) {
-            if (schedule_.windowCursor <= 0) schedule_.windowCursor = 1;
-            if (schedule_.windowCursor > count)
-                schedule_.windowCursor = static_cast<std::int16_t>(count);
-        } else if (view_.optionValue(8)) {
-            const int selected = view_.selectedListIndex();
-            schedule_.windowCursor = static_cast<std::int16_t>(selected > 0 ? selected : 1);
-        }
-    });
+    trap(102, [&] { schedule_.placeCursor(scope(), count, view_.selectedListIndex()); });
     trap(104, [&] { ++schedule_.elapsedSeconds; });
     const wchar_t decimal = ports_.regional.decimalSeparator();
     trap(106, [&] {
@@ -73,18 +63,14 @@ void Form1::Timer1_Timer() {
         }
     });
     trap(116, [&] {
-        view_.setCaption(Control::Frame4, texts::kStatusOnPrefix + FormatCountdown(remainingSeconds(
-                                                                       schedule_.periodSeconds,
-                                                                       schedule_.elapsedSeconds)));
+        view_.setCaption(Control::Frame4, texts::kStatusOnPrefix +
+                                              FormatCountdown(schedule_.remainingSeconds()));
     });
     trap(118, [&] { view_.letPendingEventsRun(); });
     if (trap.stopped() || schedule_.periodSeconds > schedule_.elapsedSeconds) return;
 
     trap(120, [&] { schedule_.elapsedSeconds = 0; });
-    trap(122, [&] {
-        ports_.timer.setEnabled(false);
-        ports_.timer.setInterval(0);
-    });
+    trap(122, [&] { ports_.timer.stop(); });
     ScrollMethod method = 0;
     trap(124, [&] { method = selectedMethod(); });
     WindowHandle target = 0;
@@ -94,31 +80,29 @@ void Form1::Timer1_Timer() {
             target = windowHandles_[static_cast<std::size_t>(selected - 1)];
         }
     });
-    // With no entry selected there is no target: nothing is scrolled this time.
+    // With no entry selected there is no target this time; the cursor's entry is selected below.
     trap(128, [&] {
-        if (target != 0) delivery_.SwitchToAndScroll(target, kShowNormal, method);
+        if (target != 0) delivery_.SwitchToAndScroll(target, method);
     });
-    trap(130, [&] {
-        if (view_.optionValue(7)) {
-            ++schedule_.windowCursor;
-            if (schedule_.windowCursor > view_.listCount()) schedule_.windowCursor = 1;
-        }
-    });
+    trap(130, [&] { schedule_.advanceCursor(scope(), view_.listCount()); });
     trap(132, [&] {
         if (schedule_.windowCursor < 1 || schedule_.windowCursor > view_.listCount()) {
             throw RuntimeError(L"Index out of bounds");
         }
         view_.selectListItem(schedule_.windowCursor);
     });
-    trap(134, [&] {
-        ports_.timer.setInterval(kTickMilliseconds);
-        ports_.timer.setEnabled(true);
-    });
+    trap(134, [&] { ports_.timer.start(kTickMilliseconds); });
+}
+
+void Form1::showOnState() {
+    view_.setCaption(Control::PushButton2, texts::kTurnOff);
+    schedule_.windowCursor = 1;
+    ports_.timer.start(kTickMilliseconds);
+    ports_.display.keepAwake(true);  // a hands-free reader must not find the screen dark
 }
 
 void Form1::showOffState() {
-    ports_.timer.setEnabled(false);
-    ports_.timer.setInterval(0);
+    ports_.timer.stop();
     ports_.display.keepAwake(false);
     view_.setCaption(Control::Frame4, texts::kStatusOff);
     view_.setPointer(Pointer::Default);
@@ -147,7 +131,7 @@ void Form1::toggle() {
     if (on) {
         ++switchFlips_;
         trap(102, [&] { showOffState(); });
-        trap(104, [&] { store_.save(SettingKey::StartStopState, L"Off"); });
+        trap(104, [&] { store_.saveOn(SettingKey::StartStopState, false); });
         return;
     }
     int count = 0;
@@ -158,25 +142,15 @@ void Form1::toggle() {
     }
     ++switchFlips_;
     trap(110, [&] { view_.setWindowState(WindowState::Minimized); });
-    trap(112, [&] { view_.setCaption(Control::PushButton2, texts::kTurnOff); });
-    trap(114, [&] { delivery_.KnowScrollines(); });
-    trap(116, [&] { schedule_.windowCursor = 1; });
-    trap(118, [&] {
-        ports_.timer.setInterval(kTickMilliseconds);
-        ports_.timer.setEnabled(true);
-        ports_.display.keepAwake(true);  // a hands-free reader must not find the screen dark
-    });
-    trap(120, [&] { store_.save(SettingKey::StartStopState, L"On"); });
+    trap(112, [&] { delivery_.KnowScrollines(); });
+    trap(114, [&] { showOnState(); });
+    trap(116, [&] { store_.saveOn(SettingKey::StartStopState, true); });
 }
 
 void Form1::restoreSwitchState() {
     const std::wstring state = store_.get(SettingKey::StartStopState);
     if (state == L"On" && view_.listCount() > 0) {
-        view_.setCaption(Control::PushButton2, texts::kTurnOff);
-        schedule_.windowCursor = 1;
-        ports_.timer.setInterval(kTickMilliseconds);
-        ports_.timer.setEnabled(true);
-        ports_.display.keepAwake(true);
+        showOnState();
     } else if (state == L"On" || state == L"Off") {
         showOffState();
     }

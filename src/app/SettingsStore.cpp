@@ -3,9 +3,9 @@
 #include <array>
 #include <cwctype>
 
-#include "app/Numeric.h"
-#include "app/RuntimeError.h"
-#include "app/Texts.h"
+#include "core/Numeric.h"
+#include "core/RuntimeError.h"
+#include "core/Texts.h"
 
 namespace qpa {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "platform/Ports.h"
+#include "ports/System.h"
 
 namespace qpa {
 
@@ -48,6 +48,14 @@ class SettingsStore {
     std::wstring get(SettingKey key);
     // Stores the text; throws RuntimeError when the store refuses.
     void save(SettingKey key, const std::wstring& value);
+    // The options' keys as truth values ("True"/"False").
+    bool getTruth(SettingKey key, wchar_t decimalSeparator) {
+        return textToTruth(get(key), decimalSeparator);
+    }
+    void saveTruth(SettingKey key, bool value) { save(key, truthText(value)); }
+    // The On/Off keys.
+    bool getOn(SettingKey key) { return isOn(get(key)); }
+    void saveOn(SettingKey key, bool on) { save(key, onOffText(on)); }
 
   private:
     SettingsBackend& backend_;

@@ -8,15 +8,13 @@ std::wstring StartupEntry::entryName() const {
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-std::wstring StartupEntry::command() const {
-    return L"\"" + registry_.programPath() + L"\"";
-}
-
 bool StartupEntry::AddToStartup() {
     const std::wstring name = entryName();
     if (name.empty()) return false;
-    return registry_.setEntry(StartupRegistry::Scope::Machine, name, command()) ||
-           registry_.setEntry(StartupRegistry::Scope::User, name, command());
+    // Quoted: a path with blanks would otherwise start another program.
+    const std::wstring command = L"\"" + registry_.programPath() + L"\"";
+    return registry_.setEntry(StartupRegistry::Scope::Machine, name, command) ||
+           registry_.setEntry(StartupRegistry::Scope::User, name, command);
 }
 
 void StartupEntry::RemoveFromStartup() {

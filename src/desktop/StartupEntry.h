@@ -1,12 +1,12 @@
 #pragma once
 #include <string>
 
-#include "platform/DesktopPorts.h"
+#include "ports/Desktop.h"
 
 namespace qpa {
 
-// The logon start-up entry of the running program: named after its file, its command the quoted
-// full path. The machine-wide list is tried first, then the user's own.
+// The logon start-up entry of the running program (mStartUp): named after its file, its command
+// the quoted full path. The machine-wide list is tried first, then the user's own.
 class StartupEntry {
   public:
     explicit StartupEntry(StartupRegistry& registry) : registry_(registry) {}
@@ -15,10 +15,8 @@ class StartupEntry {
     // Removes the entry from both lists.
     void RemoveFromStartup();
 
-    std::wstring entryName() const;
-    std::wstring command() const;
-
   private:
+    std::wstring entryName() const;
     StartupRegistry& registry_;
 };
 

@@ -1,33 +1,32 @@
 #pragma once
-#include <cstdint>
+#include <functional>
 
-#include "platform/DesktopPorts.h"
+#include "ports/Desktop.h"
+#include "ports/Events.h"
 
 namespace qpa {
 
-inline constexpr int kVirtualKeyControl = 0x11;
-inline constexpr int kVirtualKeyShift = 0x10;
-inline constexpr int kVirtualKeyT = 0x54;
-
-// The Ctrl+Shift+T chord, seen by a low-level keyboard hook. The decision rests on the key states
-// alone, not on the event reported: Ctrl held now, Shift not zero, T down and pressed since last
-// asked, once per press of T.
-class ToggleHotkey {
+// The Ctrl+Shift+T chord, seen by a low-level keyboard hook (modKeyboard). The decision rests on
+// the key states alone, not on the event reported: Ctrl held now, Shift held or pressed since last
+// asked, T down and pressed since last asked, once per press of T.
+class ToggleHotkey final : public KeyEvents {
   public:
-    explicit ToggleHotkey(KeyboardHookPort& port) : port_(port) {}
+    // `toggle` asks the main window for the toggle; it must not run it within the key event.
+    ToggleHotkey(KeyboardHook& hook, std::function<void()> toggle)
+        : hook_(hook), toggle_(std::move(toggle)) {}
 
-    void HookKeyboard() { hookHandle_ = port_.install(); }
-    void UnhookKeyboard() { port_.uninstall(hookHandle_); }
-    // The hook procedure; never throws.
-    std::intptr_t KeyboardProc(int code, std::uintptr_t wParam, std::intptr_t lParam) noexcept;
+    void HookKeyboard() { hook_.install(*this); }
+    void UnhookKeyboard() { hook_.uninstall(); }
 
-    std::intptr_t hookHandle() const { return hookHandle_; }
-    bool ctrlHeld() const { return ctrlHeld_; }
+    // The hook procedure.
+    bool keyEvent() noexcept override { return KeyboardProc(); }
+    void chord() noexcept override { toggle_(); }
 
   private:
-    KeyboardHookPort& port_;
-    std::intptr_t hookHandle_ = 0;
-    bool ctrlHeld_ = false;
+    bool KeyboardProc() noexcept;
+
+    KeyboardHook& hook_;
+    std::function<void()> toggle_;
     bool armed_ = true;  // false from a toggle until T is seen up again
 };
 

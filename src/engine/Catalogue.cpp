@@ -1,25 +1,22 @@
 #include "engine/Catalogue.h"
 
-#include "app/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 namespace qpa {
 
-bool IsListableWindow(WindowServices& windows, WindowHandle window) {
-    constexpr std::uint32_t wanted = kVisibleStyle | kMaximizeBoxStyle;
-    return (windows.style(window) & wanted) == wanted;
+bool IsListableWindow(const WindowFacts& window) {
+    return window.visible && window.canMaximise;
 }
 
-std::int16_t CollectWindows(WindowServices& windows, WindowHandle start,
-                            WindowHandle mainWindowHandle, WindowTable& table) {
+std::int16_t CollectWindows(WindowServices& windows, WindowHandle mainWindowHandle,
+                            WindowTable& table) {
     table.fill(WindowEntry{});
     int filled = 0;
-    for (WindowHandle h = windows.firstWindow(start); h != 0; h = windows.nextWindow(h)) {
-        if (h == start || !IsListableWindow(windows, h)) continue;
-        std::wstring title = windows.title(h);
-        if (title.empty() || h == mainWindowHandle) continue;
+    for (WindowFacts& window : windows.topLevelWindows()) {
+        if (window.ours || !IsListableWindow(window)) continue;
+        if (window.title.empty() || window.handle == mainWindowHandle) continue;
         if (filled >= kWindowTableSize) throw RuntimeError(kSubscriptOutOfRange);
-        table[static_cast<std::size_t>(filled)] = WindowEntry{std::move(title), h};
-        ++filled;
+        table[static_cast<std::size_t>(filled++)] = {std::move(window.title), window.handle};
     }
     return static_cast<std::int16_t>(filled);
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/WindowServices.h"
+#include "ports/WindowServices.h"
 
 namespace qpa {
 
@@ -16,16 +16,13 @@ struct WindowEntry {
 inline constexpr int kWindowTableSize = 1001;
 using WindowTable = std::array<WindowEntry, kWindowTableSize>;
 
-inline constexpr std::uint32_t kVisibleStyle = 0x10000000;
-inline constexpr std::uint32_t kMaximizeBoxStyle = 0x00010000;
+// Visible (shown or minimised) and with a maximise box.
+bool IsListableWindow(const WindowFacts& window);
 
-// Visible and with a maximise box.
-bool IsListableWindow(WindowServices& windows, WindowHandle window);
-
-// Walks the top-level windows front to back from the level of `start` and fills the table with
-// every listable window that has a title, leaving out `start` and `mainWindowHandle`. Returns the
-// number filled. A 1002nd qualifying window ends the walk with "Subscript out of range".
-std::int16_t CollectWindows(WindowServices& windows, WindowHandle start,
-                            WindowHandle mainWindowHandle, WindowTable& table);
+// Fills the table with the desktop's listable, titled windows front to back, leaving out this
+// program's windows and `mainWindowHandle`. Returns the number filled. A 1002nd qualifying window
+// ends the walk with "Subscript out of range", the 1001 filled kept.
+std::int16_t CollectWindows(WindowServices& windows, WindowHandle mainWindowHandle,
+                            WindowTable& table);
 
 }  // namespace qpa

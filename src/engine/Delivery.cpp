@@ -2,13 +2,14 @@
 
 #include <limits>
 
-#include "app/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 namespace qpa {
 
 namespace {
 std::int32_t timesUnit(std::int32_t sign, std::int32_t scrollLines) {
     if (scrollLines == kScrollOneScreen) return sign * kPageDelta;  // a page, in the method's way
+    // The delta travels in the high word of a 32-bit message parameter.
     const std::int64_t parameter = std::int64_t{sign} * kWheelUnit * 65536 * scrollLines;
     if (parameter > std::numeric_limits<std::int32_t>::max() ||
         parameter < std::numeric_limits<std::int32_t>::min()) {
@@ -37,34 +38,22 @@ std::int32_t wheelDelta(ScrollMethod method, std::int32_t scrollLines) {
     }
 }
 
-void ScrollDelivery::SetTopmost(WindowHandle window, bool topmost) {
-    windows_.setTopmostBand(window, topmost);
-}
-
-void ScrollDelivery::SwitchToAndScroll(WindowHandle target, int showCommand, ScrollMethod method) {
+void ScrollDelivery::SwitchToAndScroll(WindowHandle target, ScrollMethod method) {
     Trap trap(reporter_, Location::Enum_SwitchToAndScroll);
     std::int32_t delta = 0;
-    trap(100, [&] { windows_.allowAnyForeground(); });
-    trap(102, [&] { windows_.setForeground(target); });
-    trap(104, [&] { SetTopmost(target, true); });
-    trap(106, [&] { windows_.show(target, kShowNormal); });
-    trap(108, [&] {
-        if (showCommand != kShowNormal) windows_.show(target, showCommand);
-    });
-    trap(110, [&] { SetTopmost(target, false); });
-    trap(112, [&] { delta = wheelDelta(method, scrollLines_); });
-    trap(114, [&] { windows_.scroll(target, delta); });
+    trap(100, [&] { windows_.raise(target); });
+    trap(102, [&] { windows_.holdAbove(target, true); });
+    trap(104, [&] { windows_.show(target); });
+    trap(106, [&] { windows_.holdAbove(target, false); });
+    trap(108, [&] { delta = wheelDelta(method, scrollLines_); });
+    trap(110, [&] { windows_.scroll(target, delta); });
 }
 
 void ScrollDelivery::KnowScrollines() {
     Trap trap(reporter_, Location::Enum_KnowScrollines);
     trap(100, [&] { scrollLines_ = 3; });
     trap(102, [&] {
-        if (windows_.wheelPresent()) {
-            scrollLines_ = windows_.wheelScrollLines().value_or(3);
-        } else {
-            scrollLines_ = 0;
-        }
+        scrollLines_ = windows_.wheelPresent() ? windows_.wheelScrollLines().value_or(3) : 0;
     });
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "app/ErrorReport.h"
-#include "platform/WindowServices.h"
+#include "core/ErrorReport.h"
+#include "ports/WindowServices.h"
 
 namespace qpa {
 
@@ -11,8 +11,7 @@ using ScrollMethod = std::int16_t;
 
 inline constexpr std::int32_t kWheelUnit = 75;  // this program's wheel step
 inline constexpr std::int32_t kPageDelta = 15 * kWheelUnit;
-inline constexpr int kShowNormal = 5;
-// The platform's "one screen at a time" wheel setting, as it reads in a signed number.
+// The desktop's "one screen at a time" wheel setting, as it reads in a signed number.
 inline constexpr std::int32_t kScrollOneScreen = -1;
 
 // The wheel delta a method asks for with the given lines per notch. Throws RuntimeError("Overflow")
@@ -25,12 +24,9 @@ class ScrollDelivery {
     ScrollDelivery(WindowServices& windows, ErrorReporter& reporter)
         : windows_(windows), reporter_(reporter) {}
 
-    void SwitchToAndScroll(WindowHandle target, int showCommand, ScrollMethod method);
-    // Reads the lines per wheel notch: 3 when the platform does not say, 0 without a wheel.
+    void SwitchToAndScroll(WindowHandle target, ScrollMethod method);
+    // Reads the lines per wheel notch: 3 when the desktop does not say, 0 without a wheel.
     void KnowScrollines();
-    void SetTopmost(WindowHandle window, bool topmost);
-
-    std::int32_t scrollLines() const { return scrollLines_; }
 
   private:
     WindowServices& windows_;

@@ -2,10 +2,31 @@
 
 #include <cstdlib>
 
-#include "app/Numeric.h"
-#include "app/RuntimeError.h"
+#include "core/Numeric.h"
+#include "core/RuntimeError.h"
 
 namespace qpa {
+
+void Schedule::placeCursor(Scope scope, int count, int selected) {
+    if (scope == Scope::AvailableWindows) {
+        if (windowCursor <= 0) windowCursor = 1;
+        if (windowCursor > count) windowCursor = static_cast<std::int16_t>(count);
+    } else if (scope == Scope::SelectedWindow) {
+        windowCursor = static_cast<std::int16_t>(selected > 0 ? selected : 1);
+    }
+}
+
+void Schedule::advanceCursor(Scope scope, int count) {
+    if (scope != Scope::AvailableWindows) return;
+    ++windowCursor;
+    if (windowCursor > count) windowCursor = 1;
+}
+
+std::int32_t Schedule::remainingSeconds() const {
+    const std::int64_t remaining = std::int64_t{periodSeconds} - elapsedSeconds;
+    if (remaining < INT32_MIN || remaining > INT32_MAX) throw RuntimeError(kOverflow);
+    return static_cast<std::int32_t>(remaining);
+}
 
 std::wstring FormatCountdown(std::int32_t seconds) {
     const std::int64_t s = std::llabs(std::int64_t{seconds}) % 86400;

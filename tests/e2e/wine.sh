@@ -4,7 +4,7 @@
 # "Wine System Tray" window, where a click reaches the icon (Wine 8 docked into trayer receives the
 # button events but does not pass them on to the icon).
 
-EXE=$BUILD/src/platform/win32/QuietPageAdvancer.exe
+EXE=$BUILD/src/main/QuietPageAdvancer.exe
 TARGET_EXE=$BUILD/tests/e2e/ScrollTarget.exe
 HELPER_EXE=$BUILD/tests/e2e/WinHelper.exe
 

@@ -2,7 +2,7 @@
 # X (xdotool, wmctrl); its settings file is read and written directly.
 
 LINUX_BUILD=$BUILD
-WHEEL_TARGET=$BUILD/tests/x11/wheel-target
+WHEEL_TARGET=$BUILD/tests/e2e/wheel-target
 MAIN_TITLE="Velloranth Quiet Page Advancer For Your Desktop"
 
 p_setup() {

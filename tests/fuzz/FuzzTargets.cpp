@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/Numeric.h"
-#include "app/RuntimeError.h"
+#include "core/Numeric.h"
+#include "core/RuntimeError.h"
 #include "app/SettingsStore.h"
 #include "engine/Schedule.h"
 #include "platform/linux/X11Rules.h"

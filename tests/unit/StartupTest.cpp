@@ -1,147 +1,145 @@
-#include "FormFixture.h"
+// Start-up: the window's look, the stored choices restored, the switch and the start-up boxes.
+#include <gtest/gtest.h>
+
+#include "fakes/Fakes.h"
 
 using namespace qpa;
 using namespace qpa::fakes;
 
-using Startup = FormFixture;
-
-TEST_F(Startup, FirstRunShowsTheDefaultsAndStoresOnlyTheRestoredControls) {
-    loaded();
-    EXPECT_EQ(view.caption(Control::Form), L"Velloranth Quiet Page Advancer For Your Desktop");
-    EXPECT_EQ(form().applicationTitle(), L"Velloranth Quiet Page Advancer For Your");
-    EXPECT_TRUE(view.iconSet);
-    EXPECT_EQ(view.columnHeader, L"Available Windows");
-    EXPECT_EQ(view.columnWidthTwips, 7000);
-    for (int n = 1; n <= 8; ++n) EXPECT_EQ(view.optionValue(n), n == 1 || n == 7) << n;
-    EXPECT_EQ(view.text(Control::Text2), L"0");
-    EXPECT_EQ(view.text(Control::Text3), L"2");
-    EXPECT_FALSE(view.checked(Control::Check4));
-    EXPECT_FALSE(view.checked(Control::Check8));
-    EXPECT_FALSE(view.controlVisible(Control::Check8));
-    EXPECT_EQ(view.caption(Control::PushButton2), L"Turn On");
-    EXPECT_EQ(view.caption(Control::Frame4), L"Off.");
-    EXPECT_FALSE(timer.enabled());
-    EXPECT_FALSE(form().isLoading());
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(settings.lastAddress, L"Tervalinx\\Velloranth Quiet Page Advancer For Your Desktop");
-    EXPECT_EQ(settings.writes, (std::vector<std::wstring>{
-                                   L"Option1=True", L"Option2=False", L"Option3=False",
-                                   L"Option4=False", L"Option5=False", L"Option6=False",
-                                   L"Option7=True", L"Option8=False", L"Text2=0", L"Text3=2"}));
+TEST(Startup, FirstRunShowsTheDefaultsAndStoresOnlyTheRestoredControls) {
+    FakeForm f;
+    f.loaded();
+    EXPECT_EQ(f.view.caption(Control::Form), L"Velloranth Quiet Page Advancer For Your Desktop");
+    EXPECT_EQ(f.view.column, L"Available Windows 7000");
+    EXPECT_EQ(f.view.log, std::vector<std::wstring>{L"icon"});
+    EXPECT_EQ(f.view.caption(Control::PushButton2), L"Turn On");
+    EXPECT_EQ(f.view.timer, 0);
+    EXPECT_FALSE(f.view.shownControls.at(Control::Check8));
+    EXPECT_EQ(f.settings.address, L"Tervalinx\\Velloranth Quiet Page Advancer For Your Desktop");
+    EXPECT_EQ(f.settings.writes, (std::vector<std::wstring>{
+                                     L"Option1=True", L"Option2=False", L"Option3=False",
+                                     L"Option4=False", L"Option5=False", L"Option6=False",
+                                     L"Option7=True", L"Option8=False", L"Text2=0", L"Text3=2"}));
+    // The icon is put up with its tip, the chord hooked last.
+    EXPECT_EQ(f.tray.log, std::vector<std::wstring>{
+                              L"add 7 Velloranth Quiet Page Advancer For Your Desktop"});
+    EXPECT_NE(f.keyboard.events, nullptr);
+    // The short title names every message box without a title of its own.
+    f.click(Control::PushButton7);
+    EXPECT_EQ(f.dialogs.shown.at(0).title, L"Velloranth Quiet Page Advancer For Your");
 }
 
-TEST_F(Startup, RestoresStoredChoicesAndRewritesEachGroupOnce) {
-    settings.values = {{L"Option1", L"False"}, {L"Option5", L"True"}, {L"Option7", L"False"},
-                       {L"Option8", L"True"},  {L"Text2", L"12a"},    {L"Text3", L" 2.5 "}};
-    loaded();
-    for (int n = 1; n <= 8; ++n) EXPECT_EQ(view.optionValue(n), n == 5 || n == 8) << n;
-    EXPECT_EQ(view.text(Control::Text2), L"12a");
-    EXPECT_EQ(view.text(Control::Text3), L" 2.5 ");
-    EXPECT_EQ(settings.values[L"Option5"], L"True");
-    EXPECT_EQ(settings.values[L"Option1"], L"False");
-    EXPECT_EQ(settings.values[L"Option8"], L"True");
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(Startup, NumbersAndAnyLetterCaseSelectAnOption) {
-    settings.values = {{L"Option1", L"0"},     {L"Option2", L"0"},   {L"Option3", L"1"},
-                       {L"Option4", L"0"},     {L"Option5", L"0"},   {L"Option6", L"0"},
-                       {L"Option7", L"fALSE"}, {L"Option8", L"tRuE"}};
-    loaded();
-    for (int n = 1; n <= 8; ++n) EXPECT_EQ(view.optionValue(n), n == 3 || n == 8) << n;
-    EXPECT_EQ(settings.values[L"Option3"], L"True");
-    EXPECT_EQ(settings.values[L"Option4"], L"False");
-}
-
-TEST_F(Startup, AGroupStoredAllFalseRestoresWithNothingSelected) {
-    for (int n = 1; n <= 6; ++n) settings.values[L"Option" + std::to_wstring(n)] = L"False";
-    loaded();
-    for (int n = 1; n <= 6; ++n) EXPECT_FALSE(view.optionValue(n)) << n;
-    EXPECT_TRUE(view.optionValue(7));
-}
-
-TEST_F(Startup, AnOptionTextThatIsNoTruthValueIsReportedOnceAndStartUpGoesOn) {
-    settings.values = {{L"Option1", L"maybe"}, {L"Option7", L"True"}, {L"Text2", L"7"}};
-    loaded();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, L"Application Error");
-    EXPECT_EQ(dialogs.shown[0].style, 48);
-    EXPECT_NE(dialogs.shown[0].prompt.find(
-                  L"\r\nin QuietPageAdvancer2021/08/31.Form1.Form_Load at line 122\r\r"),
-              std::wstring::npos);
-    EXPECT_TRUE(view.optionValue(1));
-    EXPECT_EQ(view.text(Control::Text2), L"7");
-    EXPECT_EQ(settings.values[L"Option1"], L"maybe");  // kept until the group is next stored
-    EXPECT_EQ(settings.values.count(L"Option2"), 0u);
-    EXPECT_FALSE(form().isLoading());
-}
-
-TEST_F(Startup, StartStopStateOnResumesOnlyWithWindowsInTheList) {
-    settings.values = {{L"StartStopState", L"On"}};
-    addWindows(2);
-    loaded();
-    EXPECT_EQ(view.caption(Control::PushButton2), L"Turn Off");
-    EXPECT_TRUE(timer.enabled());
-    EXPECT_EQ(timer.interval(), 1000);
-    EXPECT_EQ(form().schedule().windowCursor, 1);
-    EXPECT_EQ(view.windowState(), WindowState::Normal);
-    EXPECT_EQ(std::count(settings.writes.begin(), settings.writes.end(), L"StartStopState=On"), 0);
-}
-
-TEST_F(Startup, StartStopStateOnWithAnEmptyListShowsOffAndKeepsTheStoredOn) {
-    settings.values = {{L"StartStopState", L"On"}};
-    loaded();
-    EXPECT_EQ(view.caption(Control::PushButton2), L"Turn On");
-    EXPECT_EQ(view.caption(Control::Frame4), L"Off.");
-    EXPECT_FALSE(timer.enabled());
-    EXPECT_EQ(settings.values[L"StartStopState"], L"On");
-}
-
-TEST_F(Startup, StartupOptionsAreComparedWithLetterCase) {
-    settings.values = {{L"Windows Startup", L"on"}, {L"Minimized", L"On"}};
-    loaded();
-    EXPECT_FALSE(view.checked(Control::Check4));
-    EXPECT_TRUE(view.checked(Control::Check8));  // checked but hidden
-    EXPECT_FALSE(view.controlVisible(Control::Check8));
-    EXPECT_EQ(view.windowState(), WindowState::Normal);
-    EXPECT_EQ(settings.values[L"Minimized"], L"On");
-    EXPECT_EQ(settings.values.count(L"Windows Startup"), 1u);
-    EXPECT_EQ(settings.values[L"Windows Startup"], L"on");  // its handler waits for start-up
-}
-
-TEST_F(Startup, BothStartupOptionsOnStartMinimised) {
-    settings.values = {{L"Windows Startup", L"On"}, {L"Minimized", L"On"}};
-    loaded();
-    EXPECT_TRUE(view.checked(Control::Check4));
-    EXPECT_TRUE(view.controlVisible(Control::Check8));
-    EXPECT_EQ(view.windowState(), WindowState::Minimized);
-}
-
-TEST_F(Startup, HomePageOpensOnlyForTheDrawOfSeven) {
-    chance.draw = 0.0612;  // 6.12 -> 6 + 1 = 7
-    loaded();
-    EXPECT_FLOAT_EQ(chance.seededWith, 43200.5f);
-    ASSERT_EQ(launcher.started.size(), 1u);
-    EXPECT_EQ(launcher.started[0], L"explorer \"https://www.tervalinx.example/\"");
-    EXPECT_EQ(launcher.lastShowCommand, 2);
-}
-
-TEST_F(Startup, OtherDrawsOpenNothing) {
-    for (double draw : {0.0, 0.05999, 0.07, 0.99999}) {
-        chance.draw = draw;
-        form().Form_Load();
+TEST(Startup, StoredChoicesAreRestoredAndEachGroupRewrittenWhole) {
+    struct Row {
+        std::map<std::wstring, std::wstring> stored;
+        std::vector<int> selected;
+        bool check4, check8, check8Shown, minimised;
+    };
+    const Row rows[] = {
+        {{{L"Option1", L"False"}, {L"Option5", L"True"}, {L"Option7", L"False"},
+          {L"Option8", L"True"}},
+         {5, 8}, false, false, false, false},
+        {{{L"Option1", L"0"}, {L"Option3", L"1"}, {L"Option7", L"fALSE"}, {L"Option8", L"tRuE"}},
+         {3, 8}, false, false, false, false},
+        {{{L"Option1", L"False"}}, {7}, false, false, false, false},  // no method at all
+        {{{L"Windows Startup", L"on"}, {L"Minimized", L"On"}}, {1, 7}, false, true, false, false},
+        {{{L"Windows Startup", L"On"}, {L"Minimized", L"On"}}, {1, 7}, true, true, true, true},
+        {{{L"Windows Startup", L"On"}, {L"Minimized", L"Off"}}, {1, 7}, true, false, true, false},
+    };
+    for (const Row& row : rows) {
+        FakeForm f;
+        f.settings.values = row.stored;
+        f.settings.values[L"Text2"] = L"12a";
+        f.loaded();
+        std::vector<int> selected;
+        for (int n = 1; n <= 8; ++n)
+            if (f.view.optionValue(n)) selected.push_back(n);
+        EXPECT_EQ(selected, row.selected);
+        // A selected option rewrites its group: the store agrees with the options.
+        for (int n : selected) {
+            const auto [first, last] = optionGroup(n);
+            for (int i = first; i <= last; ++i)
+                EXPECT_EQ(f.settings.values[L"Option" + std::to_wstring(i)], i == n ? L"True" : L"False");
+        }
+        EXPECT_EQ(f.view.text(Control::Text2), L"12a");
+        EXPECT_EQ(f.view.checked(Control::Check4), row.check4);
+        EXPECT_EQ(f.view.checked(Control::Check8), row.check8);
+        EXPECT_EQ(f.view.shownControls.at(Control::Check8), row.check8Shown);
+        EXPECT_EQ(f.view.state == WindowState::Minimized, row.minimised);
+        EXPECT_TRUE(f.startup.machine.empty());  // restoring the box writes no entry
+        EXPECT_TRUE(f.dialogs.shown.empty());
     }
-    EXPECT_TRUE(launcher.started.empty());
 }
 
-TEST_F(Startup, OptionalFilesBesideTheProgram) {
-    loaded();
-    EXPECT_FALSE(view.buttonFaceColours);
-    EXPECT_TRUE(view.customPointerFile.empty());
+TEST(Startup, AnOptionTextThatIsNoTruthValueIsReportedOnceAndStartUpGoesOn) {
+    FakeForm f;
+    f.settings.values = {{L"Option1", L"maybe"}, {L"Text2", L"7"}};
+    f.loaded();
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.dialogs.shown[0].prompt.substr(0, 15), L"Type mismatch\r\n");
+    EXPECT_NE(f.dialogs.shown[0].prompt.find(L"Form1.Form_Load at line 122\r"), std::wstring::npos);
+    EXPECT_TRUE(f.view.optionValue(1));  // left as designed
+    EXPECT_EQ(f.view.text(Control::Text2), L"7");
+    EXPECT_EQ(f.settings.values[L"Option1"], L"maybe");  // kept until the group is next stored
+    f.view.checks[Control::Check4] = true;
+    f.click(Control::Check4);  // start-up is over: the box's handler works again
+    EXPECT_EQ(f.settings.values[L"Windows Startup"], L"On");
+}
 
-    files.existing = {L"C:\\Apps\\QPA\\x\\o.cjs", L"C:\\Apps\\QPA\\HAND-M.CUR"};
-    form().Form_Load();
-    EXPECT_TRUE(view.buttonFaceColours);
-    EXPECT_EQ(view.customPointerFile, L"C:\\Apps\\QPA\\HAND-M.CUR");
-    EXPECT_TRUE(dialogs.shown.empty());
+TEST(Startup, TheStoredSwitchState) {
+    struct Row {
+        const wchar_t* stored;
+        int windows;
+        const wchar_t* button;
+        int timer;
+    };
+    const Row rows[] = {{L"On", 2, L"Turn Off", 1000},
+                        {L"On", 0, L"Turn On", 0},
+                        {L"Off", 2, L"Turn On", 0},
+                        {L"on", 2, L"Turn On", 0}};
+    for (const Row& row : rows) {
+        FakeForm f;
+        f.settings.values[L"StartStopState"] = row.stored;
+        f.addWindows(row.windows);
+        f.view.captions[Control::Frame4] = L"as designed";
+        f.view.progressText = L"as designed";
+        f.loaded();
+        EXPECT_EQ(f.view.caption(Control::PushButton2), row.button) << row.stored;
+        EXPECT_EQ(f.view.timer, row.timer);
+        EXPECT_EQ(f.display.awake, row.timer != 0);
+        EXPECT_EQ(f.view.state, WindowState::Normal);  // start-up does not minimise for it
+        EXPECT_EQ(f.settings.values[L"StartStopState"], row.stored);  // nor store it
+        const bool offState = row.timer == 0 && std::wstring(row.stored) != L"on";
+        EXPECT_EQ(f.view.caption(Control::Frame4), offState ? L"Off." : L"as designed");
+        EXPECT_EQ(f.view.progressText, offState ? L"Progress Bar" : L"as designed");
+    }
+    FakeForm f;  // resumed On: the first tick counts with the cursor on the first window
+    f.settings.values = {{L"StartStopState", L"On"}, {L"Text3", L"1"}, {L"Option7", L"False"},
+                         {L"Option8", L"True"}};
+    f.addWindows(2);
+    f.loaded();
+    f.ticks(2);
+    EXPECT_EQ(f.windows.scrolls(), std::vector<std::wstring>{L"scroll 101 -75"});
+}
+
+TEST(Startup, TheHomePageOpensForADrawOfSevenOnly) {
+    for (const double draw : {0.0, 0.05999, 0.06, 0.0612, 0.06999, 0.07, 0.99999}) {
+        FakeForm f;
+        f.chance.draw = draw;
+        f.loaded();
+        EXPECT_FLOAT_EQ(f.chance.seededWith, 43200.5f);
+        const bool seven = draw >= 0.06 && draw < 0.07;
+        EXPECT_EQ(f.browser.opened, seven ? std::vector<std::wstring>{L"https://www.tervalinx.example/"}
+                                          : std::vector<std::wstring>{})
+            << draw;
+    }
+}
+
+TEST(Startup, OptionalFilesBesideTheProgram) {
+    FakeForm f;
+    f.files.existing = {L"C:\\Apps\\x\\o.cjs", L"C:\\Apps\\HAND-M.CUR"};
+    f.loaded();
+    EXPECT_EQ(f.view.log, (std::vector<std::wstring>{L"button face", L"icon",
+                                                     L"pointer image C:\\Apps\\HAND-M.CUR"}));
+    EXPECT_TRUE(f.dialogs.shown.empty());
 }

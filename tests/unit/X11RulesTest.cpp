@@ -26,18 +26,10 @@ TEST(X11Rules, TitlesDecodeFromUtf8AndLatin1) {
     EXPECT_EQ(decodeLatin1("caf\xE9"), L"caf\u00e9");
 }
 
-TEST(X11Rules, StyleBitsFromTheWindowManagersHints) {
-    struct Row {
-        bool listed, withdrawn, horizontal, vertical;
-        std::uint32_t style;
-    };
-    const Row rows[] = {
-        {true, false, true, true, 0x10010000},    // an ordinary window
-        {true, false, true, false, 0x10000000},   // fixed height: no maximise box
-        {true, false, false, false, 0x10000000},  // fixed size
-        {false, false, true, true, 0x00010000},   // not listed: not visible
-        {true, true, true, true, 0x00010000},     // withdrawn
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(styleBits(r.listed, r.withdrawn, r.horizontal, r.vertical), r.style);
+TEST(X11Rules, TextRoundTripsThroughUtf8) {
+    for (const std::wstring& text : {std::wstring(L"Plain"), std::wstring(L"\u00e9t\u00e9 \u4e2d"),
+                                     std::wstring(1, static_cast<wchar_t>(0x1F4D6)),
+                                     std::wstring(L"\u07ff\u0800\uffff")})
+        EXPECT_EQ(decodeUtf8(encodeUtf8(text)), text);
+    EXPECT_EQ(encodeUtf8(L"\u00e9"), "\xC3\xA9");
 }

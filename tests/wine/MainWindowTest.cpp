@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ProgramDriver.h"
-#include "app/Layout.h"
+#include "ports/Layout.h"
 
 using namespace qpa;
 using namespace qpa::wine;

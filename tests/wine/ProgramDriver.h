@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Controls.h"
+#include "ports/Controls.h"
 
 namespace qpa::wine {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Ports.h"
+#include "ports/System.h"
 
 namespace qpa::qt {
 

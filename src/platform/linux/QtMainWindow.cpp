@@ -16,19 +16,10 @@
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
 
-#include "app/Form1.h"
-#include "app/Texts.h"
+#include "core/Texts.h"
+#include "platform/linux/QtText.h"
 
 namespace qpa::qt {
-
-namespace {
-QString q(const std::wstring& text) {
-    return QString::fromStdWString(text);
-}
-QString q(const wchar_t* text) {
-    return QString::fromWCharArray(text);
-}
-}  // namespace
 
 QtMainWindow::QtMainWindow() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) dpi_ = screen->logicalDotsPerInch();
@@ -48,7 +39,7 @@ QtMainWindow::QtMainWindow() {
     createControls();
     timer_.setTimerType(Qt::PreciseTimer);  // the schedule counts whole seconds
     QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-        if (form_ && !closing_) form_->tick();
+        if (events_ && !closing_) events_->tick();
     });
 }
 
@@ -64,32 +55,32 @@ void QtMainWindow::createControls() {
             QWidget* widget = nullptr;
             switch (p.kind) {
                 case ControlKind::Frame:
-                    widget = new QGroupBox(q(p.caption), this);
+                    widget = new QGroupBox(qtext(p.caption), this);
                     break;
                 case ControlKind::Label:
-                    widget = new QLabel(q(p.caption), this);
+                    widget = new QLabel(qtext(p.caption), this);
                     break;
                 case ControlKind::TextField:
                     widget = new QLineEdit(this);
                     break;
                 case ControlKind::OptionButton: {
-                    auto* radio = new QRadioButton(q(p.caption), this);
+                    auto* radio = new QRadioButton(qtext(p.caption), this);
                     const int n = optionNumber(p.control);
-                    (n <= 6 ? methods_ : scopes_).addButton(radio, n);
+                    (optionGroup(n).first == 1 ? methods_ : scopes_).addButton(radio, n);
                     QObject::connect(radio, &QRadioButton::clicked, this,
                                      [this, c = p.control] { raise(c, UiEvent::Click); });
                     widget = radio;
                     break;
                 }
                 case ControlKind::CheckBox: {
-                    auto* box = new QCheckBox(q(p.caption), this);
+                    auto* box = new QCheckBox(qtext(p.caption), this);
                     QObject::connect(box, &QCheckBox::clicked, this,
                                      [this, c = p.control] { raise(c, UiEvent::Click); });
                     widget = box;
                     break;
                 }
                 case ControlKind::PushButton: {
-                    auto* button = new QPushButton(q(p.caption), this);
+                    auto* button = new QPushButton(qtext(p.caption), this);
                     QFont font = button->font();
                     font.setPointSizeF(11.25);
                     button->setFont(font);
@@ -106,7 +97,7 @@ void QtMainWindow::createControls() {
                     tree->setHeaderHidden(false);
                     tree->setColumnCount(1);
                     tree->setHeaderLabels({QString()});
-                    tree->setToolTip(q(texts::kListToolTip));
+                    tree->setToolTip(qtext(texts::kListToolTip));
                     tree->header()->setStretchLastSection(false);
                     widget = tree;
                     break;
@@ -116,7 +107,7 @@ void QtMainWindow::createControls() {
                     bar->setRange(0, 100);
                     bar->setValue(0);
                     bar->setTextVisible(false);
-                    bar->setAccessibleName(q(p.caption));
+                    bar->setAccessibleName(qtext(p.caption));
                     widget = bar;
                     break;
                 }
@@ -155,7 +146,11 @@ Control QtMainWindow::controlOf(QObject* object) const {
 }
 
 void QtMainWindow::raise(Control c, UiEvent event) {
-    if (form_ && !closing_) form_->raise(c, event);
+    if (events_ && !closing_) events_->raise(c, event);
+}
+
+void QtMainWindow::postClick(Control c) {
+    QTimer::singleShot(0, this, [this, c] { raise(c, UiEvent::Click); });
 }
 
 bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -204,7 +199,7 @@ void QtMainWindow::changeEvent(QEvent* event) {
 
 void QtMainWindow::closeEvent(QCloseEvent* event) {
     if (!closing_) {
-        if (form_) form_->raise(Control::Form, UiEvent::QueryUnload);
+        raise(Control::Form, UiEvent::QueryUnload);
         closing_ = true;  // no handler runs after the close handler
     }
     event->accept();
@@ -227,11 +222,11 @@ WindowHandle QtMainWindow::handle() const {
 }
 
 void QtMainWindow::setCaption(Control c, const std::wstring& text) {
-    if (c == Control::Form) return setWindowTitle(q(text));
+    if (c == Control::Form) return setWindowTitle(qtext(text));
     QWidget* widget = control(c);
-    if (auto* frame = qobject_cast<QGroupBox*>(widget)) frame->setTitle(q(text));
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(q(text));
-    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(q(text));
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) frame->setTitle(qtext(text));
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(qtext(text));
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(qtext(text));
 }
 
 std::wstring QtMainWindow::caption(Control c) const {
@@ -255,7 +250,7 @@ void QtMainWindow::useButtonFaceColours() {
 }
 
 bool QtMainWindow::loadCustomPointer(const std::wstring& path) {
-    const QPixmap image(q(path));
+    const QPixmap image(qtext(path));
     if (image.isNull()) return false;
     customCursor_ = QCursor(image);
     hasCustomCursor_ = true;
@@ -263,7 +258,6 @@ bool QtMainWindow::loadCustomPointer(const std::wstring& path) {
 }
 
 void QtMainWindow::setPointer(Pointer p) {
-    pointer_ = p;
     if (p == Pointer::Custom && hasCustomCursor_) {
         setCursor(customCursor_);
     } else {
@@ -305,10 +299,6 @@ void QtMainWindow::setWindowVisible(bool visible) {
     }
 }
 
-bool QtMainWindow::windowVisible() const {
-    return isVisible();
-}
-
 void QtMainWindow::activateWindow() {
     if (isMinimized()) showNormal();
     QWidget::raise();
@@ -321,7 +311,7 @@ bool QtMainWindow::optionValue(int n) const {
 
 void QtMainWindow::setOptionValue(int n, bool selected) {
     auto* radio = static_cast<QRadioButton*>(control(optionControl(n)));
-    QButtonGroup& group = n <= 6 ? methods_ : scopes_;
+    QButtonGroup& group = optionGroup(n).first == 1 ? methods_ : scopes_;
     // An exclusive group refuses to clear its checked button: clearing selects none.
     group.setExclusive(selected);
     radio->setChecked(selected);
@@ -333,7 +323,7 @@ std::wstring QtMainWindow::text(Control field) const {
 }
 
 void QtMainWindow::setText(Control field, const std::wstring& value) {
-    static_cast<QLineEdit*>(control(field))->setText(q(value));  // textEdited is the user's only
+    static_cast<QLineEdit*>(control(field))->setText(qtext(value));  // textEdited is the user's only
 }
 
 void QtMainWindow::selectAllText(Control field) {
@@ -359,10 +349,6 @@ void QtMainWindow::setControlVisible(Control c, bool visible) {
     control(c)->setVisible(visible);
 }
 
-bool QtMainWindow::controlVisible(Control c) const {
-    return !control(c)->isHidden();
-}
-
 QProgressBar* QtMainWindow::progressBar() const {
     return static_cast<QProgressBar*>(control(Control::ProgressBar1));
 }
@@ -382,11 +368,11 @@ void QtMainWindow::setProgressValue(std::int32_t value) {
 }
 
 void QtMainWindow::setProgressText(const std::wstring& value) {
-    progressBar()->setAccessibleName(q(value));
+    progressBar()->setAccessibleName(qtext(value));
 }
 
 void QtMainWindow::addListColumn(const std::wstring& header, int widthTwips) {
-    list()->setHeaderLabels({q(header)});
+    list()->setHeaderLabels({qtext(header)});
     list()->setColumnWidth(0, px(widthTwips));
 }
 
@@ -395,7 +381,7 @@ void QtMainWindow::clearList() {
 }
 
 void QtMainWindow::appendListItem(const std::wstring& value) {
-    new QTreeWidgetItem(list(), QStringList{q(value)});
+    new QTreeWidgetItem(list(), QStringList{qtext(value)});
 }
 
 int QtMainWindow::listCount() const {
@@ -417,26 +403,6 @@ void QtMainWindow::selectListItem(int index) {
 
 void QtMainWindow::letPendingEventsRun() {
     QCoreApplication::processEvents();
-}
-
-// --- ScheduleTimer ---
-
-void QtMainWindow::setEnabled(bool value) {
-    timerEnabled_ = value;
-    applyTimer();
-}
-
-void QtMainWindow::setInterval(int milliseconds) {
-    timerInterval_ = milliseconds;
-    applyTimer();
-}
-
-void QtMainWindow::applyTimer() {
-    if (timerEnabled_ && timerInterval_ > 0) {
-        timer_.start(timerInterval_);
-    } else {
-        timer_.stop();
-    }
 }
 
 }  // namespace qpa::qt

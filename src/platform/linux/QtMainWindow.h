@@ -5,30 +5,25 @@
 #include <QWidget>
 #include <array>
 
-#include "app/Layout.h"
-#include "platform/MainView.h"
-#include "platform/Ports.h"
+#include "ports/Layout.h"
+#include "ports/MainView.h"
+#include "ports/System.h"
 
 class QProgressBar;
 class QTreeWidget;
 
-namespace qpa {
-class Form1;
-}
-
 namespace qpa::qt {
-
-inline constexpr int kControlCount = static_cast<int>(Control::ProgressBar1) + 1;
 
 // The main window in Qt Widgets, built from the same layout table as the Windows one.
 class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer {
   public:
     QtMainWindow();
-    void attach(Form1& form) { form_ = &form; }
     void showAfterLoad();
     QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
 
     // MainView
+    void setEvents(ViewEvents& events) override { events_ = &events; }
+    void postClick(Control control) override;
     WindowHandle handle() const override;
     void setCaption(Control control, const std::wstring& caption) override;
     std::wstring caption(Control control) const override;
@@ -36,11 +31,9 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     void useButtonFaceColours() override;
     bool loadCustomPointer(const std::wstring& path) override;
     void setPointer(Pointer pointer) override;
-    Pointer pointer() const override { return pointer_; }
     void setWindowState(WindowState state) override;
     WindowState windowState() const override;
     void setWindowVisible(bool visible) override;
-    bool windowVisible() const override;
     void activateWindow() override;
     bool optionValue(int n) const override;
     void setOptionValue(int n, bool selected) override;
@@ -51,7 +44,6 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     bool checked(Control box) const override;
     void setChecked(Control box, bool value) override;
     void setControlVisible(Control control, bool visible) override;
-    bool controlVisible(Control control) const override;
     void setProgressMaximum(std::int32_t maximum) override;
     void setProgressValue(std::int32_t value) override;
     void setProgressText(const std::wstring& text) override;
@@ -64,10 +56,8 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     void letPendingEventsRun() override;
 
     // ScheduleTimer
-    void setEnabled(bool enabled) override;
-    void setInterval(int milliseconds) override;
-    bool enabled() const override { return timerEnabled_; }
-    int interval() const override { return timerInterval_; }
+    void start(int milliseconds) override { timer_.start(milliseconds); }
+    void stop() override { timer_.stop(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,18 +70,14 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     int px(int twips) const;
     Control controlOf(QObject* object) const;
     void raise(Control control, UiEvent event);
-    void applyTimer();
     QProgressBar* progressBar() const;
     QTreeWidget* list() const;
 
-    Form1* form_ = nullptr;
+    ViewEvents* events_ = nullptr;
     std::array<QWidget*, kControlCount> controls_{};
     QButtonGroup methods_, scopes_;
     QTimer timer_;
-    bool timerEnabled_ = false;
-    int timerInterval_ = 0;
     int progressMaximum_ = 100;
-    Pointer pointer_ = Pointer::Default;
     QCursor customCursor_;
     bool hasCustomCursor_ = false;
     bool closing_ = false;

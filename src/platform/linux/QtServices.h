@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-#include "platform/Ports.h"
+#include "ports/System.h"
 
 namespace qpa::qt {
 
@@ -9,7 +9,8 @@ namespace qpa::qt {
 class MessageBoxes final : public Dialogs {
   public:
     void setOwner(QWidget* owner) { owner_ = owner; }
-    void showMessage(const std::wstring& prompt, int style, const std::wstring& title) override;
+    void showMessage(const std::wstring& prompt, MessageKind kind,
+                     const std::wstring& title) override;
 
   private:
     QWidget* owner_ = nullptr;
@@ -23,18 +24,15 @@ class ExecutableFiles final : public ProgramFiles {
     std::wstring findPlainFile(const std::wstring& path) const override;
 };
 
-// Starts programs without a shell; `explorer "address"` opens the address with xdg-open.
-class DetachedProcesses final : public ProcessLauncher {
+// The desktop's browser through xdg-open, started without a shell.
+class XdgBrowser final : public Browser {
   public:
-    void start(const std::wstring& commandLine, int showCommand) override;
+    void openAddress(const std::wstring& address) override;
 };
 
 class QtLocale final : public RegionalSettings {
   public:
     wchar_t decimalSeparator() const override;
 };
-
-// Splits a command line into its program and arguments ("double quotes" group words).
-std::vector<std::wstring> splitCommandLine(const std::wstring& commandLine);
 
 }  // namespace qpa::qt

@@ -2,67 +2,53 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QString>
 #include <QTimer>
 
-namespace qpa::qt {
+#include "platform/linux/QtText.h"
 
-namespace {
-QString fromWide(const std::wstring& text) {
-    return QString::fromStdWString(text);
-}
-}  // namespace
+namespace qpa::qt {
 
 QtTray::QtTray(const QIcon& icon) : programIcon_(icon) {
     clock_.start();
     QObject::connect(&icon_, &QSystemTrayIcon::activated, this,
                      [this](QSystemTrayIcon::ActivationReason reason) {
-                         switch (reason) {
-                             case QSystemTrayIcon::Trigger:
-                                 callback(0x202);
-                                 break;  // left up
-                             case QSystemTrayIcon::Context:
-                                 callback(0x205);
-                                 break;  // right up
-                             case QSystemTrayIcon::DoubleClick:
-                                 // Qt takes a second click soon after the first for a double
-                                 // click and reports no release for it: the release that
-                                 // belongs to a double click still counts.
-                                 callback(0x203);
-                                 callback(0x202);
-                                 break;
-                             default:
-                                 break;
+                         if (!events_) return;
+                         // Qt reports a click at the press, and a second click soon after the
+                         // first as a double click only: each of these stands for a release.
+                         if (reason == QSystemTrayIcon::Trigger ||
+                             reason == QSystemTrayIcon::DoubleClick) {
+                             events_->buttonReleased(1);
+                         } else if (reason == QSystemTrayIcon::Context) {
+                             events_->buttonReleased(2);
                          }
                      });
-    QObject::connect(&icon_, &QSystemTrayIcon::messageClicked, this, [this] { callback(0x405); });
+    QObject::connect(&icon_, &QSystemTrayIcon::messageClicked, this, [this] {
+        if (events_) events_->balloonClosed();
+    });
 }
 
-void QtTray::callback(std::uint32_t message) {
-    if (routed_ && tray_) tray_->TrayCallback(message, 0);
+void QtTray::add(TrayEvents& events, TrayPicture picture, const std::wstring& tip) {
+    events_ = &events;
+    if (picture != 0) icon_.setIcon(programIcon_);
+    if (!tip.empty()) icon_.setToolTip(qtext(tip));
+    icon_.show();
 }
 
-void QtTray::notify(const NotifyRecord& record) {
-    switch (record.message) {
-        case 0:  // add
-            if (record.flags & 0x2) icon_.setIcon(programIcon_);
-            if (record.flags & 0x4) icon_.setToolTip(fromWide(record.tip));
-            icon_.show();
-            return;
-        case 1:  // modify
-            if (record.flags & 0x2) icon_.setIcon(programIcon_);
-            if (record.flags & 0x4) icon_.setToolTip(fromWide(record.tip));
-            if ((record.flags & 0x10) && !record.info.empty()) {
-                icon_.showMessage(fromWide(record.infoTitle), fromWide(record.info),
-                                  QSystemTrayIcon::NoIcon, static_cast<int>(record.timeout));
-            }
-            return;
-        case 2:
-            icon_.hide();
-            return;  // delete
-        default:
-            return;
-    }
+void QtTray::changePicture(TrayPicture) {
+    icon_.setIcon(programIcon_);
+}
+
+void QtTray::changeTip(const std::wstring& tip) {
+    icon_.setToolTip(qtext(tip));
+}
+
+void QtTray::balloon(const std::wstring& title, const std::wstring& text, int seconds) {
+    icon_.showMessage(qtext(title), qtext(text), QSystemTrayIcon::NoIcon, seconds * 1000);
+}
+
+void QtTray::remove() {
+    icon_.hide();
+    events_ = nullptr;
 }
 
 double QtTray::elapsedSeconds() {

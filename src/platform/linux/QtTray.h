@@ -4,34 +4,30 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
-#include "desktop/SysTray.h"
-#include "platform/DesktopPorts.h"
+#include "ports/Desktop.h"
 
 namespace qpa::qt {
 
-// The notification area through QSystemTrayIcon (which puts the icon up again by itself when the
-// tray host restarts). Clicks become the callbacks a Windows tray icon would send.
+// The notification area through QSystemTrayIcon, which follows both tray protocols and puts the
+// icon up again by itself when the tray host restarts.
 class QtTray final : public QObject, public TrayShell {
   public:
     explicit QtTray(const QIcon& icon);
-    void attach(SysTray& tray) { tray_ = &tray; }
 
-    WindowHandle ownWindow() override { return 0; }
-    void routeCallbacks(bool routed) override { routed_ = routed; }
-    void notify(const NotifyRecord& record) override;
-    std::intptr_t designedIcon() override { return 1; }  // the one program icon
+    TrayPicture designedPicture() override { return 1; }  // the one program icon
+    void add(TrayEvents& events, TrayPicture picture, const std::wstring& tip) override;
+    void changePicture(TrayPicture picture) override;
+    void changeTip(const std::wstring& tip) override;
+    void balloon(const std::wstring& title, const std::wstring& text, int seconds) override;
+    void balloonOff() override {}  // a Qt balloon goes away by itself
+    void remove() override;
     double elapsedSeconds() override;
     void waitForEvents(double maximumSeconds) override;
 
-    QSystemTrayIcon& icon() { return icon_; }
-
   private:
-    void callback(std::uint32_t message);
-
     QSystemTrayIcon icon_;
     QIcon programIcon_;
-    SysTray* tray_ = nullptr;
-    bool routed_ = false;
+    TrayEvents* events_ = nullptr;  // while the icon is up
     QElapsedTimer clock_;
 };
 

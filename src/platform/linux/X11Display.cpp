@@ -4,35 +4,37 @@
 
 namespace qpa::x11 {
 
-std::vector<unsigned long> longProperty(Display* display, Window window, Atom property, Atom type) {
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
+namespace {
+int ignoreError(Display*, XErrorEvent*) {
+    return 0;
+}
+}  // namespace
+
+Property readProperty(Display* display, Window window, Atom property, long maxLength) {
+    Property p;
+    unsigned long after = 0;
     unsigned char* raw = nullptr;
-    if (XGetWindowProperty(display, window, property, 0, 65536, False, type, &actualType, &format,
-                           &count, &after, &raw) != Success) {
+    if (XGetWindowProperty(display, window, property, 0, maxLength, False, AnyPropertyType,
+                           &p.type, &p.format, &p.count, &after, &raw) != Success) {
         return {};
     }
-    const PropertyData data(raw);
-    if (!raw || actualType != type || format != 32) return {};
-    const auto* items = reinterpret_cast<const unsigned long*>(raw);  // 32-bit items come as longs
-    return std::vector<unsigned long>(items, items + count);
+    p.data.reset(raw);
+    return p;
 }
 
-bool textProperty(Display* display, Window window, Atom property, Atom type, std::string& text) {
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* raw = nullptr;
-    if (XGetWindowProperty(display, window, property, 0, 4096, False, AnyPropertyType, &actualType,
-                           &format, &count, &after, &raw) != Success) {
-        return false;
-    }
-    const PropertyData data(raw);
-    if (!raw || actualType == None) return false;
-    if (actualType != type || format != 8) return false;
-    text.assign(reinterpret_cast<const char*>(raw), count);
-    return true;
+std::vector<unsigned long> longProperty(Display* display, Window window, Atom property, Atom type) {
+    const Property p = readProperty(display, window, property);
+    if (!p.data || p.type != type || p.format != 32) return {};
+    const auto* items = reinterpret_cast<const unsigned long*>(p.data.get());  // 32-bit as longs
+    return std::vector<unsigned long>(items, items + p.count);
+}
+
+IgnoreXErrors::IgnoreXErrors(Display* display)
+    : display_(display), previous_(XSetErrorHandler(&ignoreError)) {}
+
+IgnoreXErrors::~IgnoreXErrors() {
+    XSync(display_, False);  // the errors of the requests made meanwhile arrive here
+    XSetErrorHandler(previous_);
 }
 
 }  // namespace qpa::x11

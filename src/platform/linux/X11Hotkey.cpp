@@ -4,20 +4,21 @@
 #include <X11/extensions/XInput2.h>
 #include <X11/keysym.h>
 
-#include <QTimer>
+#include <utility>
 
 namespace qpa::x11 {
 
-std::intptr_t X11Hotkey::install() {
+bool X11Hotkey::install(KeyEvents& events) {
+    events_ = &events;
     display_.reset(XOpenDisplay(nullptr));
-    if (!display_) return 0;
+    if (!display_) return false;
     Display* d = display_.get();
     int event = 0, error = 0;
     int major = 2, minor = 0;
     if (!XQueryExtension(d, "XInputExtension", &opcode_, &event, &error) ||
         XIQueryVersion(d, &major, &minor) != Success) {
         display_.reset();
-        return 0;
+        return false;
     }
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
     XISetMask(bits, XI_RawKeyPress);
@@ -32,12 +33,13 @@ std::intptr_t X11Hotkey::install() {
     XFlush(d);
     notifier_ = std::make_unique<QSocketNotifier>(ConnectionNumber(d), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { readEvents(); });
-    return 1;
+    return true;
 }
 
-void X11Hotkey::uninstall(std::intptr_t) {
+void X11Hotkey::uninstall() {
     notifier_.reset();
     display_.reset();
+    events_ = nullptr;
 }
 
 void X11Hotkey::readEvents() {
@@ -61,39 +63,29 @@ void X11Hotkey::readEvents() {
 }
 
 void X11Hotkey::keyEvent(unsigned keycode, bool pressed) {
-    // The decision sees the key states as they were before this event, as a Windows hook does.
-    if (owner_) owner_->KeyboardProc(0, pressed ? 0x100 : 0x101, 0);
-    const auto apply = [&](int& down) { down = pressed ? 1 : 0; };
-    if (keycode == controlKeys_[0] || keycode == controlKeys_[1]) apply(controlDown_);
-    if (keycode == shiftKeys_[0] || keycode == shiftKeys_[1]) apply(shiftDown_);
+    // The event is handed on with the key states as they were before it, as a Windows hook sees
+    // them; the keys are not held back.
+    if (events_) events_->keyEvent();
+    for (std::size_t side = 0; side < 2; ++side) {
+        if (keycode == controlKeys_[side]) controlDown_[side] = pressed;
+        if (keycode == shiftKeys_[side]) shiftDown_[side] = pressed;
+    }
     if (keycode == tKey_) {
         tDown_ = pressed;
         if (pressed) tPressedSinceAsked_ = true;
     }
 }
 
-std::int16_t X11Hotkey::asyncKeyState(int virtualKey) {
-    constexpr std::int16_t kDown = static_cast<std::int16_t>(0x8000);
-    switch (virtualKey) {
-        case kVirtualKeyControl:
-            return controlDown_ ? kDown : std::int16_t{0};
-        case kVirtualKeyShift:
-            return shiftDown_ ? kDown : std::int16_t{0};
-        case kVirtualKeyT: {
-            std::int16_t state = tDown_ ? kDown : std::int16_t{0};
-            if (tPressedSinceAsked_) state = static_cast<std::int16_t>(state | 1);
-            tPressedSinceAsked_ = false;
-            return state;
-        }
-        default:
-            return 0;
+KeyState X11Hotkey::keyState(Key key) {
+    switch (key) {
+        case Key::Control:
+            return {controlDown_[0] || controlDown_[1], false};
+        case Key::Shift:
+            return {shiftDown_[0] || shiftDown_[1], false};
+        case Key::T:
+            return {tDown_, std::exchange(tPressedSinceAsked_, false)};
     }
-}
-
-void X11Hotkey::postToggle() {
-    QTimer::singleShot(0, this, [this] {
-        if (toggle_) toggle_();
-    });
+    return {};
 }
 
 }  // namespace qpa::x11

@@ -57,6 +57,34 @@ std::wstring decodeUtf8(std::string_view bytes) {
     return text;
 }
 
+std::string encodeUtf8(const std::wstring& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        auto code = static_cast<char32_t>(text[i]);
+        if constexpr (sizeof(wchar_t) == 2) {  // a surrogate pair is one character
+            if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size()) {
+                code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
+            }
+        }
+        if (code < 0x80) {
+            out.push_back(static_cast<char>(code));
+        } else if (code < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else if (code < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        }
+    }
+    return out;
+}
+
 std::wstring decodeLatin1(std::string_view bytes) {
     std::wstring text;
     text.reserve(bytes.size());
@@ -69,14 +97,6 @@ int wheelClicks(std::int32_t delta) {
     const double notches = std::fabs(static_cast<double>(delta)) / 120.0;
     const int rounded = static_cast<int>(std::lround(notches));
     return rounded < 1 ? 1 : rounded;
-}
-
-std::uint32_t styleBits(bool listed, bool withdrawn, bool maximizeHorizontally,
-                        bool maximizeVertically) {
-    std::uint32_t style = 0;
-    if (listed && !withdrawn) style |= 0x10000000;
-    if (maximizeHorizontally && maximizeVertically) style |= 0x00010000;
-    return style;
 }
 
 }  // namespace qpa::x11

@@ -8,6 +8,8 @@ namespace qpa::x11 {
 
 // UTF-8 bytes as text; a broken sequence reads as U+FFFD.
 std::wstring decodeUtf8(std::string_view bytes);
+// Text as UTF-8 bytes.
+std::string encodeUtf8(const std::wstring& text);
 // Latin-1 bytes (an X STRING property) as text.
 std::wstring decodeLatin1(std::string_view bytes);
 
@@ -17,11 +19,5 @@ int wheelClicks(std::int32_t delta);
 inline unsigned wheelButton(std::int32_t delta) {
     return delta > 0 ? 4u : 5u;
 }
-
-// The Windows style bits a top-level X window stands for: visible when the window manager lists
-// it and it is not withdrawn (a minimised window stays visible), a maximise box when it may be
-// maximised both ways.
-std::uint32_t styleBits(bool listed, bool withdrawn, bool maximizeHorizontally,
-                        bool maximizeVertically);
 
 }  // namespace qpa::x11

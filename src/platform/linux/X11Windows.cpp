@@ -14,11 +14,6 @@
 namespace qpa::x11 {
 
 namespace {
-// A window that vanished between two requests is not worth a message: errors are dropped.
-int ignoreErrors(Display*, XErrorEvent*) {
-    return 0;
-}
-
 // Puts the pointer back where it was, on every path.
 class PointerRestore {
   public:
@@ -46,7 +41,6 @@ class PointerRestore {
 X11Windows::X11Windows(std::function<int()> wheelLines)
     : display_(XOpenDisplay(nullptr)), wheelLines_(std::move(wheelLines)) {
     if (!display_) return;
-    XSetErrorHandler(&ignoreErrors);
     Display* d = display_.get();
     root_ = DefaultRootWindow(d);
     stacking_ = XInternAtom(d, "_NET_CLIENT_LIST_STACKING", False);
@@ -70,70 +64,47 @@ std::vector<Window> X11Windows::frontToBack() {
     return std::vector<Window>(bottomToTop.rbegin(), bottomToTop.rend());
 }
 
-WindowHandle X11Windows::firstWindow(WindowHandle) {
-    order_ = frontToBack();
-    return order_.empty() ? 0 : static_cast<WindowHandle>(order_.front());
+std::vector<WindowFacts> X11Windows::topLevelWindows() {
+    std::vector<WindowFacts> windows;
+    if (!display_) return windows;
+    Display* d = display_.get();
+    const IgnoreXErrors ignore(d);
+    for (Window w : frontToBack()) {
+        // Listed by the window manager and not withdrawn: a minimised window counts as visible.
+        const auto wmState = longProperty(d, w, wmState_, wmState_);
+        const bool visible = wmState.empty() || wmState.front() != WithdrawnState;
+        const auto actions = longProperty(d, w, allowedActions_, XA_ATOM);
+        const auto allows = [&](Atom a) {
+            return std::find(actions.begin(), actions.end(), a) != actions.end();
+        };
+        const bool canMaximise = allows(maximizeHorizontally_) && allows(maximizeVertically_);
+        const auto pid = longProperty(d, w, pid_, XA_CARDINAL);
+        const bool ours = !pid.empty() && static_cast<pid_t>(pid.front()) == ::getpid();
+        windows.push_back({static_cast<WindowHandle>(w),
+                           visible && canMaximise && !ours ? title(w) : std::wstring(), visible,
+                           canMaximise, ours});
+    }
+    return windows;
 }
 
-WindowHandle X11Windows::nextWindow(WindowHandle window) {
-    const auto it = std::find(order_.begin(), order_.end(), static_cast<Window>(window));
-    if (it == order_.end() || it + 1 == order_.end()) return 0;
-    return static_cast<WindowHandle>(*(it + 1));
-}
-
-bool X11Windows::ownWindow(Window window) {
-    const auto pid = longProperty(display_.get(), window, pid_, XA_CARDINAL);
-    return !pid.empty() && static_cast<pid_t>(pid.front()) == ::getpid();
-}
-
-std::uint32_t X11Windows::style(WindowHandle window) {
-    if (!display_) return 0;
-    const auto w = static_cast<Window>(window);
-    if (ownWindow(w)) return 0;  // our own windows are never candidates
-    const bool listed = std::find(order_.begin(), order_.end(), w) != order_.end() || [&] {
-        const auto all = frontToBack();
-        return std::find(all.begin(), all.end(), w) != all.end();
-    }();
-    const auto wmState = longProperty(display_.get(), w, wmState_, wmState_);
-    const bool withdrawn = !wmState.empty() && wmState.front() == WithdrawnState;
-    const auto actions = longProperty(display_.get(), w, allowedActions_, XA_ATOM);
-    const auto has = [&](Atom a) {
-        return std::find(actions.begin(), actions.end(), a) != actions.end();
-    };
-    return styleBits(listed, withdrawn, has(maximizeHorizontally_), has(maximizeVertically_));
-}
-
-std::wstring X11Windows::title(WindowHandle window) {
-    if (!display_) return {};
-    const auto w = static_cast<Window>(window);
-    std::string bytes;
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* raw = nullptr;
-    XGetWindowProperty(display_.get(), w, netName_, 0, 0, False, AnyPropertyType, &actualType,
-                       &format, &count, &after, &raw);
-    const PropertyData probe(raw);
-    if (actualType != None) {
+std::wstring X11Windows::title(Window w) {
+    Display* d = display_.get();
+    const Property netName = readProperty(d, w, netName_, 4096);
+    if (netName.type != None) {
         // _NET_WM_NAME is there: it alone counts, and only as UTF-8.
-        return textProperty(display_.get(), w, netName_, utf8_, bytes) ? decodeUtf8(bytes)
-                                                                       : std::wstring();
+        if (netName.type != utf8_ || netName.format != 8 || !netName.data) return {};
+        return decodeUtf8({reinterpret_cast<const char*>(netName.data.get()), netName.count});
     }
     XTextProperty property{};
-    if (!XGetWMName(display_.get(), w, &property) || !property.value) return {};
+    if (!XGetWMName(d, w, &property) || !property.value) return {};
     const PropertyData value(property.value);
-    if (property.encoding == XA_STRING && property.format == 8) {
-        return decodeLatin1(
-            std::string_view(reinterpret_cast<const char*>(property.value), property.nitems));
-    }
-    if (property.encoding == utf8_ && property.format == 8) {
-        return decodeUtf8(
-            std::string_view(reinterpret_cast<const char*>(property.value), property.nitems));
-    }
+    const std::string_view bytes(reinterpret_cast<const char*>(property.value), property.nitems);
+    if (property.encoding == XA_STRING && property.format == 8) return decodeLatin1(bytes);
+    if (property.encoding == utf8_ && property.format == 8) return decodeUtf8(bytes);
     char** list = nullptr;
     int items = 0;
     std::wstring text;
-    if (Xutf8TextPropertyToTextList(display_.get(), &property, &list, &items) >= Success && list) {
+    if (Xutf8TextPropertyToTextList(d, &property, &list, &items) >= Success && list) {
         if (items > 0 && list[0]) text = decodeUtf8(list[0]);
         XFreeStringList(list);
     }
@@ -155,22 +126,22 @@ void X11Windows::sendToRoot(Window window, Atom type, long a, long b, long c, lo
     XFlush(display_.get());
 }
 
-void X11Windows::setForeground(WindowHandle window) {
+void X11Windows::raise(WindowHandle window) {
     if (!display_) return;
     // Source 2: a pager's request, which window managers follow (and which un-minimises).
     sendToRoot(static_cast<Window>(window), activeWindow_, 2, CurrentTime, 0, 0);
 }
 
-void X11Windows::setTopmostBand(WindowHandle window, bool topmost) {
+void X11Windows::holdAbove(WindowHandle window, bool above) {
     if (!display_) return;
-    sendToRoot(static_cast<Window>(window), state_, topmost ? 1 : 0, static_cast<long>(stateAbove_),
+    sendToRoot(static_cast<Window>(window), state_, above ? 1 : 0, static_cast<long>(stateAbove_),
                0, 2);
 }
 
-void X11Windows::show(WindowHandle window, int) {
+void X11Windows::show(WindowHandle window) {
     if (!display_) return;
+    const IgnoreXErrors ignore(display_.get());
     XMapWindow(display_.get(), static_cast<Window>(window));
-    XFlush(display_.get());
 }
 
 void X11Windows::waitUntilTopmost(Window window) {
@@ -197,6 +168,7 @@ void X11Windows::scroll(WindowHandle window, std::int32_t delta) {
     if (clicks == 0) return;
     const auto w = static_cast<Window>(window);
     Display* d = display_.get();
+    const IgnoreXErrors ignore(d);
     waitUntilTopmost(w);
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(d, w, &attributes)) return;  // the window is gone

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "platform/WindowServices.h"
 #include "platform/linux/X11Display.h"
+#include "ports/WindowServices.h"
 
 namespace qpa::x11 {
 
@@ -15,30 +15,23 @@ class X11Windows final : public WindowServices {
     // `wheelLines` answers the desktop's lines per wheel notch.
     explicit X11Windows(std::function<int()> wheelLines);
 
-    WindowHandle firstWindow(WindowHandle start) override;
-    WindowHandle nextWindow(WindowHandle window) override;
-    std::uint32_t style(WindowHandle window) override;
-    std::wstring title(WindowHandle window) override;
-    void allowAnyForeground() override {}
-    void setForeground(WindowHandle window) override;
-    void setTopmostBand(WindowHandle window, bool topmost) override;
-    void show(WindowHandle window, int showCommand) override;
+    std::vector<WindowFacts> topLevelWindows() override;
+    void raise(WindowHandle window) override;
+    void holdAbove(WindowHandle window, bool above) override;
+    void show(WindowHandle window) override;
     void scroll(WindowHandle window, std::int32_t delta) override;
     bool wheelPresent() override { return display_ != nullptr; }
     std::optional<std::int32_t> wheelScrollLines() override;
 
-    bool connected() const { return display_ != nullptr; }
-
   private:
     std::vector<Window> frontToBack();
-    bool ownWindow(Window window);
+    std::wstring title(Window window);
     void sendToRoot(Window window, Atom type, long a, long b, long c, long d);
     void waitUntilTopmost(Window window);
 
     UniqueDisplay display_;
     Window root_ = 0;
     std::function<int()> wheelLines_;
-    std::vector<Window> order_;
     Atom stacking_ = 0, allowedActions_ = 0, maximizeHorizontally_ = 0, maximizeVertically_ = 0,
          netName_ = 0, utf8_ = 0, activeWindow_ = 0, state_ = 0, stateAbove_ = 0, pid_ = 0,
          wmState_ = 0, windowType_ = 0, dockType_ = 0;

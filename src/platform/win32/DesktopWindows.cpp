@@ -18,47 +18,53 @@ HWND contentAt(HWND window, POINT point) {
     }
     return window;
 }
-}  // namespace
 
-WindowHandle DesktopWindows::firstWindow(WindowHandle start) {
-    return fromHwnd(::GetWindow(toHwnd(start), GW_HWNDFIRST));
+HWND toHwnd(WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
 }
 
-WindowHandle DesktopWindows::nextWindow(WindowHandle window) {
-    return fromHwnd(::GetWindow(toHwnd(window), GW_HWNDNEXT));
-}
-
-std::uint32_t DesktopWindows::style(WindowHandle window) {
-    return static_cast<std::uint32_t>(::GetWindowLongW(toHwnd(window), GWL_STYLE));
-}
-
-std::wstring DesktopWindows::title(WindowHandle window) {
-    // The wide interface keeps every character of the title, whatever the user's code page.
-    const int length = ::GetWindowTextLengthW(toHwnd(window));
+// The wide interface keeps every character of the title, whatever the user's code page.
+std::wstring titleOf(HWND window) {
+    const int length = ::GetWindowTextLengthW(window);
     if (length <= 0) return {};
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = ::GetWindowTextW(toHwnd(window), text.data(), length + 1);
+    const int copied = ::GetWindowTextW(window, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
     return text;
 }
+}  // namespace
 
-void DesktopWindows::allowAnyForeground() {
-    ::AllowSetForegroundWindow(ASFW_ANY);
+std::vector<WindowFacts> DesktopWindows::topLevelWindows() {
+    std::vector<WindowFacts> windows;
+    const DWORD ourProcess = ::GetCurrentProcessId();
+    for (HWND h = ::GetTopWindow(nullptr); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        const auto style = static_cast<DWORD>(::GetWindowLongW(h, GWL_STYLE));
+        const bool visible = (style & WS_VISIBLE) != 0;  // a minimised window keeps the bit
+        const bool canMaximise = (style & WS_MAXIMIZEBOX) != 0;
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(h, &process);
+        // Only a window that may be listed needs its title.
+        windows.push_back({reinterpret_cast<WindowHandle>(h),
+                           visible && canMaximise ? titleOf(h) : std::wstring(), visible,
+                           canMaximise, process == ourProcess});
+    }
+    return windows;
 }
 
-void DesktopWindows::setForeground(WindowHandle window) {
+void DesktopWindows::raise(WindowHandle window) {
+    ::AllowSetForegroundWindow(ASFW_ANY);
     ::SetForegroundWindow(toHwnd(window));
 }
 
 // The asynchronous forms: a target whose window procedure hangs would otherwise hold our window
 // (SetWindowPos waited 23 s for one under Wine).
-void DesktopWindows::setTopmostBand(WindowHandle window, bool topmost) {
-    ::SetWindowPos(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+void DesktopWindows::holdAbove(WindowHandle window, bool above) {
+    ::SetWindowPos(toHwnd(window), above ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_ASYNCWINDOWPOS);
 }
 
-void DesktopWindows::show(WindowHandle window, int showCommand) {
-    ::ShowWindowAsync(toHwnd(window), showCommand);
+void DesktopWindows::show(WindowHandle window) {
+    ::ShowWindowAsync(toHwnd(window), SW_SHOW);
 }
 
 void DesktopWindows::scroll(WindowHandle window, std::int32_t delta) {

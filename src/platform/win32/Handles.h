@@ -43,6 +43,9 @@ struct DestroyCursorHandle {
 struct CloseRegistryKey {
     void operator()(HKEY h) const { ::RegCloseKey(h); }
 };
+struct UnhookHook {
+    void operator()(HHOOK h) const { ::UnhookWindowsHookEx(h); }
+};
 struct CloseKernelHandle {
     void operator()(HANDLE h) const { ::CloseHandle(h); }
 };
@@ -53,6 +56,7 @@ using UniqueIcon = Unique<HICON, DestroyIconHandle>;
 using UniqueCursor = Unique<HCURSOR, DestroyCursorHandle>;
 using UniqueKey = Unique<HKEY, CloseRegistryKey>;
 using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
+using UniqueHook = Unique<HHOOK, UnhookHook>;
 
 // FindFirstFile reports failure as INVALID_HANDLE_VALUE, not as 0.
 class UniqueFind {

@@ -2,40 +2,32 @@
 
 namespace qpa::win32 {
 
-ToggleHotkey* KeyboardHook::owner_ = nullptr;
+KeyEvents* KeyboardHook::events_ = nullptr;
 
-KeyboardHook::~KeyboardHook() {
-    if (installed_) ::UnhookWindowsHookEx(installed_);
-    owner_ = nullptr;
+bool KeyboardHook::install(KeyEvents& events) {
+    events_ = &events;
+    hook_.reset(::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardHook::LowLevelKeyboardProc,
+                                    ::GetModuleHandleW(nullptr), 0));
+    return static_cast<bool>(hook_);
 }
 
-std::intptr_t KeyboardHook::install() {
-    installed_ = ::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardHook::LowLevelKeyboardProc,
-                                     ::GetModuleHandleW(nullptr), 0);
-    return reinterpret_cast<std::intptr_t>(installed_);
+void KeyboardHook::uninstall() {
+    hook_.reset();
+    events_ = nullptr;
 }
 
-void KeyboardHook::uninstall(std::intptr_t hook) {
-    ::UnhookWindowsHookEx(reinterpret_cast<HHOOK>(hook));
-    if (reinterpret_cast<HHOOK>(hook) == installed_) installed_ = nullptr;
+KeyState KeyboardHook::keyState(Key key) {
+    const int virtualKey = key == Key::Control ? VK_CONTROL : key == Key::Shift ? VK_SHIFT : 'T';
+    const SHORT state = ::GetAsyncKeyState(virtualKey);
+    return {state < 0, (state & 1) != 0};  // bit 15: down now; bit 0: pressed since last asked
 }
 
-std::intptr_t KeyboardHook::callNext(std::intptr_t hook, int code, std::uintptr_t wParam,
-                                     std::intptr_t lParam) {
-    return ::CallNextHookEx(reinterpret_cast<HHOOK>(hook), code, wParam, lParam);
-}
-
-std::int16_t KeyboardHook::asyncKeyState(int virtualKey) {
-    return ::GetAsyncKeyState(virtualKey);
-}
-
-void KeyboardHook::postToggle() {
-    ::PostMessageW(mainWindow_, kToggleMessage, 0, 0);
-}
-
-LRESULT CALLBACK KeyboardHook::LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (!owner_) return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    return owner_->KeyboardProc(code, wParam, lParam);
+LRESULT CALLBACK KeyboardHook::LowLevelKeyboardProc(int code, WPARAM wParam,
+                                                    LPARAM lParam) noexcept {
+    // Only HC_ACTION announces an event to look at; the others pass on untouched. (The hook
+    // handle CallNextHookEx takes first is ignored by the system.)
+    if (code == HC_ACTION && events_ && !events_->keyEvent()) return 0;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace qpa::win32

@@ -2,11 +2,9 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <optional>
 #include <utility>
 
-#include "app/Form1.h"
+#include "core/Texts.h"
 
 namespace qpa::win32 {
 
@@ -15,7 +13,7 @@ constexpr wchar_t kWindowClass[] = L"QuietPageAdvancerMain";
 constexpr int kFirstControlId = 1000;
 constexpr UINT_PTR kScheduleTimerId = 1;
 constexpr UINT kFieldLeft = WM_APP + 1;      // posted: a field lost the focus to another control
-constexpr UINT kToggleMessage = WM_APP + 2;  // posted by the keyboard hook: the toggle chord
+constexpr UINT kPostedClick = WM_APP + 2;    // posted: raise the click of control wParam
 constexpr UINT kCreateListTip = WM_APP + 3;  // posted at creation: make the list's hover tip
 constexpr int kProgramIconResource = 1;
 constexpr int kFrameCaptionTwips = 300;  // a frame's caption and the line it stands on
@@ -137,11 +135,11 @@ void MainWindow::createControls() {
     }
     ::SendMessageW(control(Control::Option1), BM_SETCHECK, BST_CHECKED, 0);
     ::SendMessageW(control(Control::Option7), BM_SETCHECK, BST_CHECKED, 0);
-    ::SetWindowTextW(control(Control::ProgressBar1), placementOf(Control::ProgressBar1).caption);
-    ::SendMessageW(control(Control::ProgressBar1), PBM_SETRANGE32, 0, progressMaximum_);
-
-    HWND list = control(Control::ListView1);
-    ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    progress_.attach(control(Control::ProgressBar1));
+    progress_.setText(placementOf(Control::ProgressBar1).caption);
+    list_.attach(control(Control::ListView1));
+    ::SendMessageW(control(Control::ListView1), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
+                   LVS_EX_FULLROWSELECT);
     // The list's hover tip is made once the message loop runs: nobody hovers before the window
     // is shown, and start-up is shorter without it.
     ::PostMessageW(hwnd_, kCreateListTip, 0, 0);
@@ -158,8 +156,8 @@ void MainWindow::createListTip() {
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(list);
-    static wchar_t tipText[] = L"Move | line to right and out of window to reveal full names.";
-    tool.lpszText = tipText;
+    std::wstring tipText = texts::kListToolTip;
+    tool.lpszText = tipText.data();  // copied by the tool tip
     ::SendMessageW(listTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -200,10 +198,15 @@ void MainWindow::letPendingEventsRun() {
 }
 
 void MainWindow::raise(Control c, UiEvent event) {
-    if (form_ && !closing_) form_->raise(c, event);
+    if (events_ && !closing_) events_->raise(c, event);
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+void MainWindow::postClick(Control c) {
+    ::PostMessageW(hwnd_, kPostedClick, static_cast<WPARAM>(c), 0);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
     if (message == WM_NCCREATE) {
         auto* self =
             static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -216,7 +219,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT CALLBACK MainWindow::FieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR owner) {
+                                       UINT_PTR, DWORD_PTR owner) noexcept {
     auto* self = reinterpret_cast<MainWindow*>(owner);
     if (message == WM_KILLFOCUS && self->quietFocus_ == 0) {
         // Only a move to another control of this window counts as leaving the field; the check
@@ -234,34 +237,20 @@ LRESULT CALLBACK MainWindow::FieldProc(HWND hwnd, UINT message, WPARAM wParam, L
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam) - kFirstControlId;
-            if (id < 0 || id >= kControlCount) break;
-            const auto c = static_cast<Control>(id);
-            const ControlKind kind = placementOf(c).kind;
-            const WORD code = HIWORD(wParam);
-            if (code == BN_CLICKED &&
-                (kind == ControlKind::PushButton || kind == ControlKind::OptionButton ||
-                 kind == ControlKind::CheckBox)) {
-                raise(c, UiEvent::Click);
-            } else if (kind == ControlKind::TextField && code == EN_CHANGE && quietChanges_ == 0) {
-                raise(c, UiEvent::Change);
-            } else if (kind == ControlKind::TextField && code == EN_SETFOCUS) {
-                raise(c, UiEvent::GotFocus);
-            }
+        case WM_COMMAND:
+            onCommand(wParam);
             return 0;
-        }
         case kFieldLeft:
             raise(static_cast<Control>(wParam), UiEvent::LostFocus);
             return 0;
         case kCreateListTip:
             createListTip();
             return 0;
-        case kToggleMessage:
-            raise(Control::PushButton2, UiEvent::Click);
+        case kPostedClick:
+            raise(static_cast<Control>(wParam), UiEvent::Click);
             return 0;
         case WM_TIMER:
-            if (wParam == kScheduleTimerId && form_ && !closing_) form_->tick();
+            if (wParam == kScheduleTimerId && events_ && !closing_) events_->tick();
             return 0;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT &&
@@ -285,23 +274,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
             if (shown_) raise(Control::Form, UiEvent::Resize);
             return 0;
         case WM_ACTIVATE:
-            // As a dialog does: the focus leaves with the window and comes back to the same
-            // control.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = ::GetFocus();
-                if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
-            } else if (!::IsIconic(hwnd_)) {
-                HWND target = lastFocus_ && ::IsWindow(lastFocus_)
-                                  ? lastFocus_
-                                  : ::GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-                ++quietFocus_;
-                ::SetFocus(target);
-                --quietFocus_;
-            }
+            onActivate(wParam);
             return 0;
         case WM_CLOSE:
             if (!closing_) {
-                if (form_) form_->raise(Control::Form, UiEvent::QueryUnload);
+                raise(Control::Form, UiEvent::QueryUnload);
                 closing_ = true;  // no handler runs after the close handler
                 ::DestroyWindow(hwnd_);
             }
@@ -314,6 +291,37 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
             break;
     }
     return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void MainWindow::onCommand(WPARAM wParam) {
+    const int id = LOWORD(wParam) - kFirstControlId;
+    if (id < 0 || id >= kControlCount) return;
+    const auto c = static_cast<Control>(id);
+    const ControlKind kind = placementOf(c).kind;
+    const WORD code = HIWORD(wParam);
+    if (code == BN_CLICKED && (kind == ControlKind::PushButton ||
+                               kind == ControlKind::OptionButton || kind == ControlKind::CheckBox)) {
+        raise(c, UiEvent::Click);
+    } else if (kind == ControlKind::TextField && code == EN_CHANGE && quietChanges_ == 0) {
+        raise(c, UiEvent::Change);
+    } else if (kind == ControlKind::TextField && code == EN_SETFOCUS) {
+        raise(c, UiEvent::GotFocus);
+    }
+}
+
+void MainWindow::onActivate(WPARAM wParam) {
+    // As a dialog does: the focus leaves with the window and comes back to the same control.
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
+    } else if (!::IsIconic(hwnd_)) {
+        HWND target = lastFocus_ && ::IsWindow(lastFocus_)
+                          ? lastFocus_
+                          : ::GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+        ++quietFocus_;
+        ::SetFocus(target);
+        --quietFocus_;
+    }
 }
 
 Control MainWindow::controlAt(HWND hit) const {
@@ -400,10 +408,6 @@ bool MainWindow::loadCustomPointer(const std::wstring& path) {
     return true;
 }
 
-void MainWindow::setPointer(Pointer p) {
-    pointer_ = p;
-}
-
 void MainWindow::setWindowState(WindowState state) {
     if (!shown_) {
         startMinimized_ = state == WindowState::Minimized;
@@ -436,10 +440,6 @@ void MainWindow::setWindowVisible(bool visible) {
     }
 }
 
-bool MainWindow::windowVisible() const {
-    return ::IsWindowVisible(hwnd_) != 0;
-}
-
 void MainWindow::activateWindow() {
     if (::IsIconic(hwnd_)) ::ShowWindow(hwnd_, SW_RESTORE);
     ::SetForegroundWindow(hwnd_);
@@ -452,17 +452,12 @@ bool MainWindow::optionValue(int n) const {
 
 void MainWindow::setOptionValue(int n, bool selected) {
     if (selected) {
-        const int first = n <= 6 ? 1 : 7;
-        const int last = n <= 6 ? 6 : 8;
+        const auto [first, last] = optionGroup(n);
         for (int i = first; i <= last; ++i)
             if (i != n) ::SendMessageW(control(optionControl(i)), BM_SETCHECK, BST_UNCHECKED, 0);
     }
     ::SendMessageW(control(optionControl(n)), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED,
                    0);
-}
-
-std::wstring MainWindow::text(Control field) const {
-    return caption(field);
 }
 
 void MainWindow::setText(Control field, const std::wstring& value) {
@@ -493,112 +488,18 @@ void MainWindow::setControlVisible(Control c, bool visible) {
     ::ShowWindow(control(c), visible ? SW_SHOW : SW_HIDE);
 }
 
-bool MainWindow::controlVisible(Control c) const {
-    return (::GetWindowLongW(control(c), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-void MainWindow::setProgressMaximum(std::int32_t maximum) {
-    // The schedule sets the range every second; an unchanged range is not sent again, so the bar
-    // repaints only when its position moves.
-    if (maximum == progressMaximum_) return;
-    progressMaximum_ = maximum;
-    progressShown_.reset();
-    // A range of nothing shows as an empty bar.
-    ::SendMessageW(control(Control::ProgressBar1), PBM_SETRANGE32, 0, maximum > 0 ? maximum : 1);
-    if (maximum <= 0) ::SendMessageW(control(Control::ProgressBar1), PBM_SETPOS, 0, 0);
-}
-
-void MainWindow::setProgressValue(std::int32_t value) {
-    const int position = progressMaximum_ > 0 ? value : 0;
-    // With a long period the filled part grows by a pixel only every few seconds; a step that
-    // would not move it is not sent, for the bar repaints itself on every new position.
-    if (progressShown_) {
-        RECT area{};
-        ::GetClientRect(control(Control::ProgressBar1), &area);
-        const int range = std::max(progressMaximum_, 1);
-        const auto filled = [&](int width, int at) {
-            return ::MulDiv(width, std::clamp(at, 0, range), range);
-        };
-        bool moves = false;
-        for (int border = 0; border <= 4; border += 2) {  // whatever border the style draws
-            const int width = area.right - area.left - border;
-            moves = moves || filled(width, *progressShown_) != filled(width, position);
-        }
-        if (!moves) return;
-    }
-    ::SendMessageW(control(Control::ProgressBar1), PBM_SETPOS, static_cast<WPARAM>(position), 0);
-    progressShown_ = position;
-}
-
-void MainWindow::setProgressText(const std::wstring& value) {
-    ::SetWindowTextW(control(Control::ProgressBar1), value.c_str());
-}
-
 void MainWindow::addListColumn(const std::wstring& header, int widthTwips) {
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = px(widthTwips);
-    std::wstring text = header;
-    column.pszText = text.data();
-    ::SendMessageW(control(Control::ListView1), LVM_INSERTCOLUMNW, 0,
-                   reinterpret_cast<LPARAM>(&column));
-}
-
-void MainWindow::clearList() {
-    ::SendMessageW(control(Control::ListView1), LVM_DELETEALLITEMS, 0, 0);
-}
-
-void MainWindow::appendListItem(const std::wstring& value) {
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = listCount();
-    std::wstring text = value;
-    item.pszText = text.data();
-    ::SendMessageW(control(Control::ListView1), LVM_INSERTITEMW, 0,
-                   reinterpret_cast<LPARAM>(&item));
-}
-
-int MainWindow::listCount() const {
-    return static_cast<int>(::SendMessageW(control(Control::ListView1), LVM_GETITEMCOUNT, 0, 0));
-}
-
-int MainWindow::selectedListIndex() const {
-    const auto index = ::SendMessageW(control(Control::ListView1), LVM_GETNEXTITEM,
-                                      static_cast<WPARAM>(-1), LVNI_SELECTED);
-    return static_cast<int>(index) + 1;
-}
-
-void MainWindow::selectListItem(int index) {
-    HWND list = control(Control::ListView1);
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = 0;
-    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(&state));
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index - 1),
-                   reinterpret_cast<LPARAM>(&state));
-    ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index - 1), FALSE);
+    list_.addColumn(header, px(widthTwips));
 }
 
 // --- ScheduleTimer ---
 
-void MainWindow::setEnabled(bool value) {
-    timerEnabled_ = value;
-    applyTimer();
+void MainWindow::start(int milliseconds) {
+    ::SetTimer(hwnd_, kScheduleTimerId, static_cast<UINT>(milliseconds), nullptr);
 }
 
-void MainWindow::setInterval(int milliseconds) {
-    timerInterval_ = milliseconds;
-    applyTimer();
-}
-
-void MainWindow::applyTimer() {
-    if (timerEnabled_ && timerInterval_ > 0) {
-        ::SetTimer(hwnd_, kScheduleTimerId, static_cast<UINT>(timerInterval_), nullptr);
-    } else {
-        ::KillTimer(hwnd_, kScheduleTimerId);
-    }
+void MainWindow::stop() {
+    ::KillTimer(hwnd_, kScheduleTimerId);
 }
 
 }  // namespace qpa::win32

@@ -44,8 +44,4 @@ void RunKey::removeEntry(Scope scope, const std::wstring& name) {
     if (key) ::RegDeleteValueW(key.get(), name.c_str());
 }
 
-void ExecutionState::keepAwake(bool awake) {
-    ::SetThreadExecutionState(awake ? ES_CONTINUOUS | ES_DISPLAY_REQUIRED : ES_CONTINUOUS);
-}
-
 }  // namespace qpa::win32

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/DesktopPorts.h"
+#include "ports/Desktop.h"
 
 namespace qpa::win32 {
 
@@ -9,12 +9,6 @@ class RunKey final : public StartupRegistry {
     std::wstring programPath() const override;
     bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override;
     void removeEntry(Scope scope, const std::wstring& name) override;
-};
-
-// Keeps the display on while the system is switched On.
-class ExecutionState final : public DisplayKeeper {
-  public:
-    void keepAwake(bool awake) override;
 };
 
 }  // namespace qpa::win32

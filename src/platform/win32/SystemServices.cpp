@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/Numeric.h"
-#include "app/RuntimeError.h"
+#include "core/Numeric.h"
+#include "core/RuntimeError.h"
 #include "platform/win32/Handles.h"
 
 namespace qpa::win32 {
@@ -37,25 +37,28 @@ std::wstring modulePath() {
     }
 }
 
-void MessageBoxes::showMessage(const std::wstring& prompt, int style, const std::wstring& title) {
-    ::MessageBoxW(owner_, prompt.c_str(), title.c_str(), MB_OK | static_cast<UINT>(style));
+void MessageBoxes::showMessage(const std::wstring& prompt, MessageKind kind,
+                               const std::wstring& title) {
+    const UINT icon = kind == MessageKind::Warning ? MB_ICONEXCLAMATION : 0;  // style 48, or none
+    ::MessageBoxW(owner_, prompt.c_str(), title.c_str(), MB_OK | icon);
 }
 
 std::optional<std::wstring> RegistrySettings::read(const std::wstring& application,
                                                    const std::wstring& section,
                                                    const std::wstring& key) {
     const std::wstring path = settingsKeyPath(application, section);
-    DWORD bytes = 0;
-    if (::RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr,
-                       nullptr, &bytes) != ERROR_SUCCESS) {
-        return std::nullopt;
+    // Most values are short: one call reads them; a longer one is asked for its size first.
+    std::wstring value(256, L'\0');
+    auto bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    LSTATUS status = ::RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), RRF_RT_REG_SZ,
+                                    nullptr, value.data(), &bytes);
+    if (status == ERROR_MORE_DATA) {
+        value.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+        bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+        status = ::RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), RRF_RT_REG_SZ,
+                                nullptr, value.data(), &bytes);
     }
-    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-    bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    if (::RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr,
-                       value.data(), &bytes) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
+    if (status != ERROR_SUCCESS) return std::nullopt;
     value.resize(wcsnlen(value.c_str(), value.size()));
     return value;
 }
@@ -100,13 +103,13 @@ std::wstring ModuleFiles::findPlainFile(const std::wstring& path) const {
     return (found.dwFileAttributes & kNotPlain) ? std::wstring() : std::wstring(found.cFileName);
 }
 
-void ProcessStarter::start(const std::wstring& commandLine, int showCommand) {
+void ExplorerBrowser::openAddress(const std::wstring& address) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(showCommand);
+    startup.wShowWindow = SW_SHOWMINIMIZED;
     PROCESS_INFORMATION process{};
-    std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
+    std::wstring mutableLine = L"explorer \"" + address + L"\"";  // CreateProcessW may write
     if (::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                          &startup, &process)) {
         const UniqueHandle processHandle(process.hProcess);

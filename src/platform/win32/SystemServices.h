@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/Ports.h"
+#include "ports/System.h"
 
 namespace qpa::win32 {
 
@@ -9,7 +9,8 @@ namespace qpa::win32 {
 class MessageBoxes final : public Dialogs {
   public:
     void setOwner(HWND owner) { owner_ = owner; }
-    void showMessage(const std::wstring& prompt, int style, const std::wstring& title) override;
+    void showMessage(const std::wstring& prompt, MessageKind kind,
+                     const std::wstring& title) override;
 
   private:
     HWND owner_ = nullptr;
@@ -33,9 +34,11 @@ class ModuleFiles final : public ProgramFiles {
     std::wstring findPlainFile(const std::wstring& path) const override;
 };
 
-class ProcessStarter final : public ProcessLauncher {
+// Opens an address the way the earlier program did: "explorer" with the address, minimised with
+// the focus.
+class ExplorerBrowser final : public Browser {
   public:
-    void start(const std::wstring& commandLine, int showCommand) override;
+    void openAddress(const std::wstring& address) override;
 };
 
 class UserLocale final : public RegionalSettings {

@@ -7,14 +7,15 @@
 #include <QStyleHints>
 
 #include "app/Form1.h"
-#include "app/SeededChance.h"
-#include "platform/linux/DesktopServices.h"
+#include "platform/linux/AutostartFiles.h"
 #include "platform/linux/IniSettings.h"
 #include "platform/linux/QtMainWindow.h"
 #include "platform/linux/QtServices.h"
 #include "platform/linux/QtTray.h"
+#include "platform/linux/ScreenSaverSuspend.h"
 #include "platform/linux/X11Hotkey.h"
 #include "platform/linux/X11Windows.h"
+#include "platform/portable/SeededChance.h"
 
 namespace {
 // The program's icon in the sizes a title bar, a task switcher and a tray show (up to 48 pixels).
@@ -45,24 +46,17 @@ int main(int argc, char** argv) {
     dialogs.setOwner(&window);
     qpa::qt::IniSettings settings;
     qpa::qt::ExecutableFiles files;
-    qpa::qt::DetachedProcesses launcher;
+    qpa::qt::XdgBrowser browser;
     qpa::SeededChance chance;
     qpa::qt::QtLocale locale;
     qpa::x11::X11Windows windows([] { return QGuiApplication::styleHints()->wheelScrollLines(); });
-    qpa::Form1* formPointer = nullptr;
-    qpa::x11::X11Hotkey keyboard([&formPointer] {
-        if (formPointer) formPointer->raise(qpa::Control::PushButton2, qpa::UiEvent::Click);
-    });
+    qpa::x11::X11Hotkey keyboard;
     qpa::qt::QtTray tray(programIcon);
     qpa::x11::AutostartFiles autostart;
     qpa::x11::ScreenSaverSuspend display;
 
-    qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, launcher, chance,
+    qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, browser, chance,
                                     locale, windows, keyboard, tray, autostart, display});
-    formPointer = &form;
-    window.attach(form);
-    keyboard.attach(form.modKeyboard());
-    tray.attach(form.cSysTray1());
     form.Form_Load();
     window.showAfterLoad();
     return application.exec();

@@ -1,7 +1,7 @@
 #pragma once
 #include <random>
 
-#include "platform/Ports.h"
+#include "ports/System.h"
 
 namespace qpa {
 

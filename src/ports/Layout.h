@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 
-#include "platform/Controls.h"
+#include "ports/Controls.h"
 
 namespace qpa {
 
@@ -28,18 +28,18 @@ struct ControlPlacement {
 inline constexpr int kClientWidthTwips = 15960;
 inline constexpr int kClientHeightTwips = 4650;
 
-namespace layout_detail {
+namespace frames {
 // Frame origins, so that children can be written as in their frame.
 inline constexpr int kFrame1X = 120, kFrame1Y = 1470;
 inline constexpr int kFrame2X = 8040, kFrame2Y = 3840;
 inline constexpr int kFrame3X = 120, kFrame3Y = 2430;
 inline constexpr int kFrame4X = 120, kFrame4Y = 570;
 inline constexpr int kFrame5X = 120, kFrame5Y = 3840;
-}  // namespace layout_detail
+}  // namespace frames
 
 // In the window's tab order: the two schedule fields first.
 inline constexpr std::array<ControlPlacement, 27> kMainWindowLayout = [] {
-    using namespace layout_detail;
+    using namespace frames;
     using K = ControlKind;
     using C = Control;
     return std::array<ControlPlacement, 27>{{

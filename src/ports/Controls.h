@@ -37,6 +37,7 @@ enum class Control {
     ListView1,
     ProgressBar1,
 };
+inline constexpr int kControlCount = static_cast<int>(Control::ProgressBar1) + 1;
 
 // Option n (1 to 8) as a control.
 constexpr Control optionControl(int n) {
@@ -46,6 +47,14 @@ constexpr Control optionControl(int n) {
 constexpr int optionNumber(Control c) {
     const int n = static_cast<int>(c) - static_cast<int>(Control::Option1) + 1;
     return n >= 1 && n <= 8 ? n : 0;
+}
+
+// The exclusive group of option n: the six methods (1 to 6) or the two scopes (7 and 8).
+struct OptionGroup {
+    int first, last;
+};
+constexpr OptionGroup optionGroup(int n) {
+    return n <= 6 ? OptionGroup{1, 6} : OptionGroup{7, 8};
 }
 
 // The control's name, as the window names it ("Text2", "Option7", ...).
@@ -59,16 +68,10 @@ constexpr const char* controlName(Control c) {
     return names[static_cast<int>(c)];
 }
 
-// What happened to a control; the window adapters raise these into the main window controller.
+// What happened to a control; the window raises these into its controller.
 enum class UiEvent { Click, Change, GotFocus, LostFocus, MouseMove, Resize, QueryUnload };
 
-enum class Pointer { Default = 0, Custom = 99 };
-enum class WindowState { Normal = 0, Minimized = 1 };
-
-// Message-box styles, as numbers the platform understands.
-inline constexpr int kOkOnly = 0;
-inline constexpr int kExclamation = 48;
-// Show command of a started process: minimised, with the focus.
-inline constexpr int kMinimizedWithFocus = 2;
+enum class Pointer { Default, Custom };
+enum class WindowState { Normal, Minimized };
 
 }  // namespace qpa

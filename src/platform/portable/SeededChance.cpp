@@ -1,4 +1,4 @@
-#include "app/SeededChance.h"
+#include "platform/portable/SeededChance.h"
 
 #include <bit>
 #include <chrono>

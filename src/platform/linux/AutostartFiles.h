@@ -1,8 +1,7 @@
 #pragma once
 #include <string>
 
-#include "platform/DesktopPorts.h"
-#include "platform/linux/X11Display.h"
+#include "ports/Desktop.h"
 
 namespace qpa::x11 {
 
@@ -13,16 +12,6 @@ class AutostartFiles final : public StartupRegistry {
     std::wstring programPath() const override;
     bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override;
     void removeEntry(Scope scope, const std::wstring& name) override;
-    static std::string folder(Scope scope);
-};
-
-// Suspends the X screen saver (and with it the display's power saving) while switched On.
-class ScreenSaverSuspend final : public DisplayKeeper {
-  public:
-    void keepAwake(bool awake) override;
-
-  private:
-    UniqueDisplay display_;
 };
 
 }  // namespace qpa::x11

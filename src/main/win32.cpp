@@ -4,8 +4,9 @@
 #include <commctrl.h>
 
 #include "app/Form1.h"
-#include "app/SeededChance.h"
+#include "platform/portable/SeededChance.h"
 #include "platform/win32/DesktopWindows.h"
+#include "platform/win32/ExecutionState.h"
 #include "platform/win32/KeyboardHook.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/RunKey.h"
@@ -23,20 +24,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     dialogs.setOwner(window.hwnd());
     qpa::win32::RegistrySettings settings;
     qpa::win32::ModuleFiles files;
-    qpa::win32::ProcessStarter launcher;
+    qpa::win32::ExplorerBrowser browser;
     qpa::SeededChance chance;
     qpa::win32::UserLocale locale;
     qpa::win32::DesktopWindows windows;
-    qpa::win32::KeyboardHook keyboard(window.hwnd());
+    qpa::win32::KeyboardHook keyboard;
     qpa::win32::TrayIconWindow tray(instance, window);
     qpa::win32::RunKey runKey;
     qpa::win32::ExecutionState display;
 
-    qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, launcher, chance,
+    qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, browser, chance,
                                     locale, windows, keyboard, tray, runKey, display});
-    window.attach(form);
-    keyboard.attach(form.modKeyboard());
-    tray.attach(form.cSysTray1());
     form.Form_Load();
     window.showAfterLoad();
     return window.runMessageLoop();

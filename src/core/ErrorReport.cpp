@@ -1,12 +1,11 @@
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 #include <exception>
 #include <new>
 
-#include "app/Numeric.h"
-#include "app/RuntimeError.h"
-#include "app/Texts.h"
-#include "platform/Controls.h"
+#include "core/Numeric.h"
+#include "core/RuntimeError.h"
+#include "core/Texts.h"
 
 namespace qpa {
 
@@ -48,7 +47,7 @@ std::wstring composeErrorPrompt(const std::wstring& description, Location locati
 }
 
 void ErrorReporter::show(Location location, int line, const std::wstring& description) {
-    dialogs_.showMessage(composeErrorPrompt(description, location, line), kExclamation,
+    dialogs_.showMessage(composeErrorPrompt(description, location, line), MessageKind::Warning,
                          texts::kErrorTitle);
 }
 

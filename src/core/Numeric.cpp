@@ -1,9 +1,9 @@
-#include "app/Numeric.h"
+#include "core/Numeric.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "app/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 namespace qpa {
 

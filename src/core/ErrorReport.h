@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/Ports.h"
+#include "ports/System.h"
 
 namespace qpa {
 

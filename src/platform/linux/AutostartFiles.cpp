@@ -1,0 +1,63 @@
+#include "platform/linux/AutostartFiles.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "core/Texts.h"
+#include "platform/linux/X11Rules.h"
+
+namespace qpa::x11 {
+
+namespace {
+std::string folder(StartupRegistry::Scope scope) {
+    const auto fromEnv = [](const char* name) -> std::string {
+        const char* value = std::getenv(name);
+        return value && *value ? value : "";
+    };
+    if (scope == StartupRegistry::Scope::Machine) {
+        std::string dirs = fromEnv("XDG_CONFIG_DIRS");
+        if (dirs.empty()) dirs = "/etc/xdg";
+        return dirs.substr(0, dirs.find(':')) + "/autostart";
+    }
+    std::string home = fromEnv("XDG_CONFIG_HOME");
+    if (home.empty()) home = fromEnv("HOME") + "/.config";
+    return home + "/autostart";
+}
+
+std::filesystem::path entryFile(StartupRegistry::Scope scope, const std::wstring& name) {
+    return std::filesystem::path(folder(scope)) / (encodeUtf8(name) + ".desktop");
+}
+}  // namespace
+
+std::wstring AutostartFiles::programPath() const {
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::wstring() : decodeUtf8(path.string());
+}
+
+bool AutostartFiles::setEntry(Scope scope, const std::wstring& name, const std::wstring& command) {
+    const auto file = entryFile(scope, name);
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    if (::access(file.parent_path().c_str(), W_OK) != 0) return false;
+    const auto temporary = file.string() + ".new";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        out << "[Desktop Entry]\nType=Application\nName=" << encodeUtf8(texts::kProductName)
+            << "\nExec=" << encodeUtf8(command) << "\nX-GNOME-Autostart-enabled=true\n";
+        if (!out.flush()) return false;
+    }
+    std::filesystem::rename(temporary, file, error);  // whole or not at all
+    return !error;
+}
+
+void AutostartFiles::removeEntry(Scope scope, const std::wstring& name) {
+    std::error_code error;
+    std::filesystem::remove(entryFile(scope, name), error);
+}
+
+}  // namespace qpa::x11
