@@ -3,22 +3,23 @@
 #include <cstdio>
 
 #include "Timing.h"
-#include "fakes/FakeForm.h"
+#include "fakes/Fakes.h"
 
 using namespace qpa;
 using namespace qpa::fakes;
 
 int main() {
     FakeForm fakes;
-    for (int i = 1; i <= 1001; ++i)
-        fakes.windows.desktop.push_back({100 + i, kListable, L"Window number " + std::to_wstring(i)});
+    for (int i = 1; i <= 1001; ++i) {
+        fakes.windows.desktop.push_back(
+            {100 + i, L"Window number " + std::to_wstring(i), true, true, false});
+    }
     Form1& form = fakes.form();
     FakeWindows& windows = fakes.windows;
     volatile long sink = 0;
     printTimed(51, [&] {
         long n = 0;
-        for (WindowHandle h = windows.firstWindow(0); h != 0; h = windows.nextWindow(h))
-            n += windows.title(h).size();
+        for (const WindowFacts& window : windows.topLevelWindows()) n += window.title.size();
         sink = sink + n;
     });
     printTimed(51, [&] { form.loadWindows(); });

@@ -53,7 +53,7 @@ int measure() {
     qpa::WindowTable table;
     int listed = 0;
     printTimed(31, [&] {
-        listed = qpa::CollectWindows(windows, qpa::win32::fromHwnd(start), 0, table);
+        listed = qpa::CollectWindows(windows, 0, table);
     });
     std::printf("%d\n", listed);
     return 0;

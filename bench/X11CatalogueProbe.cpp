@@ -44,7 +44,7 @@ int openWindows(int count) {
 
 int measure() {
     qpa::x11::X11Windows windows([] { return 3; });
-    if (!windows.connected()) return 1;
+    if (!windows.wheelPresent()) return 1;  // no display
     Display* display = XOpenDisplay(nullptr);
     if (!display) return 1;
     const Window root = DefaultRootWindow(display);
@@ -55,15 +55,14 @@ int measure() {
     printTimed(31, [&] {
         std::size_t characters = 0;
         for (unsigned long window : qpa::x11::longProperty(display, root, stacking, XA_WINDOW)) {
-            std::string title;
-            qpa::x11::textProperty(display, window, netName, utf8, title);
-            characters += title.size();
+            const qpa::x11::Property title = qpa::x11::readProperty(display, window, netName, 4096);
+            characters += title.type == utf8 ? title.count : 0;
         }
         sink = sink + characters;
     });
     qpa::WindowTable table;
     int listed = 0;
-    printTimed(31, [&] { listed = qpa::CollectWindows(windows, 0, 0, table); });
+    printTimed(31, [&] { listed = qpa::CollectWindows(windows, 0, table); });
     std::printf("%d\n", listed);
     XCloseDisplay(display);
     return 0;

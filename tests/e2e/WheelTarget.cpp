@@ -1,5 +1,6 @@
-// A stand-in application for the Linux tests: a window with a long text that logs every wheel
-// step it receives, and a fixed-size window (no maximise) that logs too.
+// A stand-in application for the Linux scenarios: a window with a long text that logs every wheel
+// step it receives as "title|delta" and every key pressed in it as "title|key|code", and a
+// fixed-size window (no maximise) that logs too.
 // Usage: wheel-target LOGFILE
 #include <QApplication>
 #include <QFile>
@@ -11,10 +12,10 @@ namespace {
 
 QString logPath;
 
-void logWheel(const QString& title, int delta) {
+void logLine(const QString& line) {
     QFile file(logPath);
     if (!file.open(QIODevice::Append | QIODevice::Text)) return;
-    QTextStream(&file) << title << '|' << delta << '\n';
+    QTextStream(&file) << line << '\n';
 }
 
 class LoggingText final : public QPlainTextEdit {
@@ -28,8 +29,12 @@ public:
 
 protected:
     void wheelEvent(QWheelEvent* event) override {
-        logWheel(windowTitle(), event->angleDelta().y());
+        logLine(windowTitle() + '|' + QString::number(event->angleDelta().y()));
         QPlainTextEdit::wheelEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        logLine(windowTitle() + QStringLiteral("|key|") + QString::number(event->key()));
+        QPlainTextEdit::keyPressEvent(event);
     }
 };
 
@@ -43,9 +48,11 @@ int main(int argc, char** argv) {
     fixed.setFixedSize(300, 200);
     fixed.move(700, 500);
     fixed.show();
-    LoggingText target(QStringLiteral("Qt Target"));
-    target.resize(500, 400);
-    target.move(650, 80);
-    target.show();
+    LoggingText second(QStringLiteral("Target B"));
+    second.setGeometry(600, 100, 500, 350);
+    second.show();
+    LoggingText first(QStringLiteral("Target A"));  // shown last: in front
+    first.setGeometry(650, 150, 500, 350);
+    first.show();
     return application.exec();
 }

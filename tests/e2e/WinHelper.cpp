@@ -1,16 +1,15 @@
 // What the end-to-end tests can only do from inside Windows (here: Wine), one command a call:
 //   put KEY=VALUE...   get KEY   clear   keys        the program's stored settings
 //   deny HIVE\PATH | allow HIVE\PATH                 a registry key that refuses writes, and back
+//   run-entry HKLM|HKCU  the program's logon entry in the machine's or the user's Run key
 //   text ID            the text of the main window's control ID (0: the window's caption)
-//   focus              the ID of the main window's control that has the keyboard focus
-//   state              "hidden", "minimised" or "shown": the main window as the user sees it
+//   state              "shown", "minimised", "hidden" (into the tray) or "not shown yet"
 //   close              asks the main window to close, as its close box does
 //   boxes              "title|text" of each message box the program shows
 //   dismiss            presses OK in each of them
 //   ping SECONDS       asks the main window for an answer (1 s each) for SECONDS; prints
 //                      "answered N unanswered M"
 //   firstline TITLE    the first visible line of the text control in the window titled TITLE
-//   tray MESSAGE       the tray icon's callback with this mouse message, as the shell sends it
 //   shell-restarted    broadcasts "TaskbarCreated", as a restarting shell does
 #include <windows.h>
 // sddl.h needs windows.h first
@@ -152,24 +151,27 @@ int run(const std::vector<std::wstring>& args) {
     }
     if (command == L"deny") return setSecurity(arg, L"D:P(D;CI;0x6;;;WD)(A;CI;KA;;;WD)") ? 0 : 1;
     if (command == L"allow") return setSecurity(arg, L"D:P(A;CI;KA;;;WD)") ? 0 : 1;
+    if (command == L"run-entry") {
+        wchar_t buffer[1024] = {};
+        DWORD bytes = sizeof(buffer);
+        if (::RegGetValueW(arg == L"HKCU" ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+                           L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                           L"QuietPageAdvancer.exe", RRF_RT_REG_SZ, nullptr, buffer,
+                           &bytes) == ERROR_SUCCESS)
+            print(buffer);
+        return 0;
+    }
     if (command == L"text") {
         const int id = std::stoi(arg);
         print(textOf(id == 0 ? mainWindow() : ::GetDlgItem(mainWindow(), id)));
         return 0;
     }
-    if (command == L"focus") {
-        DWORD thread = ::GetWindowThreadProcessId(mainWindow(), nullptr);
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        ::GetGUIThreadInfo(thread, &info);
-        std::printf("%d\n", info.hwndFocus ? ::GetDlgCtrlID(info.hwndFocus) : 0);
-        return 0;
-    }
     if (command == L"state") {
         HWND main = mainWindow();
-        std::printf("%s\n", !::IsWindowVisible(main) ? "hidden"
-                            : ::IsIconic(main)       ? "minimised"
-                                                     : "shown");
+        // Hidden into the tray, a window stays minimised; one not shown yet is not.
+        const bool visible = ::IsWindowVisible(main), iconic = ::IsIconic(main);
+        std::printf("%s\n", visible ? (iconic ? "minimised" : "shown")
+                                    : (iconic ? "hidden" : "not shown yet"));
         return 0;
     }
     if (command == L"close") return ::PostMessageW(mainWindow(), WM_CLOSE, 0, 0) ? 0 : 1;
@@ -199,10 +201,6 @@ int run(const std::vector<std::wstring>& args) {
         if (!text) return 1;
         std::printf("%d\n", static_cast<int>(::SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0)));
         return 0;
-    }
-    if (command == L"tray") {
-        HWND tray = ::FindWindowW(L"QuietPageAdvancerTray", nullptr);
-        return tray && ::PostMessageW(tray, 0x465, 0, std::stoi(arg)) ? 0 : 1;
     }
     if (command == L"shell-restarted") {
         DWORD_PTR result = 0;

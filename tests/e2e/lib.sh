@@ -91,3 +91,36 @@ run_scenarios() {
 
 # An X window with exactly this title exists; its id is printed.
 window_exists() { xdotool search --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
+
+MAIN_TITLE="Velloranth Quiet Page Advancer For Your Desktop"
+
+# The centres of the controls the scenarios click, in twips of the main window's client area.
+declare -A CONTROL_AT=([PushButton2]="3420 322" [Text2]="2290 1972" [Option5]="4180 3172"
+    [Option8]="4180 4267" [Check4]="8400 4282" [Check8]="12480 4282")
+
+# On an X display (the Linux program, and Wine's windows): clicks and keys through XTest, at
+# 96 dots per inch (15 twips a pixel).
+x_click() {
+    local id at
+    id=$(window_exists "$MAIN_TITLE") || return 1
+    read -r -a at <<<"${CONTROL_AT[$1]}"
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1
+    xdotool mousemove --window "$id" $((at[0] / 15)) $((at[1] / 15)) click 1
+    sleep 0.3
+}
+x_type() {
+    xdotool type --delay 60 "$1"
+    sleep 0.3
+}
+x_key() {
+    xdotool key "$1"
+    sleep 0.3
+}
+x_keys_into() {
+    local id
+    id=$(window_exists "$1") || return 1
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1
+    sleep 0.3
+    xdotool key --clearmodifiers $2
+    sleep 0.3
+}

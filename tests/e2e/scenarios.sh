@@ -1,131 +1,264 @@
 # The end-to-end scenarios, each registered for the platforms where it applies. The drivers
-# (wine.sh, x11.sh, sway.sh) say how each step is done there.
+# (wine.sh, x11.sh, sway.sh) say how each step is done there, which stand-in targets exist
+# (LISTED_TARGETS: those the list may hold) and what one step down looks like to them (STEP_DOWN).
 
 # Settings for a run that scrolls on its own from start-up: period 1 s, a method (1 to 6), a scope
 # (7: through "Available Windows", 8: the selected window), switched On.
 seed_running() {
     local method=$1 scope=$2 n pairs=(Text2=0 Text3=1 StartStopState=On)
-    for n in 1 2 3 4 5 6; do pairs+=("Option$n=$([ "$n" = "$method" ] && echo True || echo False)"); done
-    pairs+=("Option7=$([ "$scope" = 7 ] && echo True || echo False)")
-    pairs+=("Option8=$([ "$scope" = 8 ] && echo True || echo False)")
+    for n in 1 2 3 4 5 6 7 8; do
+        pairs+=("Option$n=$({ [ "$n" = "$method" ] || [ "$n" = "$scope" ]; } && echo True || echo False)")
+    done
     p_seed "${pairs[@]}"
 }
 
-# The lines a standard text control of Windows moves for a wheel delta, at 3 lines a notch.
-lines_for_delta() { echo $(($1 * 3 / 120)); }
-
-# Samples the first visible line of each document until each moved STEPS times; prints the
-# distinct values seen, one document a line.
-follow_documents() {
-    local steps=$1 title i moved
-    shift
-    declare -A seen last
-    for title in "$@"; do seen[$title]=""; last[$title]=""; done
-    for ((i = 0; i < 150; i++)); do
-        moved=0
-        for title in "$@"; do
-            local line
-            line=$(helper firstline "$title")
-            if [ -n "$line" ] && [ "$line" != "${last[$title]}" ]; then
-                seen[$title]="${seen[$title]} $line"
-                last[$title]=$line
-            fi
-            (($(wc -w <<<"${seen[$title]}") > steps)) && moved=$((moved + 1))
-        done
-        ((moved == $#)) && break
-        sleep 0.2
+reports_open() { p_boxes | grep -c '^Application Error'; }
+# Plain messages carry the short application title.
+messages_open() { p_boxes | grep -c "^Velloranth Quiet Page Advancer For Your\(|.*\)\?\$"; }
+setting_is() { [ "$(p_setting "$1")" = "$2" ]; }
+# Waits until the program shows a box titled TITLE; dismisses it and counts it; prints the count
+# once none came for a while.
+count_boxes() {
+    local title=$1 count=0
+    while wait_for "${2:-15}" eval "p_boxes | grep -q '^$title'"; do
+        count=$((count + 1))
+        p_dismiss
+        sleep 0.3
+        set -- "$1" 2
     done
-    for title in "$@"; do echo "${seen[$title]}"; done
+    echo "$count"
 }
 
-# Every difference between neighbours in a list of numbers equals STEP.
-steps_of() {
-    local step=$1 previous="" value
-    shift
-    for value in "$@"; do
-        [ -n "$previous" ] && (((value - previous) != step)) && return 1
-        previous=$value
-    done
-    return 0
-}
-
-test_documents_in_notepad_and_wordpad_move() {
-    local documents=("long-notepad.txt - Notepad" "long-wordpad.txt - Wine Wordpad") title
-    seq 1 3000 | sed 's/.*/Line & of a long document\r/' >"$WINEPREFIX/drive_c/long-notepad.txt"
-    cp "$WINEPREFIX/drive_c/long-notepad.txt" "$WINEPREFIX/drive_c/long-wordpad.txt"
-    spawn wine notepad 'C:\long-notepad.txt'
-    spawn wine 'C:\Program Files\Windows NT\Accessories\wordpad.exe' 'C:\long-wordpad.txt'
-    local x=0 id
-    for title in "${documents[@]}"; do
-        id=$(wait_for 20 window_exists "$title") || fail "$title did not open" || return 1
-        xdotool windowsize "$id" 600 420 windowmove "$id" $x 40
-        x=$((x + 640))
-    done
-    sleep 1
-    local method delta shot
-    for method in 3 2; do
-        delta=$([ $method = 3 ] && echo 225 || echo 1125)
-        shot=$([ $method = 3 ] && echo wheel || echo page)
-        for title in "${documents[@]}"; do
-            import -window "$(window_exists "$title")" "$RESULTS/${title%%.txt*}-$shot-before.png"
-        done
-        seed_running $method 7
-        p_start || return 1
-        local seen
-        mapfile -t seen < <(follow_documents 2 "${documents[@]}")
-        p_close
-        for title in "${documents[@]}"; do
-            import -window "$(window_exists "$title")" "$RESULTS/${title%%.txt*}-$shot-after.png"
-        done
-        local i
-        for i in 0 1; do
-            # shellcheck disable=SC2086
-            steps_of "$(lines_for_delta $delta)" ${seen[$i]} ||
-                fail "${documents[$i]}: first visible lines ${seen[$i]}, not $(lines_for_delta $delta) a step" ||
-                return 1
-            (($(wc -w <<<"${seen[$i]}") > 2)) || fail "${documents[$i]} did not move: ${seen[$i]}" ||
-                return 1
-        done
-        echo "    method $method: notepad ${seen[0]}; wordpad ${seen[1]}"
-    done
-}
-scenario DocumentsInNotepadAndWordpadMove "wine" test_documents_in_notepad_and_wordpad_move
-
-test_each_step_reaches_the_windows_own_content() {
+test_a_walk_reaches_each_listed_window_in_turn_and_no_other() {
     p_targets
     seed_running 1 7
     p_start || return 1
-    wait_for 30 eval '(($(received_count "Target C") >= 2 && $(received_count "Target A") >= 2))' ||
+    wait_for 30 eval '(($(received_count "Target A") >= 2 && $(received_count "Target B") >= 2))' ||
         fail "not every target was scrolled: $(received)" || return 1
     p_close
-    local line titles
-    while IFS='|' read -r title delta at inside foreground; do
-        [ "$delta" = -75 ] && [ "$inside" = 1 ] && [ "$foreground" = 1 ] ||
-            fail "$title got delta $delta at $at (inside $inside, in front $foreground)" || return 1
+    local title delta rest
+    while IFS='|' read -r title delta rest; do
+        [[ " ${LISTED_TARGETS[*]} " == *" $title "* ]] || fail "$title was scrolled" || return 1
+        [ "$delta" = "$STEP_DOWN" ] || fail "$title got $delta, not $STEP_DOWN" || return 1
+        p_receipt_ok "$rest" || fail "$title got the step at $rest" || return 1
     done < <(received)
-    # One message a step: a walk through three windows never gives one window two in a row.
-    titles=$(received_titles)
-    ! uniq -d <<<"$titles" | grep -q . || fail "a window got two steps in a row: $titles"
+    # One step a tick: a walk through several windows never gives one window two in a row.
+    ! received_titles | uniq -d | grep -q . || fail "a window got two steps in a row: $(received)"
 }
-scenario EachStepReachesTheWindowsOwnContent "wine" test_each_step_reaches_the_windows_own_content
+scenario AWalkReachesEachListedWindowInTurnAndNoOther "wine x11 sway" \
+    test_a_walk_reaches_each_listed_window_in_turn_and_no_other
 
-test_a_hung_target_holds_neither_our_window_nor_the_others() {
-    p_targets --hang "Target B" 30
+test_a_closed_target_gives_no_message_and_the_walk_goes_on() {
+    p_targets
     seed_running 2 7
     p_start || return 1
     wait_for 30 eval '(($(received_count "Target B") >= 1))' || fail "Target B got no step" || return 1
-    local before after answer
+    p_close_target "Target B"
+    local before
     before=$(received_count "Target A")
-    answer=$(helper ping 25)
-    after=$(received_count "Target A")
-    p_close
-    [[ $answer == *"unanswered 0" ]] || fail "our window did not answer: $answer" || return 1
-    ((after - before >= 5)) || fail "Target A got $((after - before)) steps while B hung"
+    wait_for 30 eval '(($(received_count "Target A") >= before + 2))' ||
+        fail "no step reached Target A after Target B closed" || return 1
+    [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
 }
-scenario AHungTargetHoldsNeitherOurWindowNorTheOthers "wine" \
-    test_a_hung_target_holds_neither_our_window_nor_the_others
+scenario AClosedTargetGivesNoMessageAndTheWalkGoesOn "wine x11 sway" \
+    test_a_closed_target_gives_no_message_and_the_walk_goes_on
 
-reports_open() { p_boxes | grep -c '^Application Error'; }
+test_the_chord_toggles_from_another_window_which_still_gets_the_keys() {
+    p_targets
+    p_seed StartStopState=Off
+    p_start || return 1
+    p_keys_into "Target A" ctrl+shift+t
+    wait_for 15 setting_is StartStopState On || fail "the chord did not switch On" || return 1
+    p_keys_into "Target A" "ctrl+t shift+t t"
+    p_keys_into "Target A" ctrl+shift+t
+    wait_for 15 setting_is StartStopState Off || fail "the chord did not switch Off" || return 1
+    sleep 1  # any toggle of Ctrl+T, Shift+T or T would have come by now
+    setting_is StartStopState Off || fail "Ctrl+T, Shift+T or T toggled" || return 1
+    [ -z "$KEYS_PASS_ON" ] || (($(grep -c "^Target A|key|84" "$TARGET_LOG") >= 4)) ||
+        fail "Target A did not get every T: $(grep key "$TARGET_LOG")"
+}
+scenario TheChordTogglesFromAnotherWindowWhichStillGetsTheKeys "wine x11 sway" \
+    test_the_chord_toggles_from_another_window_which_still_gets_the_keys
+
+test_minimising_hides_into_the_tray_and_a_click_brings_it_back() {
+    p_seed
+    p_start || return 1
+    local round
+    for round in 1 2; do  # the first minimise shows the balloon, the second does not
+        p_minimise
+        wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "round $round: not hidden" || return 1
+        p_tray_click
+        wait_for 10 p_shown || fail "round $round: the click did not bring it back" || return 1
+    done
+}
+scenario MinimisingHidesIntoTheTrayAndAClickBringsItBack "wine sway" \
+    test_minimising_hides_into_the_tray_and_a_click_brings_it_back
+
+test_every_click_on_the_tray_icon_brings_the_window_back() {
+    p_seed
+    p_start || return 1
+    local round restored=0
+    for round in $(seq 1 30); do
+        p_minimise
+        wait_for 5 eval '! p_shown' || fail "round $round: minimising did not hide it" || return 1
+        p_tray_click
+        if wait_for 5 p_shown; then
+            restored=$((restored + 1))
+        else
+            p_tray_click
+            wait_for 5 p_shown || fail "round $round: two clicks did not bring it back" || return 1
+        fi
+    done
+    ((restored == 30)) || fail "$restored of 30 single clicks brought the window back"
+}
+scenario EveryClickOnTheTrayIconBringsTheWindowBack "x11" \
+    test_every_click_on_the_tray_icon_brings_the_window_back
+
+test_both_startup_options_start_the_program_in_the_tray() {
+    p_seed "Windows Startup=On" Minimized=On
+    p_start --hidden || return 1
+    wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "the window is $(p_state)" || return 1
+    [ -z "$(p_logon_entry)" ] || fail "start-up wrote a logon entry" || return 1
+    p_tray_click
+    wait_for 10 p_shown || fail "the click on the tray icon did not bring the window: $(p_state)"
+}
+scenario BothStartupOptionsStartTheProgramInTheTray "wine x11" \
+    test_both_startup_options_start_the_program_in_the_tray
+
+test_a_restarted_shell_is_answered_and_the_icon_still_works() {
+    p_seed
+    p_start || return 1
+    helper shell-restarted
+    p_minimise
+    wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "not hidden" || return 1
+    p_tray_click
+    wait_for 10 p_shown || fail "the icon no longer brings the window back" || return 1
+    [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
+}
+scenario ARestartedShellIsAnsweredAndTheIconStillWorks "wine" \
+    test_a_restarted_shell_is_answered_and_the_icon_still_works
+
+test_the_startup_box_writes_and_removes_the_quoted_logon_entry() {
+    p_seed
+    p_start || return 1
+    p_click Check4
+    wait_for 10 eval '[ -n "$(p_logon_entry)" ]' || fail "no logon entry" || return 1
+    [ "$(p_logon_entry)" = "$(p_program_command)" ] ||
+        fail "the entry runs $(p_logon_entry), not $(p_program_command)" || return 1
+    p_click Check8  # shown now
+    wait_for 10 setting_is Minimized On || fail "Minimized was not stored" || return 1
+    p_click Check4
+    wait_for 10 eval '[ -z "$(p_logon_entry)" ]' || fail "the entry is still there" || return 1
+    setting_is "Windows Startup" Off && setting_is Minimized Off ||
+        fail "stored: Windows Startup $(p_setting "Windows Startup"), Minimized $(p_setting Minimized)"
+}
+scenario TheStartupBoxWritesAndRemovesTheQuotedLogonEntry "wine x11" \
+    test_the_startup_box_writes_and_removes_the_quoted_logon_entry
+
+test_a_refused_machine_list_leads_to_the_users_own_entry() {
+    helper deny 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
+    p_seed
+    p_start || return 1
+    p_click Check4
+    wait_for 10 eval '[ -n "$(p_logon_entry HKCU)" ]'
+    local entry=$(p_logon_entry HKCU) machine=$(p_logon_entry)
+    helper allow 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
+    p_click Check4
+    [ "$entry" = "$(p_program_command)" ] || fail "the user's entry is '$entry'" || return 1
+    [ -z "$machine" ] || fail "the machine's list took '$machine'" || return 1
+    [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
+}
+scenario ARefusedMachineListLeadsToTheUsersOwnEntry "wine" \
+    test_a_refused_machine_list_leads_to_the_users_own_entry
+
+test_choices_are_stored_and_restored() {
+    p_seed
+    p_start || return 1
+    p_close || return 1
+    [ "$(p_setting_keys | tr '\n' ' ')" = "Option1 Option2 Option3 Option4 Option5 Option6 Option7 Option8 Text2 Text3 " ] ||
+        fail "first run stored: $(p_setting_keys | tr '\n' ' ')" || return 1
+    p_start || return 1
+    p_click Option5
+    p_click Option8
+    wait_for 10 setting_is Option8 True || fail "Option8 was not stored" || return 1
+    p_close || return 1
+    p_start || return 1  # start-up rewrites each group from what it restored
+    p_close || return 1
+    local expected="Option1=False Option5=True Option7=False Option8=True Text2=0 Text3=2" pair
+    for pair in $expected; do
+        setting_is "${pair%%=*}" "${pair#*=}" || fail "${pair%%=*} is $(p_setting "${pair%%=*}")" ||
+            return 1
+    done
+}
+scenario ChoicesAreStoredAndRestored "wine x11" test_choices_are_stored_and_restored
+
+test_leaving_a_bad_field_returns_the_focus_to_it() {
+    p_seed
+    p_start || return 1
+    p_click Text2
+    p_type 12a
+    wait_for 10 eval '[[ $(p_setting Text2) == *12a ]]' || fail "typing stored $(p_setting Text2)" ||
+        return 1
+    p_key Tab
+    wait_for 10 eval '(($(messages_open) == 1))' || fail "no message" || return 1
+    [ "$PLATFORM" != wine ] || p_boxes | grep -q "|Must be a numeric entry.$" || fail "$(p_boxes)" ||
+        return 1
+    p_dismiss
+    sleep 0.5
+    p_type 5  # the focus is back in the minutes field, its text selected
+    wait_for 10 setting_is Text2 5 || fail "typing went elsewhere: Text2 $(p_setting Text2)" ||
+        return 1
+    setting_is Text3 2 || fail "the seconds field changed: $(p_setting Text3)"
+}
+scenario LeavingABadFieldReturnsTheFocusToIt "wine x11" test_leaving_a_bad_field_returns_the_focus_to_it
+
+HOSTILE=("Option1=" "Option2=$(printf 'x%.0s' $(seq 1 1500))" "Option3=Ünïcödé 中" "Option4=On "
+    "Option5=1e999" "Option6=True!" "Option7= " "Option8=١" "Text2=$(printf 'y%.0s' $(seq 1 1500))"
+    "Text3=Ünïcödé" "StartStopState=On " "Windows Startup=on" "Minimized=ON")
+
+test_hostile_stored_values_are_reported_once_each_and_kept() {
+    p_seed "${HOSTILE[@]}"
+    p_start --hidden || return 1
+    local reports
+    reports=$(count_boxes "Application Error")
+    wait_for 10 p_shown || fail "the window did not come up" || return 1
+    p_close || return 1
+    ((reports == 8)) || fail "$reports reports, not one for each of the 8 options" || return 1
+    local pair
+    for pair in "${HOSTILE[@]}"; do
+        setting_is "${pair%%=*}" "${pair#*=}" || fail "${pair%%=*} became '$(p_setting "${pair%%=*}" | cut -c1-40)'" ||
+            return 1
+    done
+}
+scenario HostileStoredValuesAreReportedOnceEachAndKept "wine x11" \
+    test_hostile_stored_values_are_reported_once_each_and_kept
+
+test_a_store_that_refuses_writes_loses_nothing() {
+    local kept=(Option1=False Option2=True Option7=True Option8=False Text2=7 Text3=3 StartStopState=Off)
+    p_seed "${kept[@]}"
+    p_refuse_settings
+    p_start --hidden || { p_accept_settings; return 1; }
+    local reports refused alive=0
+    reports=$(count_boxes "Application Error")
+    p_click Text2
+    p_type 5
+    wait_for 10 eval '(($(messages_open) == 1))'
+    refused=$(messages_open)
+    [ "$PLATFORM" != wine ] || p_boxes | grep -q '"Text2" could not be saved' || refused=0
+    p_dismiss
+    p_running && alive=1
+    p_close
+    p_accept_settings
+    ((reports >= 1)) || fail "start-up reported nothing" || return 1
+    ((refused == 1)) || fail "the refused keystroke was not told" || return 1
+    ((alive)) || fail "the program ended" || return 1
+    local pair
+    for pair in "${kept[@]}"; do
+        setting_is "${pair%%=*}" "${pair#*=}" || fail "${pair%%=*} became $(p_setting "${pair%%=*}")" ||
+            return 1
+    done
+}
+scenario AStoreThatRefusesWritesLosesNothing "wine x11" test_a_store_that_refuses_writes_loses_nothing
 
 test_an_overflowing_period_is_reported_one_report_at_a_time() {
     p_targets
@@ -155,14 +288,13 @@ test_two_chords_right_after_start_end_off_and_the_tray_brings_the_window_back() 
     p_targets
     p_seed
     p_start || return 1
-    p_keys_into "$FRONT_TARGET" ctrl+shift+t  # On: minimised into the tray, with the balloon
+    p_keys_into "Target A" ctrl+shift+t  # On: minimised into the tray, with the balloon
     sleep 2
-    p_keys_into "$FRONT_TARGET" ctrl+shift+t  # during the balloon's wait
-    wait_for 20 eval '[ "$(p_setting StartStopState)" = Off ]' || fail "not switched Off" || return 1
+    p_keys_into "Target A" ctrl+shift+t  # during the balloon's wait
+    wait_for 20 setting_is StartStopState Off || fail "not switched Off" || return 1
     [ "$(p_state)" = hidden ] || fail "the window is $(p_state), not in the tray" || return 1
-    if [ "$PLATFORM" = wine ]; then
-        [ "$(p_control_text 2)" = "Turn On" ] || fail "the button reads $(p_control_text 2)" || return 1
-    fi
+    [ "$PLATFORM" != wine ] || [ "$(p_control_text 2)" = "Turn On" ] ||
+        fail "the button reads $(p_control_text 2)" || return 1
     p_tray_click
     wait_for 10 p_shown || fail "a click on the tray icon did not bring the window back"
 }
@@ -174,8 +306,8 @@ test_off_from_the_chord_while_a_report_is_open() {
     p_seed Text2=99999999 Text3=0 StartStopState=On
     p_start || return 1
     wait_for 10 eval '(($(reports_open) > 0))' || fail "no report" || return 1
-    p_keys_into "$FRONT_TARGET" ctrl+shift+t
-    wait_for 10 eval '[ "$(p_setting StartStopState)" = Off ]' || fail "not switched Off" || return 1
+    p_keys_into "Target A" ctrl+shift+t
+    wait_for 10 setting_is StartStopState Off || fail "not switched Off" || return 1
     p_dismiss
     sleep 1.5
     [ "$(p_control_text 8)" = "Off." ] || fail "the status line reads $(p_control_text 8)" || return 1
@@ -184,23 +316,127 @@ test_off_from_the_chord_while_a_report_is_open() {
 }
 scenario OffFromTheChordWhileAReportIsOpen "wine" test_off_from_the_chord_while_a_report_is_open
 
-test_every_click_on_the_tray_icon_brings_the_window_back() {
-    p_seed
+test_a_hung_target_holds_neither_our_window_nor_the_others() {
+    p_targets --hang "Target B" 30
+    seed_running 2 7
     p_start || return 1
-    local round restored=0
-    for round in $(seq 1 30); do
-        p_minimise
-        wait_for 5 eval '! p_shown' || fail "round $round: minimising did not hide the window" ||
-            return 1
-        p_tray_click
-        if wait_for 5 p_shown; then
-            restored=$((restored + 1))
-        else
-            p_tray_click
-            wait_for 5 p_shown || fail "round $round: two clicks did not bring it back" || return 1
-        fi
-    done
-    ((restored == 30)) || fail "$restored of 30 single clicks brought the window back"
+    wait_for 30 eval '(($(received_count "Target B") >= 1))' || fail "Target B got no step" || return 1
+    local before after answer
+    before=$(received_count "Target A")
+    answer=$(helper ping 25)
+    after=$(received_count "Target A")
+    [[ $answer == *"unanswered 0" ]] || fail "our window did not answer: $answer" || return 1
+    ((after - before >= 5)) || fail "Target A got $((after - before)) steps while B hung"
 }
-scenario EveryClickOnTheTrayIconBringsTheWindowBack "x11" \
-    test_every_click_on_the_tray_icon_brings_the_window_back
+scenario AHungTargetHoldsNeitherOurWindowNorTheOthers "wine" \
+    test_a_hung_target_holds_neither_our_window_nor_the_others
+
+test_a_stopped_window_holds_neither_our_window_nor_the_others() {
+    p_targets
+    spawn xterm -title "Stopped xterm" -geometry 40x10+60+60 -e sh -c 'sleep 3600'
+    local stopped=$SPAWNED_PID
+    wait_for 20 window_exists "Stopped xterm" >/dev/null || fail "the xterm did not open" || return 1
+    kill -STOP "$stopped"  # never answers its X events again
+    seed_running 1 7
+    p_start || { kill -CONT "$stopped"; return 1; }
+    wait_for 30 eval '(($(received_count "Target A") >= 3))'
+    local steps=$(received_count "Target A") alive=0
+    p_running && alive=1
+    kill -CONT "$stopped"
+    ((steps >= 3)) || fail "Target A got $steps steps" || return 1
+    ((alive)) || fail "the program ended" || return 1
+    [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
+}
+scenario AStoppedWindowHoldsNeitherOurWindowNorTheOthers "x11" \
+    test_a_stopped_window_holds_neither_our_window_nor_the_others
+
+# Samples the first visible line of each document until each moved STEPS times; prints the
+# distinct values seen, one document a line.
+follow_documents() {
+    local steps=$1 title i moved line
+    shift
+    declare -A seen last
+    for ((i = 0; i < 150; i++)); do
+        moved=0
+        for title in "$@"; do
+            line=$(helper firstline "$title")
+            if [ -n "$line" ] && [ "$line" != "${last[$title]:-}" ]; then
+                seen[$title]="${seen[$title]:-} $line"
+                last[$title]=$line
+            fi
+            (($(wc -w <<<"${seen[$title]:-}") > steps)) && moved=$((moved + 1))
+        done
+        ((moved == $#)) && break
+        sleep 0.2
+    done
+    for title in "$@"; do echo "${seen[$title]:-}"; done
+}
+
+# Every difference between neighbours in a list of numbers equals STEP.
+steps_of() {
+    local step=$1 previous="" value
+    shift
+    for value in "$@"; do
+        [ -n "$previous" ] && (((value - previous) != step)) && return 1
+        previous=$value
+    done
+    return 0
+}
+
+# Notepad and wordpad turn a wheel delta into lines as Windows' text controls do: 3 lines a notch.
+test_documents_in_notepad_and_wordpad_move() {
+    local documents=("long-notepad.txt - Notepad" "long-wordpad.txt - Wine Wordpad") title
+    seq 1 3000 | sed 's/.*/Line & of a long document\r/' >"$WINEPREFIX/drive_c/long-notepad.txt"
+    cp "$WINEPREFIX/drive_c/long-notepad.txt" "$WINEPREFIX/drive_c/long-wordpad.txt"
+    spawn wine notepad 'C:\long-notepad.txt'
+    spawn wine 'C:\Program Files\Windows NT\Accessories\wordpad.exe' 'C:\long-wordpad.txt'
+    local x=0 id
+    for title in "${documents[@]}"; do
+        id=$(wait_for 20 window_exists "$title") || fail "$title did not open" || return 1
+        xdotool windowsize "$id" 600 420 windowmove "$id" $x 40
+        x=$((x + 640))
+    done
+    sleep 1
+    local method delta shot seen i
+    for method in 3 2; do
+        delta=$([ $method = 3 ] && echo 225 || echo 1125)
+        shot=$([ $method = 3 ] && echo wheel || echo page)
+        for title in "${documents[@]}"; do
+            import -window "$(window_exists "$title")" "$RESULTS/${title%%.txt*}-$shot-before.png"
+        done
+        seed_running $method 7
+        p_start || return 1
+        mapfile -t seen < <(follow_documents 2 "${documents[@]}")
+        p_close
+        for title in "${documents[@]}"; do
+            import -window "$(window_exists "$title")" "$RESULTS/${title%%.txt*}-$shot-after.png"
+        done
+        for i in 0 1; do
+            # shellcheck disable=SC2086
+            steps_of $((delta * 3 / 120)) ${seen[$i]} && (($(wc -w <<<"${seen[$i]}") > 2)) ||
+                fail "${documents[$i]}: first lines ${seen[$i]}, not $((delta * 3 / 120)) a step" ||
+                return 1
+        done
+        echo "    method $method: notepad ${seen[0]}; wordpad ${seen[1]}"
+    done
+}
+scenario DocumentsInNotepadAndWordpadMove "wine" test_documents_in_notepad_and_wordpad_move
+
+test_a_document_in_mousepad_moves() {
+    local document=$E2E_WORK/long-document.txt editor
+    seq 1 3000 | sed 's/.*/Line & of a long document/' >"$document"
+    spawn mousepad "$document"
+    editor=$(wait_for 20 eval "xdotool search --onlyvisible --name 'long-document.txt - Mousepad\$' | head -n 1 | grep .") ||
+        fail "no Mousepad" || return 1
+    sleep 1
+    linux_snapshot "$editor" "$RESULTS/mousepad-before.png"
+    seed_running 2 7
+    p_start || return 1
+    sleep 4
+    p_close
+    linux_snapshot "$editor" "$RESULTS/mousepad-after.png"
+    # The text area only, away from the caret's blinking at the first line.
+    linux_same_view "$RESULTS/mousepad-before.png" "$RESULTS/mousepad-after.png" 400x200+80+150
+    [ $? = 1 ] || fail "Mousepad's view did not move"
+}
+scenario ADocumentInMousepadMoves "x11" test_a_document_in_mousepad_moves

@@ -9,6 +9,7 @@ TARGET_EXE=$BUILD/tests/e2e/ScrollTarget.exe
 HELPER_EXE=$BUILD/tests/e2e/WinHelper.exe
 
 p_setup() {
+    export LANG=C.UTF-8  # command lines and the helper's output carry text beyond ASCII
     xsession_start
     wine_start "$E2E_WORK"
     TARGET_LOG_WINDOWS=$(winepath -w "$TARGET_LOG")
@@ -27,6 +28,14 @@ p_seed() {
 }
 
 p_setting() { helper get "$1"; }
+p_setting_keys() { helper keys; }
+p_refuse_settings() { helper deny "HKCU\\$SETTINGS_KEY"; }
+p_accept_settings() { helper allow "HKCU\\$SETTINGS_KEY"; }
+SETTINGS_KEY='Software\VB and VBA Program Settings\Tervalinx\Velloranth Quiet Page Advancer For Your Desktop'
+
+# The logon entry's command in the machine's (or with HKCU the user's) Run key, or nothing.
+p_logon_entry() { helper run-entry "${1:-HKLM}"; }
+p_program_command() { echo "\"$(winepath -w "$EXE" 2>/dev/null)\""; }
 
 # Starts the program and waits for its main window: shown, or (with --hidden) created.
 p_start() {
@@ -57,17 +66,18 @@ p_targets() {
     sleep 0.5
 }
 
-FRONT_TARGET="Target A"
+LISTED_TARGETS=("Target A" "Target B" "Target C")
+STEP_DOWN=-75
+KEYS_PASS_ON=1
 
-# Types keys into a window of another program, found by its title: through the X server, where
-# the program's keyboard hook sees them.
-p_keys_into() {
-    local id
-    id=$(window_exists "$1") || return 1
-    xdotool windowactivate --sync "$id" >/dev/null 2>&1
-    sleep 0.3
-    xdotool key --clearmodifiers "$2"
-}
+# The step reached the top level at a point inside its client area, with the window in front.
+p_receipt_ok() { [ "${1#*|}" = "1|1" ]; }
+p_close_target() { wmctrl -c "$1"; }
+
+p_click() { x_click "$1"; }
+p_type() { x_type "$1"; }
+p_key() { x_key "$1"; }
+p_keys_into() { x_keys_into "$1" "$2"; }
 
 # The message boxes the program shows, "title|text" a line.
 p_boxes() { helper boxes; }
@@ -77,10 +87,10 @@ p_dismiss() { helper dismiss; }
 p_tray_click() {
     local tray
     tray=$(window_exists "Wine System Tray") || return 1
-    xdotool mousemove --window "$tray" 10 10 click 1
+    xdotool mousemove --window "$tray" 10 4 click 1  # above the balloon, which covers its lower half
 }
 
-p_minimise() { xdotool windowminimize "$(window_exists "Velloranth Quiet Page Advancer For Your Desktop")"; }
+p_minimise() { xdotool windowminimize "$(window_exists "$MAIN_TITLE")"; }
 
 # The text of a control of the main window, by its number in the window's control list.
 p_control_text() { helper text "$((1000 + $1))"; }

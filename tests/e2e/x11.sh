@@ -1,9 +1,11 @@
 # The Linux program on a private X display with openbox and a tray host (trayer), driven through
-# X (xdotool, wmctrl); its settings file is read and written directly.
+# X (xdotool, wmctrl); its settings file and logon entry are read and written directly.
 
 LINUX_BUILD=$BUILD
 WHEEL_TARGET=$BUILD/tests/e2e/wheel-target
-MAIN_TITLE="Velloranth Quiet Page Advancer For Your Desktop"
+LISTED_TARGETS=("Target A" "Target B")
+STEP_DOWN=-120  # whole notches only
+KEYS_PASS_ON=1
 
 p_setup() {
     xsession_start --tray
@@ -14,12 +16,43 @@ p_setup() {
 
 p_teardown() { xsession_stop; }
 
+# Values with blanks at an end are quoted, as QSettings would write them.
 p_seed() {
+    local pairs=() pair value
+    for pair in "$@"; do
+        value=${pair#*=}
+        [[ $value == " "* || $value == *" " ]] && value="\"$value\""
+        pairs+=("${pair%%=*}=$value")
+    done
     rm -f "$QPA_SETTINGS"
-    linux_seed_settings "$@"
+    linux_seed_settings "${pairs[@]}"
 }
 
-p_setting() { linux_setting "$(sed 's/ /%20/g' <<<"$1")"; }
+p_setting() { linux_setting "$(sed 's/ /%20/g' <<<"$1")" | sed 's/^"\(.*\)"$/\1/'; }
+p_setting_keys() { grep -o '^[A-Za-z0-9%]*=' "$QPA_SETTINGS" | tr -d = | sort; }
+
+# Permissions do not stop root: the folder is then mounted read-only for the program alone.
+p_refuse_settings() {
+    local folder
+    folder=$(dirname "$QPA_SETTINGS")
+    if [ "$(id -u)" = 0 ]; then
+        QPA_LAUNCH=(unshare -m -- sh -c 'mount --bind -o ro "$0" "$0" && exec "$@"' "$folder")
+    else
+        chmod a-w "$folder" "$QPA_SETTINGS"
+    fi
+}
+p_accept_settings() {
+    QPA_LAUNCH=()
+    chmod u+w "$(dirname "$QPA_SETTINGS")" "$QPA_SETTINGS"
+}
+
+# The command of the autostart entry (the machine's, or with HKCU the user's), or nothing.
+p_logon_entry() {
+    local folder=$XDG_CONFIG_DIRS
+    [ "${1:-}" = HKCU ] && folder=$XDG_CONFIG_HOME
+    sed -n 's/^Exec=//p' "$folder/autostart/quiet-page-advancer.desktop" 2>/dev/null
+}
+p_program_command() { echo "\"$BUILD/src/main/quiet-page-advancer\""; }
 
 p_start() {
     linux_start_program || return 1
@@ -28,7 +61,16 @@ p_start() {
 }
 
 p_shown() { xdotool search --onlyvisible --name "^$MAIN_TITLE\$" >/dev/null 2>&1; }
-p_state() { p_shown && echo shown || echo hidden; }
+# Shown, minimised (iconic) or hidden (withdrawn: in the tray), as the window manager has it.
+p_state() {
+    local id
+    id=$(xdotool search --pid "$P_PID" --name "^$MAIN_TITLE\$" 2>/dev/null | head -n 1)
+    case "$(xprop -id "$id" WM_STATE 2>/dev/null | awk '/window state/ {print $3}')" in
+        Normal) echo shown ;;
+        Iconic) echo minimised ;;
+        *) echo hidden ;;
+    esac
+}
 p_running() { kill -0 "$P_PID" 2>/dev/null; }
 
 # Closes the main window through the window manager, as its close box does.
@@ -40,46 +82,54 @@ p_close() {
     ! p_running
 }
 
-# The stand-in targets: "Qt Target" (in front) and "Fixed Target", which cannot be maximised.
+# The stand-in targets: "Target A" (in front), "Target B" and "Fixed Target" (no maximise).
 p_targets() {
     spawn "$WHEEL_TARGET" "$TARGET_LOG"
-    wait_for 20 window_exists "Qt Target" >/dev/null
+    wait_for 20 window_exists "Target A" >/dev/null
     sleep 0.5
 }
-FRONT_TARGET="Qt Target"
 
-# Types keys into a window of another program, found by its title.
-p_keys_into() {
-    local id
-    id=$(window_exists "$1") || return 1
-    xdotool windowactivate --sync "$id" >/dev/null 2>&1
-    sleep 0.3
-    xdotool key --clearmodifiers "$2"
-}
+p_receipt_ok() { true; }
+p_close_target() { wmctrl -c "$1"; }
+p_click() { x_click "$1"; }
+p_type() { x_type "$1"; }
+p_key() { x_key "$1"; }
+p_keys_into() { x_keys_into "$1" "$2"; }
 
-# The program's message boxes with this title (default: any), one title a line.
+# The titles of the program's message boxes, one a line.
 p_boxes() {
-    local id
-    for id in $(xdotool search --all --onlyvisible --pid "$P_PID" --name "^${1:-.*}\$" 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id")" = "$MAIN_TITLE" ] && continue
-        xdotool getwindowname "$id"
+    local id name
+    for id in $(xdotool search --all --onlyvisible --pid "$P_PID" --name '' 2>/dev/null); do
+        name=$(xdotool getwindowname "$id")
+        case "$name" in "" | "$MAIN_TITLE" | quiet-page-advancer) ;; *) echo "$name" ;; esac
     done
+    return 0
 }
 
 p_dismiss() {
     local id
     for id in $(xdotool search --all --onlyvisible --pid "$P_PID" --name '' 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id")" = "$MAIN_TITLE" ] && continue
-        wmctrl -i -c "$id" 2>/dev/null
+        case "$(xdotool getwindowname "$id")" in
+            "" | "$MAIN_TITLE" | quiet-page-advancer) ;;  # the tray icon's window
+            *) wmctrl -i -c "$id" 2>/dev/null ;;
+        esac
     done
 }
 
-# A click on the program's icon in the tray host.
+# The tray host's socket that holds the program's icon.
+tray_socket() {
+    local socket icon
+    for socket in $(xwininfo -children -id "$(xdotool search --name '^panel$' | head -n 1)" |
+        awk '/\)  ([2-9]|[1-9][0-9])x[0-9]+/ {print $1}'); do
+        icon=$(xwininfo -children -id "$socket" | awk '/^ +0x/ {print $1; exit}')
+        [ -n "$icon" ] && [ "$(xdotool getwindowpid "$icon" 2>/dev/null)" = "$P_PID" ] &&
+            echo "$socket" && return 0
+    done
+    return 1
+}
 p_tray_click() {
-    local panel socket
-    panel=$(xdotool search --name '^panel$' | head -n 1)
-    socket=$(xwininfo -children -id "$panel" | awk '/\)  ([2-9]|[1-9][0-9])x[0-9]+/ {print $1; exit}')
-    [ -n "$socket" ] || return 1
+    local socket
+    socket=$(wait_for 10 tray_socket) || { echo "    no tray icon of $P_PID: $(xwininfo -root -tree | grep -A4 "\"panel\"")"; return 1; }
     xdotool mousemove --window "$socket" 8 8 click 1
 }
 

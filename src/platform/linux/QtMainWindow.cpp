@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
+#include <utility>
 
 #include "core/Texts.h"
 #include "platform/linux/QtText.h"
@@ -207,11 +208,12 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void QtMainWindow::showAfterLoad() {
-    if (isMinimized()) {
-        showMinimized();
+    if (stateWhenShown_ == WindowState::Minimized && QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Started into the tray: the window is not mapped until it is brought back.
+        QTimer::singleShot(0, this, [this] { raise(Control::Form, UiEvent::Resize); });
     } else {
-        show();
-        control(Control::Text2)->setFocus(Qt::TabFocusReason);
+        setWindowVisible(true);
+        if (!isMinimized()) control(Control::Text2)->setFocus(Qt::TabFocusReason);
     }
 }
 
@@ -266,31 +268,26 @@ void QtMainWindow::setPointer(Pointer p) {
 }
 
 void QtMainWindow::setWindowState(WindowState state) {
-    if (state == WindowState::Minimized) {
-        restoreWhenShown_ = false;
-        if (isVisible()) {
-            showMinimized();
-        } else {
-            QWidget::setWindowState(QWidget::windowState() | Qt::WindowMinimized);
-        }
-    } else if (!isVisible() && isMinimized()) {
-        // Asking the window manager now would bring the hidden window back: it comes back in its
-        // normal state when it is shown again.
-        restoreWhenShown_ = true;
-    } else {
-        QWidget::setWindowState(QWidget::windowState() & ~Qt::WindowMinimized);
+    if (!isVisible()) {
+        // A hidden window takes the state when it is shown. Asked of Qt now, the window manager
+        // would be told too, and could hold the window iconic after it is brought back.
+        stateWhenShown_ = state;
+    } else if (state == WindowState::Minimized) {
+        showMinimized();
+    } else if (isMinimized()) {
+        showNormal();
     }
 }
 
 WindowState QtMainWindow::windowState() const {
-    if (restoreWhenShown_) return WindowState::Normal;
+    if (!isVisible() && stateWhenShown_) return *stateWhenShown_;
     return isMinimized() ? WindowState::Minimized : WindowState::Normal;
 }
 
 void QtMainWindow::setWindowVisible(bool visible) {
+    const auto state = std::exchange(stateWhenShown_, std::nullopt);
     if (visible) {
-        restoreWhenShown_ = false;
-        showNormal();
+        state == WindowState::Minimized ? showMinimized() : showNormal();
     } else if (QSystemTrayIcon::isSystemTrayAvailable()) {
         hide();
     } else {

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "ports/Layout.h"
 #include "ports/MainView.h"
@@ -81,7 +82,7 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     QCursor customCursor_;
     bool hasCustomCursor_ = false;
     bool closing_ = false;
-    bool restoreWhenShown_ = false;
+    std::optional<WindowState> stateWhenShown_;  // of the hidden window
     int quietFocus_ = 0;
     double dpi_ = 96.0;
 };

@@ -52,6 +52,7 @@ X11Windows::X11Windows(std::function<int()> wheelLines)
     activeWindow_ = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
     state_ = XInternAtom(d, "_NET_WM_STATE", False);
     stateAbove_ = XInternAtom(d, "_NET_WM_STATE_ABOVE", False);
+    restack_ = XInternAtom(d, "_NET_RESTACK_WINDOW", False);
     pid_ = XInternAtom(d, "_NET_WM_PID", False);
     wmState_ = XInternAtom(d, "WM_STATE", False);
     windowType_ = XInternAtom(d, "_NET_WM_WINDOW_TYPE", False);
@@ -134,8 +135,12 @@ void X11Windows::raise(WindowHandle window) {
 
 void X11Windows::holdAbove(WindowHandle window, bool above) {
     if (!display_) return;
-    sendToRoot(static_cast<Window>(window), state_, above ? 1 : 0, static_cast<long>(stateAbove_),
-               0, 2);
+    const auto w = static_cast<Window>(window);
+    sendToRoot(w, state_, above ? 1 : 0, static_cast<long>(stateAbove_), 0, 2);
+    // Out of the above layer, a window manager may put it back where it stood before (openbox
+    // does): it goes to the top of the others, as a window that leaves the topmost band does on
+    // Windows.
+    if (!above) sendToRoot(w, restack_, 2, None, Above, 0);
 }
 
 void X11Windows::show(WindowHandle window) {

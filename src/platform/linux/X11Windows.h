@@ -33,7 +33,8 @@ class X11Windows final : public WindowServices {
     Window root_ = 0;
     std::function<int()> wheelLines_;
     Atom stacking_ = 0, allowedActions_ = 0, maximizeHorizontally_ = 0, maximizeVertically_ = 0,
-         netName_ = 0, utf8_ = 0, activeWindow_ = 0, state_ = 0, stateAbove_ = 0, pid_ = 0,
+         netName_ = 0, utf8_ = 0, activeWindow_ = 0, state_ = 0, stateAbove_ = 0, restack_ = 0,
+         pid_ = 0,
          wmState_ = 0, windowType_ = 0, dockType_ = 0;
 };
 
