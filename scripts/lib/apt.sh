@@ -1,0 +1,18 @@
+# shellcheck shell=bash
+# Installs, from Debian's archive, those of the given packages that are not installed yet. Source
+# it, then: apt_install_missing PACKAGE... Safe to call again: it does nothing when all are there.
+
+apt_install_missing() {
+    local package missing=() sudo_cmd=()
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    ((${#missing[@]})) || return 0
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" != 0 ]; then sudo_cmd=(sudo); fi
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
+        "${missing[@]}" >/dev/null
+}
