@@ -46,4 +46,14 @@ inline constexpr const wchar_t* kBalloonText =
     L"has been minimized to the system tray.\r\nClick on the blue 'T' icon (T for Tervalinx) to "
     L"bring the software back.";
 
+// Shown once at start-up on a Wayland desktop that keeps programs from each other's windows.
+inline constexpr const wchar_t* kDesktopKeepsWindowsApartTitle = L"Other programs' windows";
+inline constexpr const wchar_t* kDesktopKeepsWindowsApart =
+    L"This desktop does not let one program see or scroll the windows of other programs, so the "
+    L"'Available Windows' list stays empty and nothing can be scrolled.\r\n\r\nTo scroll other "
+    L"programs' windows, log in to an X11 session instead (on the login screen, choose the "
+    L"session \"on Xorg\" or \"X11\"), or use the sway desktop. Programs that run through "
+    L"XWayland can also be reached when this software is started through XWayland too "
+    L"(QT_QPA_PLATFORM=xcb).";
+
 }  // namespace qpa::texts

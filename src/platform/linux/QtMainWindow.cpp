@@ -193,7 +193,15 @@ void QtMainWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void QtMainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        QTimer::singleShot(0, this, [this] { raise(Control::Form, UiEvent::Resize); });
+        // WORKAROUND: sway ignores a minimise, and Qt 6.4 on Wayland then reports the normal
+        // state again at the next configure, which can come before this handler runs: the
+        // handler's first look sees the state this change reported.
+        const WindowState reported = isMinimized() ? WindowState::Minimized : WindowState::Normal;
+        QTimer::singleShot(0, this, [this, reported] {
+            stateForHandler_ = reported;
+            raise(Control::Form, UiEvent::Resize);
+            stateForHandler_.reset();
+        });
     }
     QWidget::changeEvent(event);
 }
@@ -280,6 +288,7 @@ void QtMainWindow::setWindowState(WindowState state) {
 }
 
 WindowState QtMainWindow::windowState() const {
+    if (stateForHandler_) return *std::exchange(stateForHandler_, std::nullopt);
     if (!isVisible() && stateWhenShown_) return *stateWhenShown_;
     return isMinimized() ? WindowState::Minimized : WindowState::Normal;
 }
@@ -300,6 +309,7 @@ void QtMainWindow::activateWindow() {
     if (isMinimized()) showNormal();
     QWidget::raise();
     QWidget::activateWindow();
+    if (raiseOwnWindow_) raiseOwnWindow_();
 }
 
 bool QtMainWindow::optionValue(int n) const {

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "ports/Layout.h"
@@ -20,6 +21,8 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
   public:
     QtMainWindow();
     void showAfterLoad();
+    // Where the desktop does not let a window raise itself (sway), how to have it raised.
+    void setRaiseOwnWindow(std::function<void()> raise) { raiseOwnWindow_ = std::move(raise); }
     QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
 
     // MainView
@@ -75,6 +78,7 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     QTreeWidget* list() const;
 
     ViewEvents* events_ = nullptr;
+    std::function<void()> raiseOwnWindow_;
     std::array<QWidget*, kControlCount> controls_{};
     QButtonGroup methods_, scopes_;
     QTimer timer_;
@@ -83,6 +87,7 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     bool hasCustomCursor_ = false;
     bool closing_ = false;
     std::optional<WindowState> stateWhenShown_;  // of the hidden window
+    mutable std::optional<WindowState> stateForHandler_;  // for the resize handler's first look
     int quietFocus_ = 0;
     double dpi_ = 96.0;
 };

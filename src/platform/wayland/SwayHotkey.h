@@ -1,0 +1,34 @@
+#pragma once
+#include <QObject>
+#include <QSocketNotifier>
+#include <memory>
+#include <string>
+
+#include "platform/wayland/SwayIpc.h"
+#include "ports/Desktop.h"
+
+namespace qpa::wayland {
+
+// The toggle chord as a sway binding of our own: sway recognises Ctrl+Shift+T (and keeps it from
+// the focused application) and reports each press as a binding event, read on the GUI thread.
+// sway grants chords, not key states: every key reads as up.
+class SwayHotkey final : public QObject, public KeyboardHook {
+  public:
+    explicit SwayHotkey(const std::string& swaySocket);
+    ~SwayHotkey() override;
+
+    bool install(KeyEvents& events) override;
+    void uninstall() override;
+    KeyState keyState(Key) override { return {}; }
+
+  private:
+    bool bind();
+    void readEvents();
+
+    SwayIpc commands_, events_;
+    std::string command_;  // what the binding runs: a no-op that names this process
+    std::unique_ptr<QSocketNotifier> notifier_;
+    KeyEvents* sink_ = nullptr;
+};
+
+}  // namespace qpa::wayland
