@@ -94,3 +94,56 @@ p_minimise() { xdotool windowminimize "$(window_exists "$MAIN_TITLE")"; }
 
 # The text of a control of the main window, by its number in the window's control list.
 p_control_text() { helper text "$((1000 + $1))"; }
+TRAY_ROUNDS=2
+
+p_screenshot() { import -window "$(window_exists "$MAIN_TITLE")" "$1"; }
+
+# Notepad and wordpad, side by side, each with the long document.
+p_open_documents() {
+    cp "$1" "$WINEPREFIX/drive_c/long-document.txt"
+    cp "$1" "$WINEPREFIX/drive_c/long-wordpad.txt"
+    spawn wine notepad 'C:\long-document.txt'
+    spawn wine 'C:\Program Files\Windows NT\Accessories\wordpad.exe' 'C:\long-wordpad.txt'
+    DOCUMENTS=("long-document.txt - Notepad" "long-wordpad.txt - Wine Wordpad")
+    local x=0 title id
+    for title in "${DOCUMENTS[@]}"; do
+        id=$(wait_for 20 window_exists "$title") || return 1
+        xdotool windowsize "$id" 600 420 windowmove "$id" $x 40
+        x=$((x + 640))
+    done
+    sleep 1
+}
+p_document_picture() { import -window "$(window_exists "$1")" "$2"; }
+
+# Samples the first visible line of each document until each moved STEPS times; prints the
+# distinct values seen, one document a line.
+p_follow_documents() {
+    local steps=$1 title i moved line
+    shift
+    declare -A seen last
+    for ((i = 0; i < 150; i++)); do
+        moved=0
+        for title in "$@"; do
+            line=$(helper firstline "$title")
+            if [ -n "$line" ] && [ "$line" != "${last[$title]:-}" ]; then
+                seen[$title]="${seen[$title]:-} $line"
+                last[$title]=$line
+            fi
+            (($(wc -w <<<"${seen[$title]:-}") > steps)) && moved=$((moved + 1))
+        done
+        ((moved == $#)) && break
+        sleep 0.2
+    done
+    for title in "$@"; do echo "${seen[$title]:-}"; done
+}
+
+# Every difference between neighbours in a list of numbers equals STEP.
+steps_of() {
+    local step=$1 previous="" value
+    shift
+    for value in "$@"; do
+        [ -n "$previous" ] && (((value - previous) != step)) && return 1
+        previous=$value
+    done
+    return 0
+}

@@ -134,3 +134,19 @@ p_tray_click() {
 }
 
 p_minimise() { xdotool windowminimize "$(window_exists "$MAIN_TITLE")"; }
+TRAY_ROUNDS=30  # Qt took a quick second click for a double click and lost it
+
+p_screenshot() { import -frame -window "$(window_exists "$MAIN_TITLE")" "$1" 2>/dev/null; }
+
+p_open_documents() {
+    spawn mousepad "$1"
+    DOCUMENTS=("$(basename "$1") - Mousepad")
+    wait_for 20 eval "xdotool search --onlyvisible --name '${DOCUMENTS[0]}\$' | grep -q ." && sleep 1
+}
+# The text area only, away from the caret's blinking at the first line.
+p_document_picture() {
+    local id
+    id=$(xdotool search --onlyvisible --name "$1\$" | head -n 1)
+    import -window "$id" -crop 400x200+80+150 +repage "$2" 2>/dev/null
+}
+p_follow_documents() { sleep 5; }
