@@ -15,6 +15,7 @@ Form1::Form1(const Form1Ports& ports)
       cSysTray1_(ports.tray),
       mStartUp_(ports.startup) {
     view_.setEvents(*this);
+    view_.setCaption(Control::Check4, ports.words.startupCheckBox);
     // As designed: the tray control holds the blue "T" picture and is not yet in the tray.
     cSysTray1_.setTrayIcon(ports.tray.designedPicture(), kPictureTypeIcon);
     cSysTray1_.MouseUp = [this](std::int16_t button, std::uint32_t id) {
@@ -167,11 +168,7 @@ void Form1::cSysTray1_MouseUp(std::int16_t, std::uint32_t) {
 }
 
 void Form1::AddToStartup() {
-    if (!mStartUp_.AddToStartup()) {
-        message(
-            L"This software could not be added to the programs that start with Windows: "
-            L"the start-up list cannot be written.");
-    }
+    if (!mStartUp_.AddToStartup()) message(ports_.words.startupListRefused);
 }
 
 void Form1::Form_QueryUnload() {

@@ -4,6 +4,7 @@
 
 #include "app/SettingsStore.h"
 #include "core/ErrorReport.h"
+#include "core/Texts.h"
 #include "desktop/StartupEntry.h"
 #include "desktop/SysTray.h"
 #include "desktop/ToggleHotkey.h"
@@ -32,6 +33,7 @@ struct Form1Ports {
     TrayShell& tray;
     StartupRegistry& startup;
     DisplayKeeper& display;
+    const texts::DesktopWords& words;
 };
 
 // The main window controller: every handler of the main window. The window reports its events

@@ -102,7 +102,7 @@ void Form1::MouseMove(Control control) {
 void Form1::PushButton10_Click() {
     Trap trap(reporter_, Location::Form1_PushButton10_Click);
     trap(100, [&] {
-        message(std::wstring(texts::kHelpParagraph1) + L"\r\r" + texts::kHelpParagraph2 +
+        message(std::wstring(texts::kHelpParagraph1) + L"\r\r" + ports_.words.helpParagraph2 +
                 L"\r\n\r\n" + texts::kHelpParagraph3Prefix + texts::kContactPageAddress);
     });
 }

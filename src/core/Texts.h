@@ -33,9 +33,24 @@ inline constexpr const wchar_t* kListHelp =
 inline constexpr const wchar_t* kHelpParagraph1 =
     L"This software sometimes cannot find fullscreen applications like games, video players and "
     L"applications that start from launchers.";
-inline constexpr const wchar_t* kHelpParagraph2 =
+// The words that name the desktop and its programs: Windows', and a Linux desktop's.
+struct DesktopWords {
+    const wchar_t* startupCheckBox;     // Check4's caption
+    const wchar_t* helpParagraph2;      // which programs to try it with
+    const wchar_t* startupListRefused;  // when no list of programs started at logon takes it
+};
+inline constexpr DesktopWords kWindowsWords{
+    L"Load this software on Windows startup",
     L"It is recommended that you test with software with 'MS Word' or 'Notepad' first - - not an "
-    L"empty file because there is nothing to scroll but a long or multipage file.";
+    L"empty file because there is nothing to scroll but a long or multipage file.",
+    L"This software could not be added to the programs that start with Windows: the start-up "
+    L"list cannot be written."};
+inline constexpr DesktopWords kLinuxWords{
+    L"Load this software at login",
+    L"It is recommended that you test with a word processor or a text editor first - - not an "
+    L"empty file because there is nothing to scroll but a long or multipage file.",
+    L"This software could not be added to the programs that start at login: the autostart "
+    L"folder cannot be written."};
 inline constexpr const wchar_t* kHelpParagraph3Prefix =
     L"Questions? Please contact Team Tervalinx at ";
 

@@ -34,7 +34,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     qpa::win32::ExecutionState display;
 
     qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, browser, chance,
-                                    locale, windows, keyboard, tray, runKey, display});
+                                    locale, windows, keyboard, tray, runKey, display,
+                                    qpa::texts::kWindowsWords});
     form.Form_Load();
     window.showAfterLoad();
     return window.runMessageLoop();

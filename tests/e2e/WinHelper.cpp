@@ -1,7 +1,6 @@
 // What the end-to-end tests can only do from inside Windows (here: Wine), one command a call:
-//   put KEY=VALUE...   get KEY   clear   keys        the program's stored settings
+//   put KEY=VALUE...   get KEY   clear               the program's stored settings
 //   deny HIVE\PATH | allow HIVE\PATH                 a registry key that refuses writes, and back
-//   run-entry HKLM|HKCU  the program's logon entry in the machine's or the user's Run key
 //   text ID            the text of the main window's control ID (0: the window's caption)
 //   state              "shown", "minimised", "hidden" (into the tray) or "not shown yet"
 //   close              asks the main window to close, as its close box does
@@ -133,34 +132,8 @@ int run(const std::vector<std::wstring>& args) {
         ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Tervalinx");
         return 0;
     }
-    if (command == L"keys") {
-        HKEY key = nullptr;
-        if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return 0;
-        std::vector<std::wstring> names;
-        wchar_t name[256];
-        for (DWORD i = 0, length = 256;
-             ::RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) ==
-             ERROR_SUCCESS;
-             ++i, length = 256)
-            names.emplace_back(name, length);
-        ::RegCloseKey(key);
-        std::sort(names.begin(), names.end());
-        for (const auto& n : names) print(n);
-        return 0;
-    }
     if (command == L"deny") return setSecurity(arg, L"D:P(D;CI;0x6;;;WD)(A;CI;KA;;;WD)") ? 0 : 1;
     if (command == L"allow") return setSecurity(arg, L"D:P(A;CI;KA;;;WD)") ? 0 : 1;
-    if (command == L"run-entry") {
-        wchar_t buffer[1024] = {};
-        DWORD bytes = sizeof(buffer);
-        if (::RegGetValueW(arg == L"HKCU" ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
-                           L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                           L"QuietPageAdvancer.exe", RRF_RT_REG_SZ, nullptr, buffer,
-                           &bytes) == ERROR_SUCCESS)
-            print(buffer);
-        return 0;
-    }
     if (command == L"text") {
         const int id = std::stoi(arg);
         print(textOf(id == 0 ? mainWindow() : ::GetDlgItem(mainWindow(), id)));

@@ -113,7 +113,7 @@ x_type() {
     sleep 0.3
 }
 x_key() {
-    xdotool key "$1"
+    xdotool key --delay 100 $1
     sleep 0.3
 }
 x_keys_into() {

@@ -194,6 +194,21 @@ test_leaving_a_bad_field_returns_the_focus_to_it() {
 }
 scenario LeavingABadFieldReturnsTheFocusToIt "wine x11" test_leaving_a_bad_field_returns_the_focus_to_it
 
+# As in a Windows dialog: Tab enters a group of options at its chosen one, the arrow keys select as
+# they move, and Enter presses the focused button.
+test_the_keyboard_works_as_in_a_dialog() {
+    p_targets
+    p_seed Option1=False Option5=True
+    p_start || return 1
+    p_click Text2
+    p_key "Tab Tab Tab Tab Down"  # Text3, "Turn On", "Help", then the methods at "Option5"
+    wait_for 10 setting_is Option6 True || fail "Down in the methods stored $(p_setting Option6)" ||
+        return 1
+    p_key "shift+Tab shift+Tab Return"  # back over "Help" to "Turn On"
+    wait_for 10 setting_is StartStopState On || fail "Enter did not press the focused button"
+}
+scenario TheKeyboardWorksAsInADialog "wine x11" test_the_keyboard_works_as_in_a_dialog
+
 HOSTILE=("Option1=" "Option2=$(printf 'x%.0s' $(seq 1 1500))" "Option3=Ünïcödé 中" "Option4=On "
     "Option5=1e999" "Option6=True!" "Option7= " "Option8=١" "Text2=$(printf 'y%.0s' $(seq 1 1500))"
     "Text3=Ünïcödé" "StartStopState=On " "Windows Startup=on" "Minimized=ON")

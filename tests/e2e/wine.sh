@@ -28,13 +28,17 @@ p_seed() {
 }
 
 p_setting() { helper get "$1"; }
-p_setting_keys() { helper keys; }
+# The names of the REG_SZ values under a registry key ("wine reg" prints four blanks between fields).
+reg_values() { wine reg query "$@" 2>/dev/null | tr -d '\r' | awk -F'    ' '$3 == "REG_SZ" {print $2 "\t" $4}'; }
+p_setting_keys() { reg_values "HKCU\\$SETTINGS_KEY" | cut -f1 | sort; }
 p_refuse_settings() { helper deny "HKCU\\$SETTINGS_KEY"; }
 p_accept_settings() { helper allow "HKCU\\$SETTINGS_KEY"; }
 SETTINGS_KEY='Software\VB and VBA Program Settings\Tervalinx\Velloranth Quiet Page Advancer For Your Desktop'
 
 # The logon entry's command in the machine's (or with HKCU the user's) Run key, or nothing.
-p_logon_entry() { helper run-entry "${1:-HKLM}"; }
+p_logon_entry() {
+    reg_values "${1:-HKLM}\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run" | awk -F'\t' '$1 == "QuietPageAdvancer.exe" {print $2}'
+}
 p_program_command() { echo "\"$(winepath -w "$EXE" 2>/dev/null)\""; }
 
 # Starts the program and waits for its main window: shown, or (with --hidden) created.

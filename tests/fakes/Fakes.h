@@ -299,7 +299,8 @@ class FakeForm {
         if (!form_) {
             form_ = std::make_unique<Form1>(Form1Ports{view, view, dialogs, settings, files,
                                                        browser, chance, regional, windows,
-                                                       keyboard, tray, startup, display});
+                                                       keyboard, tray, startup, display,
+                                                       texts::kWindowsWords});
         }
         return *form_;
     }

@@ -85,7 +85,7 @@ void QtMainWindow::createControls() {
                     QFont font = button->font();
                     font.setPointSizeF(11.25);
                     button->setFont(font);
-                    button->setAutoDefault(false);
+                    button->setAutoDefault(true);  // Enter presses the focused button, as Space
                     QObject::connect(button, &QPushButton::clicked, this,
                                      [this, c = p.control] { raise(c, UiEvent::Click); });
                     widget = button;
@@ -138,6 +138,19 @@ void QtMainWindow::createControls() {
         if (previous) QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+    // As in a Windows dialog, a group of options is one tab stop, at its chosen option; the arrow
+    // keys move within it and select as they move.
+    for (QButtonGroup* group : {&methods_, &scopes_}) {
+        QObject::connect(group, &QButtonGroup::buttonToggled, this, [group] { tabStopAtChosen(*group); });
+        tabStopAtChosen(*group);
+    }
+}
+
+void QtMainWindow::tabStopAtChosen(QButtonGroup& group) {
+    const auto buttons = group.buttons();
+    QAbstractButton* chosen = group.checkedButton() ? group.checkedButton() : buttons.front();
+    for (QAbstractButton* button : buttons)
+        button->setFocusPolicy(button == chosen ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 Control QtMainWindow::controlOf(QObject* object) const {

@@ -71,6 +71,7 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
 
   private:
     void createControls();
+    static void tabStopAtChosen(QButtonGroup& group);
     int px(int twips) const;
     Control controlOf(QObject* object) const;
     void raise(Control control, UiEvent event);
