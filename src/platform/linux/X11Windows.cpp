@@ -2,11 +2,15 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/extensions/XTest.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <span>
 #include <thread>
 
 #include "platform/linux/X11Rules.h"
@@ -14,6 +18,26 @@
 namespace qpa::x11 {
 
 namespace {
+// A reply of the X server, freed once.
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+using PropertyReply = std::unique_ptr<xcb_get_property_reply_t, FreeReply>;
+
+PropertyReply reply(xcb_connection_t* c, xcb_get_property_cookie_t cookie) {
+    xcb_generic_error_t* error = nullptr;  // a window gone meanwhile: no reply, no message
+    PropertyReply r(xcb_get_property_reply(c, cookie, &error));
+    std::free(error);
+    return r;
+}
+
+// The items of a property reply of the given format, as a view into the reply.
+template <class Item>
+std::span<const Item> items(const PropertyReply& r, int format) {
+    if (!r || r->format != format) return {};
+    return {static_cast<const Item*>(xcb_get_property_value(r.get())),
+            static_cast<std::size_t>(xcb_get_property_value_length(r.get())) / sizeof(Item)};
+}
 // Puts the pointer back where it was, on every path.
 class PointerRestore {
   public:
@@ -68,34 +92,53 @@ std::vector<Window> X11Windows::frontToBack() {
 std::vector<WindowFacts> X11Windows::topLevelWindows() {
     std::vector<WindowFacts> windows;
     if (!display_) return windows;
-    Display* d = display_.get();
-    const IgnoreXErrors ignore(d);
+    // Every property of every window is asked for at once, and the replies are read after: one
+    // round trip to the server for the whole list instead of four a window.
+    xcb_connection_t* c = XGetXCBConnection(display_.get());
+    const auto ask = [c](Window w, Atom property, Atom type, std::uint32_t length) {
+        return xcb_get_property(c, 0, static_cast<xcb_window_t>(w), static_cast<xcb_atom_t>(property),
+                                static_cast<xcb_atom_t>(type), 0, length);
+    };
+    struct Asked {
+        Window window;
+        xcb_get_property_cookie_t state, actions, pid, name;
+    };
+    std::vector<Asked> asked;
     for (Window w : frontToBack()) {
+        asked.push_back({w, ask(w, wmState_, wmState_, 1), ask(w, allowedActions_, XA_ATOM, 64),
+                         ask(w, pid_, XA_CARDINAL, 1), ask(w, netName_, XCB_ATOM_ANY, 1024)});
+    }
+    for (const Asked& a : asked) {
+        const PropertyReply state = reply(c, a.state), actions = reply(c, a.actions),
+                            pid = reply(c, a.pid), name = reply(c, a.name);
         // Listed by the window manager and not withdrawn: a minimised window counts as visible.
-        const auto wmState = longProperty(d, w, wmState_, wmState_);
+        const auto wmState = items<std::uint32_t>(state, 32);
         const bool visible = wmState.empty() || wmState.front() != WithdrawnState;
-        const auto actions = longProperty(d, w, allowedActions_, XA_ATOM);
-        const auto allows = [&](Atom a) {
-            return std::find(actions.begin(), actions.end(), a) != actions.end();
+        const auto allowed = items<xcb_atom_t>(actions, 32);
+        const auto allows = [&](Atom atom) {
+            return std::find(allowed.begin(), allowed.end(), atom) != allowed.end();
         };
         const bool canMaximise = allows(maximizeHorizontally_) && allows(maximizeVertically_);
-        const auto pid = longProperty(d, w, pid_, XA_CARDINAL);
-        const bool ours = !pid.empty() && static_cast<pid_t>(pid.front()) == ::getpid();
-        windows.push_back({static_cast<WindowHandle>(w),
-                           visible && canMaximise && !ours ? title(w) : std::wstring(), visible,
-                           canMaximise, ours});
+        const auto pids = items<std::uint32_t>(pid, 32);
+        const bool ours = !pids.empty() && static_cast<pid_t>(pids.front()) == ::getpid();
+        std::wstring title;
+        if (visible && canMaximise && !ours) {
+            // _NET_WM_NAME, where it is set, alone counts, and only as UTF-8.
+            const auto utf8 = items<char>(name, 8);
+            if (!name || name->type == XCB_ATOM_NONE) {
+                title = legacyTitle(a.window);
+            } else if (name->type == utf8_) {
+                title = decodeUtf8({utf8.data(), utf8.size()});
+            }
+        }
+        windows.push_back({static_cast<WindowHandle>(a.window), title, visible, canMaximise, ours});
     }
     return windows;
 }
 
-std::wstring X11Windows::title(Window w) {
+std::wstring X11Windows::legacyTitle(Window w) {
     Display* d = display_.get();
-    const Property netName = readProperty(d, w, netName_, 4096);
-    if (netName.type != None) {
-        // _NET_WM_NAME is there: it alone counts, and only as UTF-8.
-        if (netName.type != utf8_ || netName.format != 8 || !netName.data) return {};
-        return decodeUtf8({reinterpret_cast<const char*>(netName.data.get()), netName.count});
-    }
+    const IgnoreXErrors ignore(d);
     XTextProperty property{};
     if (!XGetWMName(d, w, &property) || !property.value) return {};
     const PropertyData value(property.value);

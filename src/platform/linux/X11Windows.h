@@ -25,7 +25,8 @@ class X11Windows final : public WindowServices {
 
   private:
     std::vector<Window> frontToBack();
-    std::wstring title(Window window);
+    // WM_NAME, for a window without _NET_WM_NAME.
+    std::wstring legacyTitle(Window window);
     void sendToRoot(Window window, Atom type, long a, long b, long c, long d);
     void waitUntilTopmost(Window window);
 
