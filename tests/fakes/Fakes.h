@@ -1,14 +1,15 @@
 #pragma once
-// Fakes of every port, recording what the core asked of them as plain data, and a controller
-// wired to them.
-#include <algorithm>
-#include <array>
+// Fakes of every port and a main window controller wired to them. Each fake writes what the core
+// asked of it to one journal, a line each, in order; what the core reads back is plain state that
+// a test may set. What a user does is told to the controller in a short script (FakeForm::run).
+#include <cstring>
+#include <cwctype>
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/Form1.h"
@@ -16,34 +17,92 @@
 
 namespace qpa::fakes {
 
+using Stored = std::map<std::wstring, std::wstring>;
+
+inline std::wstring wide(const char* text) {
+    return std::wstring(text, text + std::strlen(text));
+}
+inline std::wstring name(Control c) {
+    return wide(controlName(c));
+}
+inline std::wstring number(long long n) {
+    return std::to_wstring(n);
+}
+
+// What the core asked of the ports, in order.
+class Journal {
+  public:
+    void operator()(const std::wstring& line) { lines_.push_back(line); }
+    // The lines since the last take that begin with one of these words, joined by " | ". The
+    // words are separated by blanks, or by commas where one has several ("caption Frame4, timer").
+    std::wstring take(const std::wstring& words) {
+        std::vector<std::wstring> wanted;
+        const wchar_t separator = words.find(L',') == std::wstring::npos ? L' ' : L',';
+        std::wistringstream in(words);
+        for (std::wstring word; std::getline(in, word, separator);)
+            if (const auto at = word.find_first_not_of(L' '); at != std::wstring::npos)
+                wanted.push_back(word.substr(at));
+        std::wstring out;
+        for (const auto& line : lines_) {
+            for (const auto& w : wanted) {
+                if (line.rfind(w, 0) == 0 && (line.size() == w.size() || line[w.size()] == L' ')) {
+                    out += (out.empty() ? L"" : L" | ") + line;
+                    break;
+                }
+            }
+        }
+        lines_.clear();
+        return out;
+    }
+
+  private:
+    std::vector<std::wstring> lines_;
+};
+
 class FakeView final : public MainView, public ScheduleTimer {
   public:
-    FakeView() {
+    explicit FakeView(Journal& journal) : log(journal) {
         options[1] = options[7] = true;  // as designed
         captions[Control::PushButton2] = L"Turn On";
         captions[Control::Frame4] = L"Off.";
     }
     void setEvents(ViewEvents& e) override { events = &e; }
-    void postClick(Control c) override { posted.push_back(c); }
+    void postClick(Control c) override {
+        log(L"post " + name(c));
+        posted.push_back(c);
+    }
     WindowHandle handle() const override { return 0x1000; }
-    void setCaption(Control c, const std::wstring& text) override { captions[c] = text; }
+    // The countdown in the status line as "status hh:mm:ss".
+    void setCaption(Control c, const std::wstring& text) override {
+        const std::wstring countdown = L"On. Next Scroll will occur in: ";
+        log(text.rfind(countdown, 0) == 0 ? L"status " + text.substr(countdown.size())
+                                          : L"caption " + name(c) + L" " + text);
+        captions[c] = text;
+    }
     std::wstring caption(Control c) const override { return get(captions, c); }
-    void setProgramIcon() override { log.push_back(L"icon"); }
-    void useButtonFaceColours() override { log.push_back(L"button face"); }
+    void setProgramIcon() override { log(L"icon"); }
+    void useButtonFaceColours() override { log(L"button face"); }
     bool loadCustomPointer(const std::wstring& path) override {
-        log.push_back(L"pointer image " + path);
+        log(L"pointer image " + path);
         return true;
     }
-    void setPointer(Pointer p) override { pointer = p; }
+    void setPointer(Pointer p) override {
+        log(p == Pointer::Custom ? L"pointer custom" : L"pointer default");
+    }
+    // As the window does, a change of state raises its resize event.
     void setWindowState(WindowState s) override {
+        log(s == WindowState::Minimized ? L"minimize" : L"restore");
         state = s;
-        if (onResize) onResize();
+        if (events) events->raise(Control::Form, UiEvent::Resize);
     }
     WindowState windowState() const override { return state; }
-    void setWindowVisible(bool v) override { visible = v; }
+    void setWindowVisible(bool v) override {
+        log(v ? L"window shown" : L"window hidden");
+        visible = v;
+    }
     void activateWindow() override {
+        log(L"activate");
         state = WindowState::Normal;
-        log.push_back(L"activate");
     }
     bool optionValue(int n) const override { return options.at(static_cast<std::size_t>(n)); }
     void setOptionValue(int n, bool on) override {
@@ -52,20 +111,28 @@ class FakeView final : public MainView, public ScheduleTimer {
         options[static_cast<std::size_t>(n)] = on;
     }
     std::wstring text(Control f) const override { return get(texts, f); }
-    void setText(Control f, const std::wstring& t) override { texts[f] = t; }
-    void selectAllText(Control f) override { log.push_back(L"select all " + name(f)); }
+    void setText(Control f, const std::wstring& t) override {
+        log(L"text " + name(f) + L" " + t);
+        texts[f] = t;
+    }
+    void selectAllText(Control f) override { log(L"select all " + name(f)); }
     void setFocus(Control c) override {
-        log.push_back(L"focus " + name(c));
+        log(L"focus " + name(c));
         if (onFocus) onFocus(c);
     }
     bool checked(Control b) const override { return get(checks, b); }
-    void setChecked(Control b, bool v) override { checks[b] = v; }
-    void setControlVisible(Control c, bool v) override { shownControls[c] = v; }
-    void setProgressMaximum(std::int32_t m) override { progressMaximum = m; }
-    void setProgressValue(std::int32_t v) override { progressValue = v; }
-    void setProgressText(const std::wstring& t) override { progressText = t; }
+    void setChecked(Control b, bool v) override {
+        log(L"checked " + name(b) + (v ? L" 1" : L" 0"));
+        checks[b] = v;
+    }
+    void setControlVisible(Control c, bool v) override {
+        log(L"visible " + name(c) + (v ? L" 1" : L" 0"));
+    }
+    void setProgressMaximum(std::int32_t m) override { log(L"progress maximum " + number(m)); }
+    void setProgressValue(std::int32_t v) override { log(L"progress " + number(v)); }
+    void setProgressText(const std::wstring& t) override { log(L"progress text " + t); }
     void addListColumn(const std::wstring& header, int width) override {
-        column = header + L" " + std::to_wstring(width);
+        log(L"column " + header + L" " + number(width));
     }
     void clearList() override {
         items.clear();
@@ -74,34 +141,34 @@ class FakeView final : public MainView, public ScheduleTimer {
     void appendListItem(const std::wstring& t) override { items.push_back(t); }
     int listCount() const override { return static_cast<int>(items.size()); }
     int selectedListIndex() const override { return selected; }
-    void selectListItem(int index) override { selected = index; }
+    void selectListItem(int index) override {
+        log(L"select " + number(index));
+        selected = index;
+    }
     void letPendingEventsRun() override {
-        ++pendingEventRuns;
-        if (duringPendingEvents) duringPendingEvents();
+        log(L"events");
+        if (duringEvents) std::exchange(duringEvents, nullptr)();
     }
-    // ScheduleTimer: the interval while started, 0 while stopped.
-    void start(int ms) override { timer = ms; }
-    void stop() override { timer = 0; }
-
-    // Runs the clicks posted so far, as the window's message loop would.
-    void runPosted() {
-        for (Control c : std::exchange(posted, {})) events->raise(c, UiEvent::Click);
+    void start(int ms) override {
+        log(L"timer " + number(ms));
+        timer = ms;
     }
-    static std::wstring name(Control c) { return c == Control::Text2 ? L"Text2" : L"Text3"; }
+    void stop() override {
+        log(L"timer 0");
+        timer = 0;
+    }
 
+    Journal& log;
     ViewEvents* events = nullptr;
     std::vector<Control> posted;
     std::map<Control, std::wstring> captions, texts;
-    std::map<Control, bool> checks, shownControls;
+    std::map<Control, bool> checks;
     std::array<bool, 9> options{};
-    Pointer pointer = Pointer::Default;
     WindowState state = WindowState::Normal;
     bool visible = true;
-    std::int32_t progressMaximum = 100, progressValue = 0;
-    std::wstring progressText = L"Progress Bar", column;
-    std::vector<std::wstring> items, log;
-    int selected = 0, timer = 0, pendingEventRuns = 0;
-    std::function<void()> duringPendingEvents, onResize;
+    std::vector<std::wstring> items;
+    int selected = 0, timer = 0;
+    std::function<void()> duringEvents;
     std::function<void(Control)> onFocus;
 
   private:
@@ -112,26 +179,40 @@ class FakeView final : public MainView, public ScheduleTimer {
     }
 };
 
-struct Shown {
-    std::wstring prompt;
-    MessageKind kind;
-    std::wstring title;
-};
-
+// Application errors as "report DESCRIPTION, PROCEDURE LINE", other boxes by their kind.
 class FakeDialogs final : public Dialogs {
   public:
+    explicit FakeDialogs(Journal& journal) : log(journal) {}
     void showMessage(const std::wstring& prompt, MessageKind kind,
-                     const std::wstring& title) override {
-        shown.push_back({prompt, kind, title});
-        if (whileShown) whileShown();
+                     const std::wstring& boxTitle) override {
+        std::wstring line = prompt;
+        if (boxTitle == L"Application Error") {
+            // "DESCRIPTION\r\nin PROGRAM.MODULE.PROCEDURE at line N\r\r..."
+            const auto in = line.find(L"\r\nin "), at = line.find(L" at line "),
+                       end = line.find(L"\r\r"), procedure = line.rfind(L'.', at) + 1;
+            line = L"report " + line.substr(0, in) + L", " +
+                   line.substr(procedure, at - procedure) + L" " +
+                   line.substr(at + 9, end - at - 9);
+        } else {
+            line = (kind == MessageKind::Warning ? L"warning " : L"message ") + line;
+        }
+        log(line);
+        last = {prompt, kind, boxTitle};
+        if (whileShown) std::exchange(whileShown, nullptr)();
     }
-    std::vector<Shown> shown;
+    struct Box {
+        std::wstring prompt;
+        MessageKind kind;
+        std::wstring title;
+    };
+    Journal& log;
+    Box last;
     std::function<void()> whileShown;
 };
 
-// A settings store in memory that logs every write in order.
 class MemorySettings final : public SettingsBackend {
   public:
+    explicit MemorySettings(Journal& journal) : log(journal) {}
     std::optional<std::wstring> read(const std::wstring& application, const std::wstring& section,
                                      const std::wstring& key) override {
         address = application + L"\\" + section;
@@ -142,11 +223,11 @@ class MemorySettings final : public SettingsBackend {
                const std::wstring& key, const std::wstring& value) override {
         address = application + L"\\" + section;
         if (refuseWrites) throw RuntimeError(L"Access denied");
+        log(L"write " + key + L"=" + value);
         values[key] = value;
-        writes.push_back(key + L"=" + value);
     }
-    std::map<std::wstring, std::wstring> values;
-    std::vector<std::wstring> writes;
+    Journal& log;
+    Stored values;
     std::wstring address;
     bool refuseWrites = false;
 };
@@ -156,183 +237,275 @@ class FakeFiles final : public ProgramFiles {
     std::wstring programFolder() const override { return L"C:\\Apps"; }
     wchar_t separator() const override { return L'\\'; }
     bool modifiedTimeReadable(const std::wstring& path) const override {
+        if (path == unreadable) throw RuntimeError(L"Device unavailable");
         return std::find(existing.begin(), existing.end(), path) != existing.end();
     }
     std::wstring findPlainFile(const std::wstring& path) const override {
         return modifiedTimeReadable(path) ? path.substr(path.rfind(L'\\') + 1) : std::wstring();
     }
     std::vector<std::wstring> existing;
+    std::wstring unreadable;
 };
 
-class FakeBrowser final : public Browser {
+class FakeSystem final : public Browser,
+                         public Chance,
+                         public RegionalSettings,
+                         public DisplayKeeper {
   public:
-    void openAddress(const std::wstring& address) override { opened.push_back(address); }
-    std::vector<std::wstring> opened;
-};
-
-class FakeChance final : public Chance {
-  public:
+    explicit FakeSystem(Journal& journal) : log(journal) {}
+    void openAddress(const std::wstring& address) override { log(L"open " + address); }
     float secondsOfDay() override { return 43200.5f; }
     void seed(float s) override { seededWith = s; }
     double next() override { return draw; }
+    wchar_t decimalSeparator() const override { return separator; }
+    void keepAwake(bool awake) override { log(awake ? L"awake 1" : L"awake 0"); }
+    Journal& log;
     double draw = 0.5;
     float seededWith = -1;
-};
-
-class FakeRegional final : public RegionalSettings {
-  public:
-    wchar_t decimalSeparator() const override { return separator; }
     wchar_t separator = L'.';
 };
 
-// A desktop of top-level windows, front to back, that logs what a scroll step does.
+// A desktop of top-level windows, front to back.
 class FakeWindows final : public WindowServices {
   public:
+    explicit FakeWindows(Journal& journal) : log(journal) {}
     std::vector<WindowFacts> topLevelWindows() override { return desktop; }
-    void raise(WindowHandle w) override { calls.push_back(L"raise " + id(w)); }
+    void raise(WindowHandle w) override { log(L"raise " + number(w)); }
     void holdAbove(WindowHandle w, bool above) override {
-        calls.push_back(L"above " + id(w) + (above ? L" on" : L" off"));
+        log(L"above " + number(w) + (above ? L" on" : L" off"));
     }
-    void show(WindowHandle w) override { calls.push_back(L"show " + id(w)); }
+    void show(WindowHandle w) override { log(L"show " + number(w)); }
     void scroll(WindowHandle w, std::int32_t delta) override {
-        calls.push_back(L"scroll " + id(w) + L" " + std::to_wstring(delta));
+        log(L"scroll " + number(w) + L" " + number(delta));
+        if (duringScroll) std::exchange(duringScroll, nullptr)();
     }
     bool wheelPresent() override { return wheel; }
     std::optional<std::int32_t> wheelScrollLines() override { return lines; }
-
-    // The scroll calls only.
-    std::vector<std::wstring> scrolls() const {
-        std::vector<std::wstring> out;
-        for (const auto& c : calls)
-            if (c.rfind(L"scroll", 0) == 0) out.push_back(c);
-        return out;
-    }
-    static std::wstring id(WindowHandle w) { return std::to_wstring(w); }
-
+    Journal& log;
     std::vector<WindowFacts> desktop;
-    std::vector<std::wstring> calls;
     bool wheel = true;
     std::optional<std::int32_t> lines = 3;
+    std::function<void()> duringScroll;
 };
 
-// Key states served in order per key (the last one stays), and the keys asked for.
+// Key states served in order per key (the last one stays).
 class FakeKeyboard final : public KeyboardHook {
   public:
+    explicit FakeKeyboard(Journal& journal) : log(journal) {}
     bool install(KeyEvents& e) override {
+        log(L"hook");
         events = &e;
         return true;
     }
     void uninstall() override {
+        log(L"unhook");
         events = nullptr;
-        ++uninstalls;
     }
     KeyState keyState(Key key) override {
-        queried.push_back(key);
+        log(key == Key::Control ? L"ask Control" : key == Key::Shift ? L"ask Shift" : L"ask T");
         auto& served = states[key];
         if (served.empty()) return {};
         const KeyState state = served.front();
         if (served.size() > 1) served.pop_front();
         return state;
     }
+    Journal& log;
     KeyEvents* events = nullptr;
-    int uninstalls = 0;
     std::map<Key, std::deque<KeyState>> states;
-    std::vector<Key> queried;
 };
 
+// A clock that moves only while the core waits: a wait runs out unless something happens in it.
 class FakeTray final : public TrayShell {
   public:
+    explicit FakeTray(Journal& journal) : log(journal) {}
     TrayPicture designedPicture() override { return 7; }
     void add(TrayEvents& e, TrayPicture picture, const std::wstring& tip) override {
+        log(L"tray add " + number(picture) + L" " + tip);
         events = &e;
-        log.push_back(L"add " + std::to_wstring(picture) + L" " + tip);
     }
-    void changePicture(TrayPicture p) override { log.push_back(L"picture " + std::to_wstring(p)); }
-    void changeTip(const std::wstring& tip) override { log.push_back(L"tip " + tip); }
+    void changePicture(TrayPicture p) override { log(L"tray picture " + number(p)); }
+    void changeTip(const std::wstring& tip) override { log(L"tray tip " + tip); }
     void balloon(const std::wstring& title, const std::wstring& text, int seconds) override {
-        log.push_back(L"balloon " + title + L"|" + text + L"|" + std::to_wstring(seconds));
+        log(L"balloon " + title + L"|" + text + L"|" + number(seconds));
     }
-    void balloonOff() override { log.push_back(L"balloon off"); }
+    void balloonOff() override { log(L"balloon off"); }
     void remove() override {
-        log.push_back(L"remove");
+        log(L"tray remove");
         events = nullptr;
     }
     double elapsedSeconds() override { return now; }
-    void waitForEvents(double maximumSeconds) override {
-        ++waits;
-        if (duringWait) return duringWait();
-        now += maximumSeconds;  // nothing happens: the wait runs out
+    void waitForEvents(double seconds) override {
+        log(L"wait " + number(static_cast<long long>(seconds)));
+        now += advance > 0 ? advance : duringWait ? 0 : seconds;
+        if (duringWait) std::exchange(duringWait, nullptr)();
     }
+    Journal& log;
     TrayEvents* events = nullptr;
-    std::vector<std::wstring> log;
     double now = 100.0;
-    int waits = 0;
+    double advance = 0;  // seconds a wait lasts; 0: as long as it may
     std::function<void()> duringWait;
 };
 
 class FakeStartup final : public StartupRegistry {
   public:
+    explicit FakeStartup(Journal& journal) : log(journal) {}
     std::wstring programPath() const override { return path; }
     bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override {
-        if (!(scope == Scope::Machine ? machineWritable : userWritable)) return false;
-        (scope == Scope::Machine ? machine : user)[name] = command;
-        return true;
+        const bool allowed = scope == Scope::Machine ? machineWritable : userWritable;
+        log(L"entry " + where(scope) + L" " + name + L"=" + command +
+            (allowed ? L"" : L" refused"));
+        return allowed;
     }
     void removeEntry(Scope scope, const std::wstring& name) override {
-        (scope == Scope::Machine ? machine : user).erase(name);
+        log(L"remove " + where(scope) + L" " + name);
     }
+    static std::wstring where(Scope scope) {
+        return scope == Scope::Machine ? L"machine" : L"user";
+    }
+    Journal& log;
     std::wstring path = L"C:\\Program Files\\Tervalinx\\QuietPageAdvancer.exe";
     bool machineWritable = true, userWritable = true;
-    std::map<std::wstring, std::wstring> machine, user;
-};
-
-class FakeDisplay final : public DisplayKeeper {
-  public:
-    void keepAwake(bool value) override { awake = value; }
-    bool awake = false;
 };
 
 // A main window controller wired to fakes of every port, made on first use.
 class FakeForm {
   public:
+    // `count` listable windows with handles 101, 102, ... titled "Window 1", ... and these
+    // settings stored.
+    explicit FakeForm(int count = 0, Stored stored = {}) {
+        addWindows(count);
+        settings.values = std::move(stored);
+    }
     Form1& form() {
         if (!form_) {
-            form_ = std::make_unique<Form1>(Form1Ports{view, view, dialogs, settings, files,
-                                                       browser, chance, regional, windows,
-                                                       keyboard, tray, startup, display,
-                                                       texts::kWindowsWords});
+            form_ = std::make_unique<Form1>(Form1Ports{view, view, dialogs, settings, files, system,
+                                                       system, system, windows, keyboard, tray,
+                                                       startup, system, texts::kWindowsWords});
         }
         return *form_;
     }
-    Form1& loaded() {
-        form().Form_Load();
-        return *form_;
-    }
-    // Listable windows with handles 101, 102, ... titled "Window 1", "Window 2", ...
     void addWindows(int count) {
-        for (int i = 1; i <= count; ++i)
-            windows.desktop.push_back({100 + i, L"Window " + std::to_wstring(i), true, true, false});
+        const int first = static_cast<int>(windows.desktop.size()) + 1;
+        for (int i = first; i < first + count; ++i)
+            windows.desktop.push_back({100 + i, L"Window " + number(i), true, true, false});
     }
-    void click(Control c) { form().raise(c, UiEvent::Click); }
-    void ticks(int n) {
-        for (int i = 0; i < n; ++i) form().tick();
-    }
+    // Runs a script of steps separated by "; ":
+    //   windows N            N more listable windows on the desktop
+    //   store KEY=VALUE      a stored setting
+    //   load                 start-up
+    //   on [N]               the switch clicked On, then list entry N (default 1) selected
+    //   click CONTROL        a click on a button, an option or a box as the user sees it then
+    //   tick [N]             the schedule timer's interval passes (N times)
+    //   select N             the user selects list entry N (0: none)
+    //   type FIELD TEXT      the user types into a field; set FIELD TEXT changes it silently
+    //   enter FIELD, leave FIELD, hover CONTROL   the focus arrives, leaves; the pointer moves
+    //   minimize, close      the user minimises the window; closes it
+    //   release N            mouse button N released over the tray icon
+    //   posted               the clicks the controller posted to itself run
+    //   desktop N            the desktop now holds the first N windows (more are added)
+    //   unset OPTION         the option is cleared without an event
+    //   wheel LINES          the lines a notch scrolls; "silent": the desktop does not say;
+    //                        "absent": no wheel
+    //   once HOOK STEPS      the steps (separated by ", ") run inside the next message box,
+    //                        repaint, balloon wait or scroll step (HOOK: report, repaint, wait,
+    //                        scroll)
+    FakeForm& run(const std::wstring& script);
+    std::wstring take(const std::wstring& words) { return journal.take(words); }
 
-    FakeView view;
-    FakeDialogs dialogs;
-    MemorySettings settings;
+    Journal journal;
+    FakeView view{journal};
+    FakeDialogs dialogs{journal};
+    MemorySettings settings{journal};
     FakeFiles files;
-    FakeBrowser browser;
-    FakeChance chance;
-    FakeRegional regional;
-    FakeWindows windows;
-    FakeKeyboard keyboard;
-    FakeTray tray;
-    FakeStartup startup;
-    FakeDisplay display;
+    FakeSystem system{journal};
+    FakeWindows windows{journal};
+    FakeKeyboard keyboard{journal};
+    FakeTray tray{journal};
+    FakeStartup startup{journal};
 
   private:
+    void step(const std::wstring& command, const std::wstring& rest);
     std::unique_ptr<Form1> form_;
 };
+
+inline Control controlNamed(const std::wstring& text) {
+    for (int c = 0; c < kControlCount; ++c)
+        if (name(static_cast<Control>(c)) == text) return static_cast<Control>(c);
+    throw std::invalid_argument("no control of that name");
+}
+
+inline FakeForm& FakeForm::run(const std::wstring& script) {
+    std::size_t at = 0;
+    while (at < script.size()) {
+        const std::size_t end = std::min(script.find(L"; ", at), script.size());
+        const std::wstring item = script.substr(at, end - at);
+        const std::size_t space = std::min(item.find(L' '), item.size());
+        step(item.substr(0, space), space < item.size() ? item.substr(space + 1) : L"");
+        at = end + 2;
+    }
+    return *this;
+}
+
+inline void FakeForm::step(const std::wstring& command, const std::wstring& rest) {
+    const std::size_t space = std::min(rest.find(L' '), rest.size());
+    const std::wstring first = rest.substr(0, space);
+    const std::wstring second = space < rest.size() ? rest.substr(space + 1) : L"";
+    const int n = first.empty() || !std::iswdigit(first[0]) ? 1 : std::stoi(first);
+    if (command == L"load") {
+        form().Form_Load();
+    } else if (command == L"windows") {
+        addWindows(n);
+    } else if (command == L"store") {
+        settings.values[rest.substr(0, rest.find(L'='))] = rest.substr(rest.find(L'=') + 1);
+    } else if (command == L"on") {
+        form().raise(Control::PushButton2, UiEvent::Click);
+        view.selected = n;
+    } else if (command == L"click") {
+        const Control c = controlNamed(first);
+        if (const int option = optionNumber(c)) view.setOptionValue(option, true);
+        if (c == Control::Check4 || c == Control::Check8) view.checks[c] = !view.checks[c];
+        form().raise(c, UiEvent::Click);
+    } else if (command == L"tick") {
+        for (int i = 0; i < n; ++i) form().tick();
+    } else if (command == L"select") {
+        view.selected = n;
+    } else if (command == L"type" || command == L"set") {
+        view.texts[controlNamed(first)] = second;
+        if (command == L"type") form().raise(controlNamed(first), UiEvent::Change);
+    } else if (command == L"enter" || command == L"leave" || command == L"hover") {
+        form().raise(controlNamed(first), command == L"enter"   ? UiEvent::GotFocus
+                                          : command == L"leave" ? UiEvent::LostFocus
+                                                                : UiEvent::MouseMove);
+    } else if (command == L"minimize") {
+        view.state = WindowState::Minimized;
+        form().raise(Control::Form, UiEvent::Resize);
+    } else if (command == L"close") {
+        form().raise(Control::Form, UiEvent::QueryUnload);
+    } else if (command == L"release") {
+        tray.events->buttonReleased(n);
+    } else if (command == L"posted") {
+        for (Control c : std::exchange(view.posted, {})) form().raise(c, UiEvent::Click);
+    } else if (command == L"desktop") {
+        if (static_cast<int>(windows.desktop.size()) < n)
+            addWindows(n - static_cast<int>(windows.desktop.size()));
+        windows.desktop.resize(static_cast<std::size_t>(n));
+    } else if (command == L"unset") {
+        view.setOptionValue(optionNumber(controlNamed(first)), false);
+    } else if (command == L"wheel") {
+        windows.wheel = first != L"absent";
+        windows.lines =
+            std::iswdigit(first.back()) ? std::optional(std::stoi(first)) : std::nullopt;
+    } else if (command == L"once") {
+        std::wstring inner = second;
+        for (std::size_t at; (at = inner.find(L", ")) != std::wstring::npos;) inner[at] = L';';
+        auto steps = [this, inner] { run(inner); };
+        (first == L"report"    ? dialogs.whileShown
+         : first == L"repaint" ? view.duringEvents
+         : first == L"wait"    ? tray.duringWait
+                               : windows.duringScroll) = std::move(steps);
+    } else {
+        throw std::invalid_argument("no such step");
+    }
+}
 
 }  // namespace qpa::fakes

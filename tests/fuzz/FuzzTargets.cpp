@@ -1,6 +1,6 @@
-// Fuzz targets for what reads text a user or a stored file supplies. Built with libFuzzer by
-// tests/fuzz/run; FUZZ_TARGET picks the target: 1 the field and stored-option texts, 2 the
-// settings file read through QSettings.
+// Fuzz target for what reads text a stored file or a user supplies: arbitrary bytes as the settings
+// file, read through QSettings, and each stored text through every reader a field or option uses.
+// Built with libFuzzer by tests/fuzz/run.
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -8,41 +8,29 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <string_view>
 
 #include "app/SettingsStore.h"
 #include "core/Numeric.h"
 #include "core/RuntimeError.h"
 #include "engine/Schedule.h"
-#include "platform/linux/X11Rules.h"
-#if FUZZ_TARGET == 2
 #include "platform/linux/IniSettings.h"
-#endif
 
 namespace {
-// Every reader of a text: none may crash, and a number read is one the rounding can judge.
+// None may crash, and a number read is one the rounding can judge.
 void readAll(const std::wstring& text) {
     for (const wchar_t separator : {L'.', L','}) {
-        if (const auto number = qpa::parseDecimal(text, separator)) {
-            try {
-                (void)qpa::textToTruth(text, separator);
+        try {
+            if (const auto number = qpa::parseDecimal(text, separator))
                 (void)qpa::FormatCountdown(qpa::roundToInt32(*number));
-            } catch (const qpa::RuntimeError&) {
-            }
+            (void)qpa::textToTruth(text, separator);
+            (void)qpa::periodFromFields(text, text, separator);
+        } catch (const qpa::RuntimeError&) {
         }
-    }
-    try {
-        (void)qpa::textToTruth(text, L'.');
-        (void)qpa::periodFromFields(text, text, L'.');
-    } catch (const qpa::RuntimeError&) {
     }
 }
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-#if FUZZ_TARGET == 1
-    readAll(qpa::x11::decodeUtf8(std::string_view(reinterpret_cast<const char*>(data), size)));
-#else
     static const std::filesystem::path folder = [] {
         char pattern[] = "/tmp/qpa-fuzz-settings.XXXXXX";
         const std::filesystem::path home = ::mkdtemp(pattern);
@@ -61,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ::utimensat(AT_FDCWD, file.c_str(), stamps, 0);
     qpa::qt::IniSettings backend;
     qpa::SettingsStore store(backend);
-    for (int i = 0; i < qpa::kSettingCount; ++i) readAll(store.get(static_cast<qpa::SettingKey>(i)));
-#endif
+    for (int i = 0; i < qpa::kSettingCount; ++i)
+        readAll(store.get(static_cast<qpa::SettingKey>(i)));
     return 0;
 }

@@ -1,123 +1,61 @@
-// The option, field, check box, pointer and help handlers of the main window.
-#include <gtest/gtest.h>
-
-#include "fakes/Fakes.h"
+// The option, field, check box and pointer handlers of the main window.
+#include "unit/Cases.h"
 
 using namespace qpa;
 using namespace qpa::fakes;
 
-namespace {
-class Controls : public ::testing::Test, public FakeForm {
-  protected:
-    void SetUp() override {
-        loaded();
-        settings.writes.clear();
-    }
-    void type(Control field, const wchar_t* text) {
-        view.setText(field, text);
-        form().raise(field, UiEvent::Change);
-    }
-};
-}  // namespace
-
-TEST_F(Controls, AnOptionStoresItsWholeGroupInOrder) {
-    view.setOptionValue(5, true);
-    click(Control::Option5);
-    view.setOptionValue(8, true);
-    click(Control::Option8);
-    EXPECT_EQ(settings.writes, (std::vector<std::wstring>{
-                                   L"Option1=False", L"Option2=False", L"Option3=False",
-                                   L"Option4=False", L"Option5=True", L"Option6=False",
-                                   L"Option7=False", L"Option8=True"}));
+TEST(Controls, Handlers) {
+    const Case cases[] = {
+        // An option stores its whole group, in order.
+        {L"load >> click Option5", L"write",
+         L"write Option1=False | write Option2=False | write Option3=False | write Option4=False | "
+         L"write Option5=True | write Option6=False"},
+        {L"load >> click Option8", L"write", L"write Option7=False | write Option8=True"},
+        // Every keystroke is stored as it stands.
+        {L"load >> type Text2 1; type Text2 12a; type Text2 ", L"write message",
+         L"write Text2=1 | write Text2=12a | write Text2="},
+        // A field selects all when entered; one that holds no number gets the focus back each
+        // time it is left.
+        {L"load >> enter Text3", L"select", L"select all Text3"},
+        {L"load >> set Text3 ; leave Text3; leave Text3", L"message focus",
+         L"message Must be a numeric entry. | focus Text3 | message Must be a numeric entry. | "
+         L"focus Text3"},
+        {L"load >> set Text3  2.5 ; leave Text3; leave Form1", L"message focus", L""},
+        // The start-up box governs its "minimized" box, shown only while it is checked.
+        {L"load >> click Check4; click Check8; click Check4; click Check4; click Check4",
+         L"write visible checked",
+         L"visible Check8 1 | write Windows Startup=On | write Minimized=On | checked Check8 0 | "
+         L"write Minimized=Off | visible Check8 0 | write Windows Startup=Off | visible Check8 1 | "
+         L"write Windows Startup=On | visible Check8 0 | write Windows Startup=Off"},
+        // The pointer: the custom one over the buttons; the arrow over the form, frames 1 to 4,
+        // the first label, the minutes field and the list; the other controls leave it.
+        {L"load >> hover PushButton1; hover Frame1; hover Frame5; hover Frame2; hover Text3; "
+         L"hover Frame3; hover PushButton2; hover Frame4; hover PushButton10; hover Label1; "
+         L"hover PushButton7; hover Text2; hover PushButton1; hover ListView1; hover PushButton1; "
+         L"hover Form1",
+         L"pointer",
+         L"pointer custom | pointer default | pointer default | pointer default | pointer custom | "
+         L"pointer default | pointer custom | pointer default | pointer custom | pointer default | "
+         L"pointer custom | pointer default | pointer custom | pointer default"},
+    };
+    for (const Case& c : cases) check(c);
 }
 
-TEST_F(Controls, EveryKeystrokeIsStoredUncheckedAndARefusedStoreIsToldAndLosesNothing) {
-    for (const wchar_t* typed : {L"1", L"12", L"12a", L""}) type(Control::Text2, typed);
-    EXPECT_EQ(settings.writes,
-              (std::vector<std::wstring>{L"Text2=1", L"Text2=12", L"Text2=12a", L"Text2="}));
-    EXPECT_TRUE(dialogs.shown.empty());
-    settings.refuseWrites = true;
-    type(Control::Text3, L"9");
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].prompt, L"Access denied");
-    EXPECT_EQ(dialogs.shown[0].kind, MessageKind::Warning);
-    EXPECT_EQ(settings.values[L"Text3"], L"2");
+TEST(Controls, ARefusedStoreIsToldAndLosesNothing) {
+    FakeForm f;
+    f.run(L"load").settings.refuseWrites = true;
+    f.take(L"");
+    EXPECT_EQ(f.run(L"type Text3 9").take(L"warning write"), L"warning Access denied");
+    EXPECT_EQ(f.settings.values[L"Text3"], L"2");
 }
 
-TEST_F(Controls, AFieldSelectsAllOnFocusAndABadOneGetsTheFocusBackEachTimeItIsLeft) {
-    form().raise(Control::Text3, UiEvent::GotFocus);
-    EXPECT_EQ(view.log.back(), L"select all Text3");
-    view.setText(Control::Text3, L"");
-    for (int leaving = 0; leaving < 2; ++leaving) form().raise(Control::Text3, UiEvent::LostFocus);
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].prompt, L"Must be a numeric entry.");
-    EXPECT_EQ(dialogs.shown[1].kind, MessageKind::Plain);
-    EXPECT_EQ(dialogs.shown[1].title, L"Velloranth Quiet Page Advancer For Your");
-    EXPECT_EQ(view.log.back(), L"focus Text3");
-    view.setText(Control::Text3, L" 2.5 ");
-    form().raise(Control::Text3, UiEvent::LostFocus);
-    form().raise(Control::Form, UiEvent::LostFocus);  // not a field: nothing to check
-    EXPECT_EQ(dialogs.shown.size(), 2u);
-}
-
-TEST_F(Controls, TwoBadFieldsDoNotPassTheFocusBackAndForth) {
-    view.setText(Control::Text2, L"x");
-    view.setText(Control::Text3, L"y");
+TEST(Controls, TwoBadFieldsDoNotPassTheFocusBackAndForth) {
+    FakeForm f;
+    f.run(L"load; set Text2 x; set Text3 y").take(L"");
     // Returning the focus to Text2 takes it from Text3, whose own check must then stay quiet.
-    view.onFocus = [&](Control c) {
-        form().raise(c == Control::Text2 ? Control::Text3 : Control::Text2, UiEvent::LostFocus);
+    f.view.onFocus = [&](Control c) {
+        f.form().raise(c == Control::Text2 ? Control::Text3 : Control::Text2, UiEvent::LostFocus);
     };
-    form().raise(Control::Text2, UiEvent::LostFocus);
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(view.log.back(), L"focus Text2");
-}
-
-TEST_F(Controls, TheStartupBoxGovernsMinimizedToTray) {
-    view.checks[Control::Check4] = true;
-    click(Control::Check4);
-    EXPECT_TRUE(view.shownControls.at(Control::Check8));
-    view.checks[Control::Check8] = true;
-    click(Control::Check8);
-    view.checks[Control::Check4] = false;
-    click(Control::Check4);
-    EXPECT_FALSE(view.checked(Control::Check8));
-    EXPECT_FALSE(view.shownControls.at(Control::Check8));
-    EXPECT_EQ(settings.writes,
-              (std::vector<std::wstring>{L"Windows Startup=On", L"Minimized=On", L"Minimized=Off",
-                                         L"Windows Startup=Off"}));
-    click(Control::Check4);  // unchecking a clear Check8 again stores no "Minimized"
-    EXPECT_EQ(settings.writes.back(), L"Windows Startup=Off");
-}
-
-TEST_F(Controls, ThePointerFollowsTheHoverRule) {
-    const std::pair<Control, Pointer> moves[] = {
-        {Control::PushButton1, Pointer::Custom}, {Control::Frame5, Pointer::Custom},
-        {Control::Text3, Pointer::Custom},       {Control::Frame1, Pointer::Default},
-        {Control::PushButton2, Pointer::Custom}, {Control::Frame2, Pointer::Default},
-        {Control::PushButton10, Pointer::Custom}, {Control::Frame3, Pointer::Default},
-        {Control::PushButton7, Pointer::Custom}, {Control::Frame4, Pointer::Default},
-        {Control::PushButton1, Pointer::Custom}, {Control::Label1, Pointer::Default},
-        {Control::PushButton1, Pointer::Custom}, {Control::Text2, Pointer::Default},
-        {Control::PushButton1, Pointer::Custom}, {Control::ListView1, Pointer::Default},
-        {Control::PushButton1, Pointer::Custom}, {Control::Form, Pointer::Default},
-    };
-    for (const auto& [control, expected] : moves) {
-        form().raise(control, UiEvent::MouseMove);
-        EXPECT_EQ(view.pointer, expected) << controlName(control);
-    }
-}
-
-TEST_F(Controls, HelpTextsJoinTheirParagraphs) {
-    click(Control::PushButton10);
-    click(Control::PushButton7);
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    const std::wstring& help = dialogs.shown[0].prompt;
-    EXPECT_NE(help.find(L"launchers.\r\rIt is"), std::wstring::npos);
-    EXPECT_NE(help.find(L"file.\r\n\r\nQuestions? Please contact Team Tervalinx at "
-                        L"https://www.tervalinx.example/contact/"),
-              std::wstring::npos);
-    EXPECT_EQ(dialogs.shown[1].prompt,
-              L"This is the list of windows to potentially scroll in. \r\n\r\nSelect one in the "
-              L"list to scroll.");
-    for (const auto& shown : dialogs.shown) EXPECT_EQ(shown.kind, MessageKind::Plain);
+    EXPECT_EQ(f.run(L"leave Text2").take(L"message focus"),
+              L"message Must be a numeric entry. | focus Text2");
 }

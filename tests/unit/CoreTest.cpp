@@ -1,5 +1,5 @@
 // The pieces every layer uses: numbers as users type them, truth values, the countdown, the
-// period, and the common error report.
+// period, the schedule's cursor and count, and the common error report.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,34 +13,29 @@
 
 using namespace qpa;
 
-TEST(Numbers, DecimalsAsUsersTypeThem) {
+TEST(Numbers, DecimalsAsUsersTypeThemAndRoundingHalvesToEvenWithin32Bits) {
     const std::tuple<const wchar_t*, wchar_t, std::optional<double>> rows[] = {
-        {L"12", L'.', 12.0},       {L" 2.5 ", L'.', 2.5},     {L"-3", L'.', -3.0},
-        {L"+4", L'.', 4.0},        {L".5", L'.', 0.5},        {L"1.", L'.', 1.0},
-        {L"1,5", L',', 1.5},       {L"\t7\u00a0", L'.', 7.0}, {L"", L'.', std::nullopt},
-        {L"  ", L'.', std::nullopt}, {L"12a", L'.', std::nullopt}, {L"1,5", L'.', std::nullopt},
-        {L"-", L'.', std::nullopt}, {L".", L'.', std::nullopt}, {L"1.2.3", L'.', std::nullopt},
+        {L"12", L'.', 12.0},          {L" 2.5 ", L'.', 2.5},        {L"-3", L'.', -3.0},
+        {L"+4", L'.', 4.0},           {L".5", L'.', 0.5},           {L"1.", L'.', 1.0},
+        {L"1,5", L',', 1.5},          {L"\t7\u00a0", L'.', 7.0},    {L"", L'.', std::nullopt},
+        {L"  ", L'.', std::nullopt},  {L"12a", L'.', std::nullopt}, {L"1,5", L'.', std::nullopt},
+        {L"-", L'.', std::nullopt},   {L".", L'.', std::nullopt},   {L"1.2.3", L'.', std::nullopt},
         {L"1 2", L'.', std::nullopt}, {L"1e5", L'.', std::nullopt}, {L"\x0661", L'.', std::nullopt},
     };
     for (const auto& [text, separator, value] : rows)
         EXPECT_EQ(parseDecimal(text, separator), value) << "[" << text << "]";
     const std::wstring huge(400, L'9');
-    EXPECT_TRUE(std::isinf(*parseDecimal(huge, L'.')));
-    EXPECT_TRUE(std::isinf(*parseDecimal(L"-" + huge, L'.')) && *parseDecimal(L"-" + huge, L'.') < 0);
+    EXPECT_EQ(*parseDecimal(huge, L'.'), HUGE_VAL);
+    EXPECT_EQ(*parseDecimal(L"-" + huge, L'.'), -HUGE_VAL);
+    EXPECT_EQ(*parseDecimal(L"1" + std::wstring(400, L'0'), L'.'), HUGE_VAL);
     EXPECT_EQ(*parseDecimal(L"0." + std::wstring(400, L'0') + L"1", L'.'), 0.0);
-}
 
-TEST(Numbers, RoundingHalvesToEvenWithin32BitsAndWholeNumbersAsText) {
-    EXPECT_EQ(roundToInt32(0.5), 0);
-    EXPECT_EQ(roundToInt32(1.5), 2);
-    EXPECT_EQ(roundToInt32(-2.5), -2);
-    EXPECT_EQ(roundToInt32(2147483647.0), 2147483647);
-    EXPECT_EQ(roundToInt32(-2147483648.0), INT32_MIN);
+    const std::pair<double, std::int32_t> rounded[] = {
+        {0.5, 0}, {1.5, 2}, {-2.5, -2}, {2147483647.0, INT32_MAX}, {-2147483648.0, INT32_MIN}};
+    for (const auto& [value, integer] : rounded) EXPECT_EQ(roundToInt32(value), integer);
     for (const double outside : {2147483648.0, -2147483649.0, std::nan("")})
         EXPECT_THROW(roundToInt32(outside), RuntimeError) << outside;
-    EXPECT_EQ(integerText(0), L"0");
-    EXPECT_EQ(integerText(-7), L"-7");
-    EXPECT_EQ(integerText(4294967295LL), L"4294967295");
+    EXPECT_EQ(integerText(-7) + L" " + integerText(4294967295LL), L"-7 4294967295");
     EXPECT_EQ(integerText(std::numeric_limits<long long>::min()), L"-9223372036854775808");
 }
 
@@ -49,28 +44,60 @@ TEST(Settings, TruthValuesInAnyCaseOrAsNumbersAndOnWithItsCase) {
         EXPECT_TRUE(textToTruth(yes, L'.')) << yes;
     for (const wchar_t* no : {L"FALSE", L"0", L" 0 "}) EXPECT_FALSE(textToTruth(no, L'.')) << no;
     EXPECT_TRUE(textToTruth(L"0,5", L','));
-    for (const wchar_t* bad : {L"", L"yes", L"On", L"Truex", L"T", L"tru", L"\u00e9t\u00e9"})
+    for (const wchar_t* bad :
+         {L"", L"yes", L"On", L"Truex", L"Xrue", L"T", L"tru", L"\u00e9t\u00e9"})
         EXPECT_THROW(textToTruth(bad, L'.'), RuntimeError) << bad;
     EXPECT_TRUE(isOn(L"On"));
     for (const wchar_t* off : {L"on", L"ON", L"On ", L"Off"}) EXPECT_FALSE(isOn(off)) << off;
 }
 
-TEST(Schedule, CountdownAndPeriod) {
+TEST(Schedule, CountdownPeriodCursorAndCount) {
     const std::pair<std::int32_t, const wchar_t*> countdowns[] = {
-        {0, L"00:00:00"},     {59, L"00:00:59"},  {3725, L"01:02:05"},
-        {90000, L"01:00:00"}, {-1, L"00:00:01"},  {-90, L"00:01:30"}, {INT32_MIN, L"03:14:08"}};
+        {0, L"00:00:00"},     {59, L"00:00:59"}, {3725, L"01:02:05"}, {36610, L"10:10:10"},
+        {90000, L"01:00:00"}, {-1, L"00:00:01"}, {-90, L"00:01:30"},  {INT32_MIN, L"03:14:08"}};
     for (const auto& [seconds, text] : countdowns) EXPECT_EQ(FormatCountdown(seconds), text);
-    EXPECT_EQ(periodFromFields(L"1.5", L"0", L'.'), 90);
-    EXPECT_EQ(periodFromFields(L"0", L"0.5", L'.'), 0);
-    EXPECT_EQ(periodFromFields(L"0", L"2.5", L'.'), 2);
-    EXPECT_EQ(periodFromFields(L"-1", L"5", L'.'), -55);
+    const std::tuple<const wchar_t*, const wchar_t*, std::int32_t> periods[] = {
+        {L"1.5", L"0", 90}, {L"0", L"0.5", 0}, {L"0", L"2.5", 2}, {L"-1", L"5", -55}};
+    for (const auto& [minutes, seconds, period] : periods)
+        EXPECT_EQ(periodFromFields(minutes, seconds, L'.'), period);
     EXPECT_THROW(periodFromFields(L"40000000", L"0", L'.'), RuntimeError);
     EXPECT_THROW(periodFromFields(L"x", L"0", L'.'), RuntimeError);
     EXPECT_THROW(periodFromFields(L"0", L"", L'.'), RuntimeError);
+
+    struct Row {
+        Scope scope;
+        int cursor, count, selected, placed, advanced;
+    };
+    const Row rows[] = {
+        {Scope::AvailableWindows, 0, 3, 2, 1, 2}, {Scope::AvailableWindows, 3, 2, 0, 2, 1},
+        {Scope::AvailableWindows, 2, 3, 0, 2, 3}, {Scope::SelectedWindow, 3, 5, 4, 4, 4},
+        {Scope::SelectedWindow, 3, 5, 0, 1, 1},   {Scope::None, 3, 2, 1, 3, 3},
+    };
+    for (const Row& row : rows) {
+        Schedule schedule{0, 0, static_cast<std::int16_t>(row.cursor)};
+        schedule.placeCursor(row.scope, row.count, row.selected);
+        EXPECT_EQ(schedule.windowCursor, row.placed) << row.cursor << " " << row.count;
+        schedule.advanceCursor(row.scope, row.count);
+        EXPECT_EQ(schedule.windowCursor, row.advanced) << row.cursor << " " << row.count;
+    }
+    const std::tuple<std::int32_t, std::int32_t, std::optional<std::int32_t>> counts[] = {
+        {INT32_MIN, 1, std::nullopt},
+        {INT32_MIN + 1, 1, INT32_MIN},
+        {INT32_MAX, 0, INT32_MAX},
+        {INT32_MAX, -1, std::nullopt}};
+    for (const auto& [period, elapsed, remaining] : counts) {
+        const Schedule schedule{elapsed, period, 1};
+        if (remaining) {
+            EXPECT_EQ(schedule.remainingSeconds(), *remaining);
+        } else {
+            EXPECT_THROW(schedule.remainingSeconds(), RuntimeError);
+        }
+    }
 }
 
 TEST(ErrorReport, ATrappedStepIsReportedWithItsLineAndTheProcedureGoesOn) {
-    fakes::FakeDialogs dialogs;
+    fakes::Journal journal;
+    fakes::FakeDialogs dialogs(journal);
     ErrorReporter reporter(dialogs);
     Trap trap(reporter, Location::Form1_Timer1_Timer);
     std::vector<int> ran;
@@ -83,25 +110,14 @@ TEST(ErrorReport, ATrappedStepIsReportedWithItsLineAndTheProcedureGoesOn) {
     stop = true;
     trap(108, [&] { ran.push_back(108); });
     EXPECT_EQ(ran, std::vector<int>{102});
-    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(journal.take(L"report"),
+              L"report Overflow, Timer1_Timer 100 | "
+              L"report Out of memory, Timer1_Timer 104 | "
+              L"report Unexpected failure, Timer1_Timer 106");
     // One line feed, after the description; the two breaks before the request are bare CRs.
-    EXPECT_EQ(dialogs.shown[0].prompt,
-              L"Overflow\r\nin QuietPageAdvancer2021/08/31.Form1.Timer1_Timer at line 100\r\r"
-              L"Please email screenshot of this message to support@tervalinx.example");
-    EXPECT_EQ(dialogs.shown[0].title, L"Application Error");
-    EXPECT_EQ(dialogs.shown[0].kind, MessageKind::Warning);
-    EXPECT_EQ(dialogs.shown[1].prompt.substr(0, 15), L"Out of memory\r\n");
-    EXPECT_EQ(dialogs.shown[2].prompt.substr(0, 20), L"Unexpected failure\r\n");
-    EXPECT_NE(dialogs.shown[2].prompt.find(L"at line 106\r"), std::wstring::npos);
-}
-
-TEST(ErrorReport, EveryProcedureHasItsLabel) {
-    EXPECT_EQ(locationLabel(Location::Form1_Form_Load),
-              L"in QuietPageAdvancer2021/08/31.Form1.Form_Load ");
-    EXPECT_EQ(locationLabel(Location::Enum_KnowScrollines),
-              L"in QuietPageAdvancer2021/08/31.Enum.KnowScrollines ");
-    std::set<std::wstring> labels;
-    for (int l = 0; l <= static_cast<int>(Location::Enum_KnowScrollines); ++l)
-        labels.insert(locationLabel(static_cast<Location>(l)));
-    EXPECT_EQ(labels.size(), 10u);
+    EXPECT_EQ(dialogs.last.prompt,
+              L"Unexpected failure\r\nin QuietPageAdvancer2021/08/31.Form1.Timer1_Timer at line "
+              L"106\r\rPlease email screenshot of this message to support@tervalinx.example");
+    EXPECT_EQ(dialogs.last.title, L"Application Error");
+    EXPECT_EQ(dialogs.last.kind, MessageKind::Warning);
 }

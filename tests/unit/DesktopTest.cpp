@@ -1,7 +1,6 @@
-// The desktop integration: the toggle chord, the tray icon, closing, the logon entry.
-#include <gtest/gtest.h>
-
-#include "fakes/Fakes.h"
+// The desktop integration: the toggle chord, the tray icon and its balloon, closing, the logon
+// entry.
+#include "unit/Cases.h"
 
 using namespace qpa;
 using namespace qpa::fakes;
@@ -9,187 +8,149 @@ using namespace qpa::fakes;
 namespace {
 constexpr KeyState kUp{false, false}, kDown{true, false}, kPressed{false, true},
     kPressedAndDown{true, true};
-
-class Desktop : public ::testing::Test, public FakeForm {
-  protected:
-    void SetUp() override {
-        // The window raises its resize event when its state changes.
-        view.onResize = [this] { form().raise(Control::Form, UiEvent::Resize); };
-        addWindows(1);
-        loaded();
-    }
-    void keys(KeyState ctrl, KeyState shift, std::deque<KeyState> t) {
-        keyboard.states = {{Key::Control, {ctrl}}, {Key::Shift, {shift}}, {Key::T, std::move(t)}};
-    }
-    bool keyEvent() { return keyboard.events->keyEvent(); }
-    std::wstring button() const { return view.caption(Control::PushButton2); }
-    void release(int button) { tray.events->buttonReleased(button); }
-};
+const std::wstring kBalloon =
+    L"balloon Velloranth Quiet Page Advancer For Your Desktop|has been minimized to the system "
+    L"tray.\r\nClick on the blue 'T' icon (T for Tervalinx) to bring the software back.|5";
 }  // namespace
 
-TEST_F(Desktop, TheChordDecisionRestsOnTheThreeKeyStates) {
+TEST(Desktop, TheChordDecisionRestsOnTheThreeKeyStatesAndOnePressTogglesOnce) {
     struct Row {
         const char* what;
         KeyState ctrl, shift, t;
-        bool toggles;
-        std::vector<Key> queried;
+        const wchar_t* seen;
     };
-    const std::vector<Key> all{Key::Control, Key::Shift, Key::T}, two{Key::Control, Key::Shift};
     const Row rows[] = {
-        {"Ctrl+Shift+T", kDown, kDown, kPressedAndDown, true, all},
-        {"Shift only pressed since asked", kDown, kPressed, kPressedAndDown, true, all},
-        {"a mark left by typing T earlier", kDown, kDown, kPressed, false, all},
-        {"T held, not pressed since asked", kDown, kDown, kDown, false, all},
-        {"Ctrl+T", kDown, kUp, kPressedAndDown, false, two},
-        {"Shift+T", kUp, kDown, kPressedAndDown, false, two},
-        {"Ctrl only pressed since asked", kPressed, kDown, kPressedAndDown, false, two},
+        {"Ctrl+Shift+T", kDown, kDown, kPressedAndDown,
+         L"ask Control | ask Shift | ask T | post PushButton2"},
+        {"Shift pressed since asked", kDown, kPressed, kPressedAndDown,
+         L"ask Control | ask Shift | ask T | post PushButton2"},
+        {"a mark left by typing T earlier", kDown, kDown, kPressed,
+         L"ask Control | ask Shift | ask T"},
+        {"T held, not pressed since asked", kDown, kDown, kDown,
+         L"ask Control | ask Shift | ask T"},
+        {"Ctrl+T", kDown, kUp, kPressedAndDown, L"ask Control | ask Shift"},
+        {"Shift+T", kUp, kDown, kPressedAndDown, L"ask Control | ask Shift"},
+        {"Ctrl pressed since asked", kPressed, kDown, kPressedAndDown, L"ask Control | ask Shift"},
     };
     for (const Row& row : rows) {
-        keys(row.ctrl, row.shift, {kUp});
-        keyEvent();  // T seen up: a new press may toggle
-        keys(row.ctrl, row.shift, {row.t});
-        keyboard.queried.clear();
-        EXPECT_EQ(keyEvent(), !row.toggles) << row.what;  // false: the next hooks skip it
-        EXPECT_EQ(keyboard.queried, row.queried) << row.what;
-        EXPECT_EQ(view.posted.size(), row.toggles ? 1u : 0u) << row.what;
-        view.posted.clear();
+        FakeForm f;
+        f.run(L"load");
+        f.keyboard.states = {
+            {Key::Control, {row.ctrl}}, {Key::Shift, {row.shift}}, {Key::T, {kUp}}};
+        f.keyboard.events->keyEvent();  // T seen up: a new press may toggle
+        f.keyboard.states[Key::T] = {row.t};
+        f.take(L"");
+        const bool passedOn = f.keyboard.events->keyEvent();
+        EXPECT_EQ(f.take(L"ask post"), row.seen) << row.what;
+        EXPECT_EQ(passedOn, std::wstring(row.seen).find(L"post") == std::wstring::npos) << row.what;
     }
+    FakeForm f(1);
+    f.run(L"load").take(L"");
+    f.keyboard.states = {
+        {Key::Control, {kDown}},
+        {Key::Shift, {kDown}},
+        {Key::T, {kPressedAndDown, kPressedAndDown, kPressedAndDown, kUp, kPressedAndDown}}};
+    for (int event = 0; event < 5; ++event) f.keyboard.events->keyEvent();  // a repeat, a release
+    f.keyboard.events->chord();  // a desktop that recognises the chord itself
+    EXPECT_EQ(f.take(L"post write"), L"post PushButton2 | post PushButton2 | post PushButton2");
+    // The toggles run after the key events have returned, in the order asked.
+    EXPECT_EQ(f.run(L"posted").take(L"write"),
+              L"write StartStopState=On | write StartStopState=Off | write StartStopState=On");
 }
 
-TEST_F(Desktop, OnePressOfTTogglesOnceAndTheToggleRunsAfterTheKeyEvent) {
-    keys(kDown, kDown, {kPressedAndDown});
-    for (int event = 0; event < 3; ++event) keyEvent();  // T's press, Shift's release, a repeat
-    EXPECT_EQ(button(), L"Turn On");  // not yet: the hook returns first
-    view.runPosted();
-    EXPECT_EQ(button(), L"Turn Off");
-    keys(kDown, kDown, {kUp, kPressedAndDown});  // released, then pressed again
-    keyEvent();
-    keyEvent();
-    keyboard.events->chord();  // a desktop that recognises the chord itself
-    view.runPosted();
-    EXPECT_EQ(button(), L"Turn Off");  // two toggles: Off and On again
-}
-
-TEST_F(Desktop, TheIconIsUpWithItsTipAndPropertiesChangeOnlyWhatTheyAre) {
-    SysTray tray2(tray);
-    tray2.setTrayTip(L"before");  // not in the tray yet: nothing sent
-    tray2.setTrayIcon(9, 1);      // not an icon: ignored
-    tray2.setInTray(true);
-    tray2.setInTray(true);  // unchanged: nothing
-    tray2.setTrayTip(L"new tip");
-    tray2.setTrayIcon(8, kPictureTypeIcon);
-    tray2.setTrayIcon(0, kPictureTypeIcon);  // none: ignored
-    tray.events->shellRestarted();           // the host came back: the icon goes up again
-    tray2.setInTray(false);
-    tray2.setInTray(false);
-    EXPECT_EQ(tray.log, (std::vector<std::wstring>{
-                            L"add 7 Velloranth Quiet Page Advancer For Your Desktop",
-                            L"add 0 before", L"tip new tip", L"picture 8", L"add 8 new tip",
-                            L"remove"}));
-}
-
-TEST_F(Desktop, MinimisingHidesToTheTrayWithABalloonOncePerRun) {
-    view.setWindowState(WindowState::Minimized);
-    EXPECT_FALSE(view.visible);
-    EXPECT_EQ(view.state, WindowState::Normal);
-    view.visible = true;  // brought back
-    release(1);
-    view.setWindowState(WindowState::Minimized);
-    EXPECT_EQ(tray.log, (std::vector<std::wstring>{
-                            L"add 7 Velloranth Quiet Page Advancer For Your Desktop",
-                            L"balloon Velloranth Quiet Page Advancer For Your Desktop|has been "
-                            L"minimized to the system tray.\r\nClick on the blue 'T' icon (T for "
-                            L"Tervalinx) to bring the software back.|5",
-                            L"balloon off"}));
-    EXPECT_EQ(tray.now, 105.0);  // waited 5 s, once
-    EXPECT_FALSE(view.visible);
-}
-
-TEST_F(Desktop, AClosedBalloonEndsTheWaitAtOnce) {
-    tray.duringWait = [&] {
-        tray.now += 1.0;
-        tray.events->balloonClosed();
+TEST(Desktop, TheTrayIconAndItsBalloon) {
+    const Case cases[] = {
+        // Minimising hides the window into the tray, with the balloon once per run.
+        {L"windows 1; load >> minimize; release 1; minimize",
+         L"window restore activate balloon wait",
+         L"window hidden | restore | " + kBalloon +
+             L" | wait 5 | balloon off | window shown | activate | window hidden | restore"},
+        // Any button released over the icon brings the window back in front.
+        {L"windows 1; load; minimize >> release 2", L"window activate", L"window shown | activate"},
+        // A toggle asked during the first toggle's balloon runs after it; switching On again in
+        // the tray leaves the window there.
+        {L"windows 1; load >> once wait click PushButton2; click PushButton2",
+         L"write window balloon wait timer",
+         L"window hidden | " + kBalloon +
+             L" | wait 5 | wait 5 | balloon off | timer 1000 | write StartStopState=On | timer 0 | "
+             L"write StartStopState=Off"},
+        {L"windows 1; load; once wait click PushButton2; click PushButton2 >> click PushButton2",
+         L"window minimize restore balloon", L"minimize"},
+        // Closing lets go of the hook, the timer, the display and the icon.
+        {L"windows 1; load; on >> close", L"unhook timer awake tray events",
+         L"unhook | timer 0 | awake 0 | tray remove | events | events"},
     };
-    view.setWindowState(WindowState::Minimized);
-    EXPECT_EQ(tray.waits, 1);
-    EXPECT_EQ(tray.log.back().substr(0, 7), L"balloon");  // no "balloon off" after it closed
+    for (const Case& c : cases) check(c);
+
+    FakeForm f(1);
+    f.run(L"load").tray.duringWait = [&] { f.tray.events->balloonClosed(); };
+    EXPECT_EQ(f.run(L"minimize").take(L"balloon wait"),
+              kBalloon + L" | wait 5");     // no "balloon off"
+    f.view.state = WindowState::Minimized;  // minimised, not hidden
+    EXPECT_EQ(f.run(L"release 1").take(L"window activate"), L"window shown | activate");
+    EXPECT_EQ(f.view.state, WindowState::Normal);
 }
 
-TEST_F(Desktop, AButtonReleaseBringsTheWindowBackInFrontFromTheTrayOrMinimised) {
-    view.setWindowState(WindowState::Minimized);
-    release(2);
-    EXPECT_TRUE(view.visible);
-    EXPECT_EQ(view.log.back(), L"activate");
-    view.state = WindowState::Minimized;  // minimised but not hidden
-    release(1);
-    EXPECT_EQ(view.state, WindowState::Normal);
-    view.setWindowState(WindowState::Minimized);  // hidden again: the handler ran again
-    EXPECT_FALSE(view.visible);
+TEST(Desktop, TheTrayControlChangesOnlyWhatItIsAskedTo) {
+    Journal journal;
+    FakeTray shell(journal);
+    {
+        SysTray tray(shell);
+        tray.setTrayTip(L"before");  // not in the tray yet: nothing sent
+        tray.setTrayIcon(9, 1);      // not an icon: ignored
+        tray.setInTray(true);
+        tray.setInTray(true);  // unchanged: nothing
+        tray.setTrayTip(L"new tip");
+        tray.setTrayIcon(8, kPictureTypeIcon);
+        tray.setTrayIcon(0, kPictureTypeIcon);  // none: ignored
+        tray.shellRestarted();                  // the host came back: the icon goes up again
+        tray.setInTray(false);
+        tray.setInTray(false);
+        tray.setTrayTip(L"after");
+        tray.shellRestarted();
+        tray.setInTray(true);
+        shell.advance = 2;  // each wait ends at an event two seconds in
+        tray.ShowBalloon(L"text", L"title", 5);
+        tray.ShowBalloon(L"text", L"title", 0);
+        tray.ShowBalloon(L"text", L"title", -3);
+    }  // gone: the icon with it
+    EXPECT_EQ(journal.take(L"tray balloon wait"),
+              L"tray add 0 before | tray tip new tip | tray picture 8 | tray add 8 new tip | "
+              L"tray remove | tray add 8 after | balloon title|text|5 | wait 5 | wait 3 | wait 1 | "
+              L"balloon off | balloon title|text|0 | balloon title|text|0 | tray remove");
 }
 
-TEST_F(Desktop, AToggleAskedDuringTheFirstTogglesBalloonWaitRunsAfterIt) {
-    tray.duringWait = [&] {
-        tray.duringWait = nullptr;
-        click(Control::PushButton2);  // the chord again
-        tray.now += 5;
-    };
-    settings.writes.clear();
-    click(Control::PushButton2);
-    EXPECT_EQ(settings.writes,
-              (std::vector<std::wstring>{L"StartStopState=On", L"StartStopState=Off"}));
-    EXPECT_EQ(button(), L"Turn On");
-    EXPECT_EQ(view.timer, 0);
-    EXPECT_FALSE(view.visible);  // in the tray, where switching On put it
-    release(1);
-    EXPECT_TRUE(view.visible);
-    EXPECT_EQ(view.state, WindowState::Normal);
-}
-
-TEST_F(Desktop, ClosingReleasesHookTimerDisplayAndIcon) {
-    click(Control::PushButton2);
-    form().raise(Control::Form, UiEvent::QueryUnload);
-    EXPECT_EQ(keyboard.uninstalls, 1);
-    EXPECT_EQ(view.timer, 0);
-    EXPECT_FALSE(display.awake);
-    EXPECT_EQ(tray.log.back(), L"remove");
-    EXPECT_EQ(view.pendingEventRuns, 2);
-}
-
-TEST_F(Desktop, TheLogonEntryIsTheProgramsOwnQuotedPath) {
+TEST(Desktop, TheLogonEntryIsTheProgramsOwnQuotedPath) {
     struct Row {
         const wchar_t* path;
         bool machineWritable, userWritable;
-        const wchar_t *name, *command;
-        bool inMachineList, told;
+        const wchar_t* seen;  // checking the box, then clearing it
     };
     const Row rows[] = {
-        {L"C:\\Program Files\\Tervalinx\\Quiet.exe", true, true, L"Quiet.exe",
-         L"\"C:\\Program Files\\Tervalinx\\Quiet.exe\"", true, false},
-        {L"D:\\Quiet.exe", true, true, L"Quiet.exe", L"\"D:\\Quiet.exe\"", true, false},
-        {L"/usr/bin/quiet", false, true, L"quiet", L"\"/usr/bin/quiet\"", false, false},
-        {L"C:\\Quiet.exe", false, false, L"Quiet.exe", nullptr, false, true},
-        {L"", true, true, L"", nullptr, false, true},
+        {L"C:\\Program Files\\Tervalinx\\Quiet.exe", true, true,
+         L"entry machine Quiet.exe=\"C:\\Program Files\\Tervalinx\\Quiet.exe\" | "
+         L"remove machine Quiet.exe | remove user Quiet.exe"},
+        {L"/usr/bin/quiet", false, true,
+         L"entry machine quiet=\"/usr/bin/quiet\" refused | entry user quiet=\"/usr/bin/quiet\" | "
+         L"remove machine quiet | remove user quiet"},
+        {L"C:\\Quiet.exe", false, false,
+         L"entry machine Quiet.exe=\"C:\\Quiet.exe\" refused | entry user "
+         L"Quiet.exe=\"C:\\Quiet.exe\" "
+         L"refused | message This software could not be added to the programs that start with "
+         L"Windows: the "
+         L"start-up list cannot be written. | "
+         L"remove machine Quiet.exe | remove user Quiet.exe"},
+        {L"", true, true,
+         L"message This software could not be added to the programs that start with Windows: the "
+         L"start-up list cannot be written."},
     };
     for (const Row& row : rows) {
         FakeForm f;
         f.startup.path = row.path;
         f.startup.machineWritable = row.machineWritable;
         f.startup.userWritable = row.userWritable;
-        f.loaded();
-        f.view.checks[Control::Check4] = true;
-        f.click(Control::Check4);
-        const auto& list = row.inMachineList ? f.startup.machine : f.startup.user;
-        if (row.command) {
-            ASSERT_EQ(list.size(), 1u) << row.path;
-            EXPECT_EQ(list.begin()->first, row.name);
-            EXPECT_EQ(list.begin()->second, row.command);
-        } else {
-            EXPECT_TRUE(f.startup.machine.empty() && f.startup.user.empty());
-        }
-        EXPECT_EQ(f.dialogs.shown.size(), row.told ? 1u : 0u) << row.path;
-        f.startup.machine[row.name] = f.startup.user[row.name] = L"x";
-        f.view.checks[Control::Check4] = false;
-        f.click(Control::Check4);
-        EXPECT_EQ(f.startup.machine.size() + f.startup.user.size(), row.name[0] ? 0u : 2u);
+        f.run(L"load").take(L"");
+        EXPECT_EQ(f.run(L"click Check4; click Check4").take(L"entry remove message"), row.seen)
+            << row.path;
     }
 }

@@ -1,409 +1,178 @@
 // The scrolling engine: the list of windows, one scroll step, the schedule and its switch.
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <random>
 
-#include "fakes/Fakes.h"
+#include "unit/Cases.h"
 
 using namespace qpa;
 using namespace qpa::fakes;
 
-namespace {
-// A loaded window with `count` windows listed, the period in the fields, switched On.
-class Engine : public ::testing::Test, public FakeForm {
-  protected:
-    void switchedOnWith(int count, const wchar_t* minutes, const wchar_t* seconds) {
-        addWindows(count);
-        settings.values = {{L"Text2", minutes}, {L"Text3", seconds}};
-        loaded();
-        click(Control::PushButton2);
-        windows.calls.clear();
-    }
-    void choose(int option) {
-        view.setOptionValue(option, true);
-        click(optionControl(option));
-    }
-    // The handles scrolled so far, in order.
-    std::vector<WindowHandle> targets() const {
-        std::vector<WindowHandle> out;
-        for (const auto& call : windows.scrolls()) out.push_back(std::stoi(call.substr(7, 3)));
-        return out;
-    }
-    std::wstring status() const { return view.caption(Control::Frame4); }
-};
-}  // namespace
-
-TEST_F(Engine, TheListHoldsVisibleTitledMaximisableWindowsFrontToBackButNotOurs) {
-    windows.desktop = {
+TEST(Engine, TheListHoldsVisibleTitledMaximisableWindowsFrontToBackButNotOurs) {
+    FakeForm f;
+    f.windows.desktop = {
         {0x1000, L"Our main window", true, true, false},  // by its handle
         {11, L"A", true, true, false},
-        {12, L"Dialog", true, false, false},   // no maximise box
-        {13, L"Hidden", false, true, false},   // neither shown nor minimised
-        {14, L"", true, true, false},          // no title
-        {15, L"Ours too", true, true, true},   // another window of this program
+        {12, L"Dialog", true, false, false},
+        {13, L"Hidden", false, true, false},
+        {14, L"", true, true, false},
+        {15, L"Ours too", true, true, true},
         {16, L"B \u00e9\u4e2d", true, true, false},
     };
-    loaded();
-    EXPECT_EQ(view.items, (std::vector<std::wstring>{L"A", L"B \u00e9\u4e2d"}));
-    windows.desktop.erase(windows.desktop.begin() + 1);  // A closes; "Refresh List"
-    view.selectListItem(2);
-    click(Control::PushButton1);
-    EXPECT_EQ(view.items, std::vector<std::wstring>{L"B \u00e9\u4e2d"});
-    EXPECT_EQ(view.selected, 0);
-    view.selectListItem(1);
-    view.setOptionValue(8, true);
-    click(Control::PushButton2);
-    view.setText(Control::Text3, L"0");
-    form().tick();
-    EXPECT_EQ(targets(), std::vector<WindowHandle>{16});  // entry k scrolls the window of entry k
+    f.run(L"load");
+    EXPECT_EQ(f.view.items, (std::vector<std::wstring>{L"A", L"B \u00e9\u4e2d"}));
+    f.windows.desktop.erase(f.windows.desktop.begin() + 1);  // A closes
+    f.run(L"select 2; click PushButton1");
+    EXPECT_EQ(f.view.items, std::vector<std::wstring>{L"B \u00e9\u4e2d"});
+    EXPECT_EQ(f.view.selected, 0);
+    f.take(L"");  // entry k scrolls the window of entry k
+    EXPECT_EQ(f.run(L"set Text3 0; on; tick").take(L"scroll"), L"scroll 16 -75");
 }
 
-TEST_F(Engine, The1002ndWindowIsReportedAndTheFirst1001AreListed) {
-    addWindows(1002);
-    loaded();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_NE(dialogs.shown[0].prompt.find(
-                  L"Subscript out of range\r\nin QuietPageAdvancer2021/08/31.Form1.loadWindows at"),
-              std::wstring::npos);
-    EXPECT_EQ(view.items.size(), 1001u);
-    EXPECT_EQ(view.items.back(), L"Window 1001");
-}
-
-TEST_F(Engine, OneStepRaisesHoldsAboveShowsLetsGoAndTurnsTheWheelOnce) {
-    switchedOnWith(1, L"0", L"0");
-    view.selectListItem(1);
-    form().tick();
-    EXPECT_EQ(windows.calls, (std::vector<std::wstring>{L"raise 101", L"above 101 on", L"show 101",
-                                                        L"above 101 off", L"scroll 101 -75"}));
-}
-
-TEST_F(Engine, EachMethodHasItsDelta) {
-    struct Row {
-        int method;                   // 0: no method chosen
-        bool wheel;                   // a wheel is present
-        std::optional<int> lines;     // what the desktop says, nothing when it does not
-        int delta;
-        bool reported;
+TEST(Engine, StepsAndTheirDeltas) {
+    // One window, the period 0, method n (0: none) stored.
+    const auto method = [](int n) {
+        return L"windows 1; store Text3=0; store Option1=0; store Option" + number(n) + L"=1; ";
     };
-    const Row rows[] = {
-        {1, true, 3, -75, false},      {2, true, 3, -1125, false},  {3, true, 3, -225, false},
-        {4, true, 3, 75, false},       {5, true, 3, 1125, false},   {6, true, 3, 225, false},
-        {0, true, 3, 0, false},        {3, false, 3, 0, false},     {6, true, {}, 225, false},
-        {3, true, -1, -1125, false},   {6, true, -1, 1125, false},  {3, true, 436, -32700, false},
-        {3, true, -436, 32700, false}, {6, true, 437, 0, true},     {3, true, -437, 0, true},
+    const std::wstring method3 = method(3), method6 = method(6);
+    const Case cases[] = {
+        {L"windows 1002; load", L"report", L"report Subscript out of range, loadWindows 100"},
+        // One step, with the timer stopped meanwhile.
+        {L"windows 1; store Text3=0; load; on >> tick", L"timer raise above show scroll",
+         L"timer 0 | raise 101 | above 101 on | show 101 | above 101 off | scroll 101 -75 | "
+         L"timer 1000"},
+        {method(2) + L"load; on >> tick", L"scroll", L"scroll 101 -1125"},
+        {method3 + L"load; on >> tick", L"scroll", L"scroll 101 -225"},
+        {method(4) + L"load; on >> tick", L"scroll", L"scroll 101 75"},
+        {method(5) + L"load; on >> tick", L"scroll", L"scroll 101 1125"},
+        {method6 + L"load; on >> tick", L"scroll", L"scroll 101 225"},
+        {method(0) + L"load; on >> tick", L"scroll", L"scroll 101 0"},
+        {method3 + L"wheel absent; load; on >> tick", L"scroll", L"scroll 101 0"},
+        {method6 + L"wheel silent; load; on >> tick", L"scroll", L"scroll 101 225"},
+        // A page at a time, in the method's direction.
+        {method3 + L"wheel -1; load; on >> tick", L"scroll", L"scroll 101 -1125"},
+        {method6 + L"wheel -1; load; on >> tick", L"scroll", L"scroll 101 1125"},
+        // The delta must fit the high word of a 32-bit message parameter.
+        {method3 + L"wheel 436; load; on >> tick", L"scroll", L"scroll 101 -32700"},
+        {method3 + L"wheel -436; load; on >> tick", L"scroll", L"scroll 101 32700"},
+        {method6 + L"wheel 437; load; on >> tick", L"scroll report",
+         L"report Overflow, SwitchToAndScroll 108 | scroll 101 0"},
+        {method3 + L"wheel -437; load; on >> tick", L"scroll report",
+         L"report Overflow, SwitchToAndScroll 108 | scroll 101 0"},
+        // The lines a notch scrolls are read at start-up and at each switch On, not meanwhile.
+        {method3 + L"store StartStopState=On; wheel 5; load; wheel 7; select 1 >> tick", L"scroll",
+         L"scroll 101 -375"},
+        {method3 + L"load; on; wheel 7; click PushButton2; on >> tick", L"scroll",
+         L"scroll 101 -525"},
     };
-    for (const Row& row : rows) {
-        FakeForm f;
-        f.windows.wheel = row.wheel;
-        f.windows.lines = row.lines;
-        f.addWindows(1);
-        f.settings.values = {{L"Text3", L"0"}, {L"Option7", L"0"}, {L"Option8", L"1"}};
-        for (int n = 1; n <= 6; ++n)
-            f.settings.values[L"Option" + std::to_wstring(n)] = n == row.method ? L"1" : L"0";
-        f.loaded();
-        f.click(Control::PushButton2);  // reads the wheel setting again
-        f.view.selectListItem(1);
-        f.form().tick();
-        EXPECT_EQ(f.windows.scrolls(),
-                  std::vector<std::wstring>{L"scroll 101 " + std::to_wstring(row.delta)})
-            << row.method << " " << row.lines.value_or(999);
-        EXPECT_EQ(f.dialogs.shown.size(), row.reported ? 1u : 0u);
-        if (row.reported) {
-            EXPECT_NE(f.dialogs.shown[0].prompt.find(L"Overflow\r\nin QuietPageAdvancer2021/08/31."
-                                                     L"Enum.SwitchToAndScroll at line "),
-                      std::wstring::npos);
-        }
-    }
+    for (const Case& c : cases) check(c);
 }
 
-TEST_F(Engine, TheWheelSettingIsReadAtStartUpAndAtEachSwitchOn) {
-    windows.lines = 5;
-    settings.values = {{L"StartStopState", L"On"}, {L"Text3", L"0"}, {L"Option3", L"True"},
-                       {L"Option1", L"False"}};
-    addWindows(1);
-    loaded();
-    windows.lines = 7;  // changed while On: not seen
-    view.selectListItem(1);
-    form().tick();
-    click(Control::PushButton2);
-    click(Control::PushButton2);  // Off and On again: seen
-    view.selectListItem(1);
-    form().tick();
-    EXPECT_EQ(windows.scrolls(),
-              (std::vector<std::wstring>{L"scroll 101 -375", L"scroll 101 -525"}));
-}
-
-TEST_F(Engine, SwitchingOnAndOff) {
-    addWindows(1);
-    loaded();
-    settings.writes.clear();
-    view.pointer = Pointer::Custom;
-    click(Control::PushButton2);
-    EXPECT_EQ(view.state, WindowState::Minimized);
-    EXPECT_EQ(view.caption(Control::PushButton2), L"Turn Off");
-    EXPECT_EQ(status(), L"Off.");  // until the first tick
-    EXPECT_EQ(view.timer, 1000);
-    EXPECT_TRUE(display.awake);
-    form().tick();
-    EXPECT_EQ(status(), L"On. Next Scroll will occur in: 00:00:01");
-    EXPECT_EQ(view.progressValue, 1);
-    click(Control::PushButton2);
-    EXPECT_EQ(view.timer, 0);
-    EXPECT_FALSE(display.awake);
-    EXPECT_EQ(status(), L"Off.");
-    EXPECT_EQ(view.pointer, Pointer::Default);
-    EXPECT_EQ(view.progressValue, 0);
-    EXPECT_EQ(view.progressText, L"Progress Bar");
-    EXPECT_EQ(view.caption(Control::PushButton2), L"Turn On");
-    EXPECT_EQ(settings.writes, (std::vector<std::wstring>{L"StartStopState=On", L"StartStopState=Off"}));
-    form().tick();  // one that was on its way: nothing
-    EXPECT_EQ(status(), L"Off.");
-
-    FakeForm empty;  // nothing to scroll: only the message, nothing stored
-    empty.loaded();
-    empty.settings.writes.clear();
-    empty.click(Control::PushButton2);
-    ASSERT_EQ(empty.dialogs.shown.size(), 1u);
-    EXPECT_EQ(empty.dialogs.shown[0].prompt,
-              L"Please add items to the 'Queue' list below before turning on.");
-    EXPECT_EQ(empty.view.caption(Control::PushButton2), L"Turn On");
-    EXPECT_TRUE(empty.settings.writes.empty());
-}
-
-TEST_F(Engine, ThePeriodCountsDownAndFires) {
-    struct Row {
-        const wchar_t *minutes, *seconds;
-        int ticks;                      // ticks given
-        const wchar_t* status;          // after the last of them
-        std::vector<WindowHandle> fired;
+TEST(Engine, TheScheduleAndItsSwitch) {
+    const std::wstring ten = L"windows 1; store Text3=10; load; on";
+    const std::wstring off =
+        L"timer 0 | awake 0 | caption Frame4 Off. | pointer default | progress 0 | "
+        L"progress text Progress Bar | caption PushButton2 Turn On";
+    const Case cases[] = {
+        {L"windows 1; load >> on", L"minimize caption status timer awake write",
+         L"minimize | caption PushButton2 Turn Off | timer 1000 | awake 1 | write "
+         L"StartStopState=On"},
+        {L"windows 1; load; on >> click PushButton2",
+         L"timer awake caption status pointer progress write",
+         off + L" | write StartStopState=Off"},
+        // A tick that was on its way when the switch went Off does nothing.
+        {L"windows 1; load; on; click PushButton2 >> tick", L"status progress scroll timer", L""},
+        {L"load >> click PushButton2", L"message write caption timer",
+         L"message Please add items to the 'Queue' list below before turning on."},
+        // The count: the bar and the status at each tick, a step when the period is reached.
+        {ten + L"; tick 8 >> tick", L"progress status scroll",
+         L"progress maximum 10 | progress 9 | status 00:00:01"},
+        {ten + L"; tick 9 >> tick 2", L"progress status scroll",
+         L"progress maximum 10 | progress 10 | status 00:00:00 | scroll 101 -75 | "
+         L"progress maximum 10 | progress 1 | status 00:00:09"},
+        {L"windows 1; store Text3=0; load; on >> tick", L"progress status",
+         L"progress maximum 0 | status 00:00:01"},
+        {L"windows 1; store Text2=90; store Text3=0; load; on >> tick", L"status",
+         L"status 01:29:59"},
+        {L"windows 1; store Text2=1.5; store Text3=0; load; on >> tick", L"status",
+         L"status 00:01:29"},
+        // Fields that hold no number are repaired, and stored.
+        {L"windows 1; store Text2=; store Text3=abc; load; on >> tick", L"text write status",
+         L"text Text2 0 | write Text2=0 | text Text3 5 | write Text3=5 | status 00:00:04"},
+        // A count interrupted by Off goes on after On; a lowered period fires at once.
+        {ten + L"; tick 7; click PushButton2; on >> tick 3", L"status scroll",
+         L"status 00:00:02 | status 00:00:01 | status 00:00:00 | scroll 101 -75"},
+        {ten + L"; tick 6 >> set Text3 2; tick", L"progress status scroll",
+         L"progress maximum 2 | status 00:00:05 | scroll 101 -75"},
+        // A period past 32 bits is reported at each tick, one report at a time; the last good
+        // period stays.
+        {L"windows 1; store Text3=3; load; on; tick >> set Text2 99999999; once report tick; tick; "
+         L"tick",
+         L"report status scroll",
+         L"report Overflow, Timer1_Timer 110 | status 00:00:01 | report Overflow, Timer1_Timer 110 "
+         L"| "
+         L"status 00:00:00 | scroll 101 -75"},
+        // Switched Off inside the tick's report or repaint: the rest of the tick is skipped.
+        {L"windows 1; store Text2=99999999; load; on >> once report click PushButton2; tick",
+         L"report timer awake caption status pointer progress write scroll",
+         L"report Overflow, Timer1_Timer 110 | " + off + L" | write StartStopState=Off"},
+        {L"windows 1; store Text3=5; load; on >> once repaint click PushButton2; tick",
+         L"progress status timer awake caption pointer write scroll",
+         L"progress maximum 5 | progress 1 | status 00:00:04 | " + off +
+             L" | write StartStopState=Off"},
+        {L"windows 2; store Text3=0; load; on 2 >> once repaint click PushButton2, on 2; tick; "
+         L"tick",
+         L"scroll timer", L"timer 0 | timer 1000 | timer 0 | scroll 102 -75 | timer 1000"},
     };
-    const Row rows[] = {
-        {L"0", L"10", 1, L"00:00:09", {}},
-        {L"0", L"10", 9, L"00:00:01", {}},
-        {L"0", L"10", 10, L"00:00:00", {101}},
-        {L"0", L"10", 11, L"00:00:09", {101}},
-        {L"0", L"0", 3, L"00:00:01", {101, 101, 101}},
-        {L"90", L"0", 1, L"01:29:59", {}},
-        {L"1.5", L"0", 1, L"00:01:29", {}},
-        {L"", L"abc", 5, L"00:00:00", {101}},  // repaired to "0" and "5"
+    for (const Case& c : cases) check(c);
+}
+
+TEST(Engine, TheScopeDecidesWhichWindowIsScrolled) {
+    const std::wstring walk = L"windows 3; store Text3=0; load; on ",
+                       selected = L"store Option7=0; store Option8=1; " + walk,
+                       neither = L"store Option7=0; " + walk;
+    const Case cases[] = {
+        {walk + L"1 >> tick 4", L"scroll select",
+         L"scroll 101 -75 | select 2 | scroll 102 -75 | select 3 | scroll 103 -75 | select 1 | "
+         L"scroll 101 -75 | select 2"},
+        {walk + L"2 >> tick 2", L"scroll", L"scroll 102 -75 | scroll 102 -75"},
+        // The list shrunk under the cursor: the cursor is kept within it.
+        {walk + L"1; tick 2 >> desktop 2; click PushButton1; select 2; tick 2", L"scroll",
+         L"scroll 102 -75 | scroll 101 -75"},
+        {L"windows 2; " + selected + L"4 >> tick 2", L"scroll select",
+         L"scroll 104 -75 | select 4 | scroll 104 -75 | select 4"},
+        // None selected: no step this time, the first one after.
+        {selected + L"0 >> tick 2", L"scroll select", L"select 1 | scroll 101 -75 | select 1"},
+        {neither + L"2 >> tick 2", L"scroll select",
+         L"scroll 102 -75 | select 1 | scroll 101 -75 | select 1"},
+        // The cursor left past the end of a list shrunk to one by the walk, then neither scope
+        // (nothing selected after the refresh: no step).
+        {walk + L"1; tick 2 >> unset Option7; desktop 1; click PushButton1; tick", L"scroll report",
+         L"report Index out of bounds, Timer1_Timer 132"},
     };
-    for (const Row& row : rows) {
-        FakeForm f;
-        f.addWindows(1);
-        f.settings.values = {{L"Text2", row.minutes}, {L"Text3", row.seconds}};
-        f.loaded();
-        f.click(Control::PushButton2);
-        f.view.selectListItem(1);
-        f.ticks(row.ticks);
-        EXPECT_EQ(f.view.caption(Control::Frame4),
-                  std::wstring(L"On. Next Scroll will occur in: ") + row.status)
-            << row.minutes << "|" << row.seconds << "|" << row.ticks;
-        EXPECT_EQ(f.windows.scrolls().size(), row.fired.size());
-    }
-    switchedOnWith(1, L"", L"abc");
-    form().tick();
-    EXPECT_EQ(view.text(Control::Text2), L"0");
-    EXPECT_EQ(view.text(Control::Text3), L"5");
-    EXPECT_EQ(settings.values[L"Text2"], L"0");
-    EXPECT_EQ(settings.values[L"Text3"], L"5");
-}
-
-TEST_F(Engine, ACountInterruptedByOffResumesAndALoweredPeriodFiresAtOnce) {
-    switchedOnWith(1, L"0", L"10");
-    view.selectListItem(1);
-    ticks(7);
-    click(Control::PushButton2);
-    click(Control::PushButton2);
-    view.selectListItem(1);
-    ticks(2);
-    EXPECT_TRUE(windows.scrolls().empty());
-    form().tick();
-    EXPECT_EQ(windows.scrolls().size(), 1u);  // three ticks after switching On again
-
-    ticks(6);
-    view.setText(Control::Text3, L"2");  // 6 counted, the period lowered to 2
-    form().tick();
-    EXPECT_EQ(status(), L"On. Next Scroll will occur in: 00:00:05");
-    EXPECT_EQ(view.progressValue, 6);  // the bar is left as it was
-    EXPECT_EQ(view.progressMaximum, 2);
-    EXPECT_EQ(windows.scrolls().size(), 2u);
-}
-
-TEST_F(Engine, AnOverflowingPeriodIsReportedAndThePreviousOneStays) {
-    switchedOnWith(1, L"0", L"3");
-    view.selectListItem(1);
-    form().tick();
-    view.setText(Control::Text2, L"99999999");
-    form().tick();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_NE(dialogs.shown[0].prompt.find(L"Form1.Timer1_Timer at line 110"), std::wstring::npos);
-    EXPECT_EQ(status(), L"On. Next Scroll will occur in: 00:00:01");
-    form().tick();
-    EXPECT_EQ(windows.scrolls().size(), 1u);
-}
-
-TEST_F(Engine, TheScopeDecidesWhichWindowIsScrolled) {
-    struct Row {
-        int scope;           // 7, 8, or 0 for neither
-        int windows, selected;
-        int shrinkTo;        // the list refreshed to this many windows after two scrolls (0: no)
-        std::vector<WindowHandle> targets;
-        int selectedAfter;
-    };
-    const Row rows[] = {
-        {7, 3, 1, 0, {101, 102, 103, 101, 102}, 3},
-        {7, 3, 2, 0, {102, 102, 103, 101, 102}, 3},  // the walk goes on from entry 2
-        {7, 3, 1, 2, {101, 102, 102, 101, 102}, 1},
-        {8, 5, 4, 0, {104, 104, 104, 104, 104}, 4},
-        {8, 3, 0, 0, {101, 101, 101, 101}, 1},       // none selected: the first one, after a turn
-        {0, 3, 2, 0, {102, 101, 101, 101, 101}, 1},  // neither: the cursor stays where it was
-    };
-    for (const Row& row : rows) {
-        FakeForm f;
-        f.addWindows(row.windows);
-        f.settings.values = {{L"Text3", L"0"}, {L"Option7", row.scope == 7 ? L"1" : L"0"},
-                             {L"Option8", row.scope == 8 ? L"1" : L"0"}};
-        f.loaded();
-        f.click(Control::PushButton2);
-        f.view.selectListItem(row.selected);
-        for (int tick = 0; tick < 5; ++tick) {
-            if (tick == 2 && row.shrinkTo) {
-                f.windows.desktop.resize(static_cast<std::size_t>(row.shrinkTo));
-                f.click(Control::PushButton1);
-                f.view.selectListItem(2);
-            }
-            f.form().tick();
-        }
-        std::vector<WindowHandle> got;
-        for (const auto& call : f.windows.scrolls()) got.push_back(std::stoi(call.substr(7, 3)));
-        EXPECT_EQ(got, row.targets) << row.scope << " " << row.selected << " " << row.shrinkTo;
-        EXPECT_EQ(f.view.selected, row.selectedAfter);
-    }
-}
-
-TEST_F(Engine, AnEmptyListMakesTheTickANoOp) {
-    switchedOnWith(1, L"0", L"2");
-    form().tick();
-    windows.desktop.clear();
-    click(Control::PushButton1);
-    ticks(3);
-    EXPECT_EQ(status(), L"On. Next Scroll will occur in: 00:00:01");
-    EXPECT_EQ(view.timer, 1000);
-    addWindows(1);
-    click(Control::PushButton1);
-    view.selectListItem(1);
-    form().tick();
-    EXPECT_EQ(status(), L"On. Next Scroll will occur in: 00:00:00");  // the count went on from 1
-    EXPECT_EQ(windows.scrolls().size(), 1u);
-}
-
-TEST(Schedule, TheCursorStaysInTheListAndWalksOn) {
-    struct Row {
-        Scope scope;
-        int cursor, count, selected, placed, advanced;
-    };
-    const Row rows[] = {
-        {Scope::AvailableWindows, 0, 3, 2, 1, 2}, {Scope::AvailableWindows, 3, 2, 0, 2, 1},
-        {Scope::AvailableWindows, 2, 3, 0, 2, 3}, {Scope::SelectedWindow, 3, 5, 4, 4, 4},
-        {Scope::SelectedWindow, 3, 5, 0, 1, 1},   {Scope::None, 3, 2, 1, 3, 3},
-    };
-    for (const Row& row : rows) {
-        Schedule schedule;
-        schedule.windowCursor = static_cast<std::int16_t>(row.cursor);
-        schedule.placeCursor(row.scope, row.count, row.selected);
-        EXPECT_EQ(schedule.windowCursor, row.placed) << row.cursor << " " << row.count;
-        schedule.advanceCursor(row.scope, row.count);
-        EXPECT_EQ(schedule.windowCursor, row.advanced) << row.cursor << " " << row.count;
-    }
-    Schedule schedule;
-    schedule.periodSeconds = INT32_MIN;
-    schedule.elapsedSeconds = 1;
-    EXPECT_THROW(schedule.remainingSeconds(), RuntimeError);
-}
-
-TEST_F(Engine, ATickThatComesWhileATickReportsDoesNothing) {
-    switchedOnWith(1, L"99999999", L"0");  // a period past 32 bits: reported at every tick
-    int nestedTicks = 0;
-    dialogs.whileShown = [&] {
-        if (nestedTicks++ < 3) form().tick();
-    };
-    form().tick();
-    EXPECT_EQ(nestedTicks, 1);
-    EXPECT_EQ(dialogs.shown.size(), 1u);  // one report open at a time
-    form().tick();
-    EXPECT_EQ(dialogs.shown.size(), 2u);  // the next tick reports again
-}
-
-TEST_F(Engine, SwitchedOffDuringTheTicksReportOrRepaintLeavesTheWholeOffState) {
-    for (const bool duringReport : {true, false}) {
-        SCOPED_TRACE(duringReport ? "report" : "repaint");
-        FakeForm f;
-        f.addWindows(1);
-        f.settings.values = {{L"Text2", duringReport ? L"99999999" : L"0"}, {L"Text3", L"5"}};
-        f.loaded();
-        f.click(Control::PushButton2);
-        f.view.selectListItem(1);
-        std::function<void()>& during =
-            duringReport ? f.dialogs.whileShown : f.view.duringPendingEvents;
-        during = [&] {
-            during = nullptr;
-            f.click(Control::PushButton2);
-        };
-        f.form().tick();
-        EXPECT_EQ(f.view.caption(Control::Frame4), L"Off.");
-        EXPECT_EQ(f.view.caption(Control::PushButton2), L"Turn On");
-        EXPECT_EQ(f.view.progressValue, 0);
-        EXPECT_EQ(f.view.timer, 0);
-        EXPECT_EQ(f.settings.values[L"StartStopState"], L"Off");
-        EXPECT_TRUE(f.windows.scrolls().empty());
-    }
-}
-
-TEST_F(Engine, ATickSwitchedOffAndOnAgainDuringItsRepaintStops) {
-    switchedOnWith(2, L"0", L"0");
-    view.selectListItem(2);
-    view.duringPendingEvents = [&] {
-        view.duringPendingEvents = nullptr;
-        click(Control::PushButton2);
-        click(Control::PushButton2);
-    };
-    form().tick();
-    EXPECT_TRUE(windows.scrolls().empty());
-    EXPECT_EQ(view.timer, 1000);
-    form().tick();
-    EXPECT_EQ(windows.scrolls(), std::vector<std::wstring>{L"scroll 102 -75"});
+    for (const Case& c : cases) check(c);
 }
 
 // Many ticks over every method, scope and period, with refreshes between: the cursor stays in
-// the list, the count never goes below zero, and each firing tick turns the wheel once.
-TEST_F(Engine, ManyTicksKeepTheScheduleConsistent) {
+// the list, no report comes, and each firing tick turns the wheel once.
+TEST(Engine, ManyTicksKeepTheScheduleConsistent) {
     const char* fromEnvironment = std::getenv("QPA_SOAK_TICKS");
     const long ticksWanted = fromEnvironment ? std::atol(fromEnvironment) : 20000;
     std::mt19937 random(7);
-    addWindows(4);
-    loaded();
-    click(Control::PushButton2);
+    FakeForm f;
+    f.run(L"windows 4; load; on");
     long fired = 0;
     for (long tick = 0; tick < ticksWanted; ++tick) {
-        if (random() % 97 == 0) {
-            windows.desktop.resize(1 + random() % 4);
-            click(Control::PushButton1);
-        }
-        if (random() % 53 == 0) choose(1 + static_cast<int>(random() % 8));
-        if (random() % 61 == 0) {
-            view.setText(Control::Text2, std::to_wstring(random() % 3));
-            view.setText(Control::Text3, std::to_wstring(random() % 7));
-        }
-        if (random() % 5 == 0) view.selectListItem(static_cast<int>(random() % (view.items.size() + 1)));
-        windows.calls.clear();
-        form().tick();
-        const auto steps = windows.scrolls().size();
-        ASSERT_LE(steps, 1u);
-        fired += static_cast<long>(steps);
-        ASSERT_GE(view.selected, 0);
-        ASSERT_LE(view.selected, view.listCount());
-        ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.back().prompt;
+        if (random() % 97 == 0)
+            f.run(L"desktop " + number(1 + random() % 4) + L"; click PushButton1");
+        if (const auto n = 1 + random() % 400; n <= 8) f.run(L"click Option" + number(n));
+        if (random() % 61 == 0) f.run(L"set Text3 " + number(random() % 7));
+        if (random() % 5 == 0) f.run(L"select " + number(random() % (f.view.items.size() + 1)));
+        f.take(L"");
+        const std::wstring seen = f.run(L"tick").take(L"scroll report");
+        ASSERT_TRUE(seen.empty() || (seen.rfind(L"scroll", 0) == 0 && seen.find(L'|') == seen.npos))
+            << seen;
+        fired += !seen.empty();
+        ASSERT_TRUE(f.view.selected >= 0 && f.view.selected <= f.view.listCount());
     }
     EXPECT_GT(fired, ticksWanted / 20);
 }

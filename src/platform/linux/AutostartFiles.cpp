@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "core/Texts.h"
-#include "platform/linux/X11Rules.h"
+#include "platform/linux/Utf8.h"
 
 namespace qpa::x11 {
 
@@ -29,14 +29,14 @@ std::string folder(StartupRegistry::Scope scope) {
 }
 
 std::filesystem::path entryFile(StartupRegistry::Scope scope, const std::wstring& name) {
-    return std::filesystem::path(folder(scope)) / (encodeUtf8(name) + ".desktop");
+    return std::filesystem::path(folder(scope)) / (qt::toUtf8(name) + ".desktop");
 }
 }  // namespace
 
 std::wstring AutostartFiles::programPath() const {
     std::error_code error;
     const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::wstring() : decodeUtf8(path.string());
+    return error ? std::wstring() : qt::fromUtf8(path.string());
 }
 
 bool AutostartFiles::setEntry(Scope scope, const std::wstring& name, const std::wstring& command) {
@@ -47,8 +47,8 @@ bool AutostartFiles::setEntry(Scope scope, const std::wstring& name, const std::
     const auto temporary = file.string() + ".new";
     {
         std::ofstream out(temporary, std::ios::trunc);
-        out << "[Desktop Entry]\nType=Application\nName=" << encodeUtf8(texts::kProductName)
-            << "\nExec=" << encodeUtf8(command) << "\nX-GNOME-Autostart-enabled=true\n";
+        out << "[Desktop Entry]\nType=Application\nName=" << qt::toUtf8(texts::kProductName)
+            << "\nExec=" << qt::toUtf8(command) << "\nX-GNOME-Autostart-enabled=true\n";
         if (!out.flush()) return false;
     }
     std::filesystem::rename(temporary, file, error);  // whole or not at all

@@ -1,17 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 // The rules the X11 adapters apply, kept free of X headers so that they can be tested alone.
 namespace qpa::x11 {
-
-// UTF-8 bytes as text; a broken sequence reads as U+FFFD.
-std::wstring decodeUtf8(std::string_view bytes);
-// Text as UTF-8 bytes.
-std::string encodeUtf8(const std::wstring& text);
-// Latin-1 bytes (an X STRING property) as text.
-std::wstring decodeLatin1(std::string_view bytes);
 
 // The wheel clicks for a delta: whole notches of 120 units, at least one for any delta but 0.
 int wheelClicks(std::int32_t delta);

@@ -13,6 +13,7 @@
 #include <span>
 #include <thread>
 
+#include "platform/linux/Utf8.h"
 #include "platform/linux/X11Rules.h"
 
 namespace qpa::x11 {
@@ -128,7 +129,7 @@ std::vector<WindowFacts> X11Windows::topLevelWindows() {
             if (!name || name->type == XCB_ATOM_NONE) {
                 title = legacyTitle(a.window);
             } else if (name->type == utf8_) {
-                title = decodeUtf8({utf8.data(), utf8.size()});
+                title = qt::fromUtf8({utf8.data(), utf8.size()});
             }
         }
         windows.push_back({static_cast<WindowHandle>(a.window), title, visible, canMaximise, ours});
@@ -143,13 +144,13 @@ std::wstring X11Windows::legacyTitle(Window w) {
     if (!XGetWMName(d, w, &property) || !property.value) return {};
     const PropertyData value(property.value);
     const std::string_view bytes(reinterpret_cast<const char*>(property.value), property.nitems);
-    if (property.encoding == XA_STRING && property.format == 8) return decodeLatin1(bytes);
-    if (property.encoding == utf8_ && property.format == 8) return decodeUtf8(bytes);
+    if (property.encoding == XA_STRING && property.format == 8) return qt::fromLatin1(bytes);
+    if (property.encoding == utf8_ && property.format == 8) return qt::fromUtf8(bytes);
     char** list = nullptr;
     int items = 0;
     std::wstring text;
     if (Xutf8TextPropertyToTextList(d, &property, &list, &items) >= Success && list) {
-        if (items > 0 && list[0]) text = decodeUtf8(list[0]);
+        if (items > 0 && list[0]) text = qt::fromUtf8(list[0]);
         XFreeStringList(list);
     }
     return text;
