@@ -1,11 +1,7 @@
 // What the end-to-end tests can only do from inside Windows (here: Wine), one command a call:
 //   put KEY=VALUE...   get KEY   clear               the program's stored settings
 //   deny HIVE\PATH | allow HIVE\PATH                 a registry key that refuses writes, and back
-//   text ID            the text of the main window's control ID (0: the window's caption)
-//   state              "shown", "minimised", "hidden" (into the tray) or "not shown yet"
-//   close              asks the main window to close, as its close box does
-//   boxes              "title|text" of each message box the program shows
-//   dismiss            presses OK in each of them
+//   text ID            the text of the main window's control ID
 //   ping SECONDS       asks the main window for an answer (1 s each) for SECONDS; prints
 //                      "answered N unanswered M"
 //   firstline TITLE    the first visible line of the text control in the window titled TITLE
@@ -14,7 +10,6 @@
 // sddl.h needs windows.h first
 #include <sddl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -43,33 +38,11 @@ std::wstring className(HWND hwnd) {
     return name;
 }
 
-std::vector<HWND> messageBoxes() {
-    struct Search {
-        DWORD pid;
-        std::vector<HWND> found;
-    } search{};
-    if (HWND main = mainWindow()) ::GetWindowThreadProcessId(main, &search.pid);
-    ::EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(hwnd, &pid);
-            if (pid == s->pid && className(hwnd) == L"#32770" && ::IsWindowVisible(hwnd))
-                s->found.push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Printed as UTF-8, line ends shown as \r and \n so that one box stays on one line.
+// Printed as UTF-8.
 void print(const std::wstring& text) {
-    std::wstring shown;
-    for (wchar_t c : text) shown += c == L'\r' ? L"\\r" : c == L'\n' ? L"\\n" : std::wstring(1, c);
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, shown.c_str(), -1, nullptr, 0, nullptr,
-                                           nullptr);
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, shown.c_str(), -1, bytes.data(), size, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
     std::printf("%s\n", bytes.c_str());
 }
 
@@ -135,25 +108,7 @@ int run(const std::vector<std::wstring>& args) {
     if (command == L"deny") return setSecurity(arg, L"D:P(D;CI;0x6;;;WD)(A;CI;KA;;;WD)") ? 0 : 1;
     if (command == L"allow") return setSecurity(arg, L"D:P(A;CI;KA;;;WD)") ? 0 : 1;
     if (command == L"text") {
-        const int id = std::stoi(arg);
-        print(textOf(id == 0 ? mainWindow() : ::GetDlgItem(mainWindow(), id)));
-        return 0;
-    }
-    if (command == L"state") {
-        HWND main = mainWindow();
-        // Hidden into the tray, a window stays minimised; one not shown yet is not.
-        const bool visible = ::IsWindowVisible(main), iconic = ::IsIconic(main);
-        std::printf("%s\n", visible ? (iconic ? "minimised" : "shown")
-                                    : (iconic ? "hidden" : "not shown yet"));
-        return 0;
-    }
-    if (command == L"close") return ::PostMessageW(mainWindow(), WM_CLOSE, 0, 0) ? 0 : 1;
-    if (command == L"boxes") {
-        for (HWND box : messageBoxes()) print(textOf(box) + L"|" + textOf(::GetDlgItem(box, 0xFFFF)));
-        return 0;
-    }
-    if (command == L"dismiss") {
-        for (HWND box : messageBoxes()) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+        print(textOf(::GetDlgItem(mainWindow(), std::stoi(arg))));
         return 0;
     }
     if (command == L"ping") {

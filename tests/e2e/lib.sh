@@ -98,25 +98,63 @@ MAIN_TITLE="Velloranth Quiet Page Advancer For Your Desktop"
 declare -A CONTROL_AT=([PushButton2]="3420 322" [Text2]="2290 1972" [Option5]="4180 3172"
     [Option8]="4180 4267" [Check4]="8400 4282" [Check8]="12480 4282")
 
-# On an X display (the Linux program, and Wine's windows): clicks and keys through XTest, at
-# 96 dots per inch (15 twips a pixel).
-x_click() {
+# On an X display (the Linux program, and Wine's windows), driven through X: windows found by the
+# program's id and their title, clicks and keys through XTest, at 96 dots per inch (15 twips a
+# pixel). The sway driver replaces these.
+x_windows() { xdotool search --all "$@" --pid "$P_PID" --name "${NAME:-}" 2>/dev/null; }
+main_window() { NAME="^$MAIN_TITLE\$" x_windows | head -n 1 | grep .; }
+p_shown() { NAME="^$MAIN_TITLE\$" x_windows --onlyvisible | grep -q .; }
+p_running() { kill -0 "$P_PID" 2>/dev/null; }
+# Shown, minimised (iconic) or hidden (withdrawn: in the tray), as the window manager has it.
+p_state() {
+    case "$(xprop -id "$(main_window)" WM_STATE 2>/dev/null | awk '/window state/ {print $3}')" in
+        Normal) echo shown ;;
+        Iconic) echo minimised ;;
+        *) echo hidden ;;
+    esac
+}
+# Closes the main window through the window manager, as its close box does.
+p_close() {
+    local id
+    id=$(main_window) && wmctrl -i -c "$id" 2>/dev/null
+    wait_for 10 eval '! p_running' || stop_process "$P_PID"
+    ! p_running
+}
+# The titles of the program's message boxes, one a line; each closed as its close box does.
+box_ids() {
+    local id
+    for id in $(x_windows --onlyvisible); do
+        case "$(xdotool getwindowname "$id")" in "" | "$MAIN_TITLE" | quiet-page-advancer) ;; *) echo "$id" ;; esac
+    done
+}
+p_boxes() {
+    local id
+    for id in $(box_ids); do xdotool getwindowname "$id"; done
+}
+p_dismiss() {
+    local id
+    for id in $(box_ids); do wmctrl -i -c "$id" 2>/dev/null; done
+}
+p_minimise() { xdotool windowminimize "$(main_window)"; }
+p_close_target() { wmctrl -c "$1"; }
+p_screenshot() { import -window "$(main_window)" "$1" 2>/dev/null; }
+p_click() {
     local id at
-    id=$(window_exists "$MAIN_TITLE") || return 1
+    id=$(main_window) || return 1
     read -r -a at <<<"${CONTROL_AT[$1]}"
     xdotool windowactivate --sync "$id" >/dev/null 2>&1
     xdotool mousemove --window "$id" $((at[0] / 15)) $((at[1] / 15)) click 1
     sleep 0.3
 }
-x_type() {
+p_type() {
     xdotool type --delay 60 "$1"
     sleep 0.3
 }
-x_key() {
+p_key() {
     xdotool key --delay 100 $1
     sleep 0.3
 }
-x_keys_into() {
+p_keys_into() {
     local id
     id=$(window_exists "$1") || return 1
     xdotool windowactivate --sync "$id" >/dev/null 2>&1

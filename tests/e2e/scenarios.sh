@@ -16,7 +16,7 @@ seed_running() {
 setting_is() { [ "$(p_setting "$1")" = "$2" ]; }
 reports_open() { p_boxes | grep -c '^Application Error'; }
 # Plain messages carry the short application title.
-messages_open() { p_boxes | grep -c "^Velloranth Quiet Page Advancer For Your\(|.*\)\?$"; }
+messages_open() { p_boxes | grep -c "^Velloranth Quiet Page Advancer For Your$"; }
 # Dismisses the boxes with this title as they come; prints how many there were.
 count_boxes() {
     local count=0
@@ -116,7 +116,8 @@ scenario MinimisingHidesIntoTheTrayAndOneClickBringsItBack "wine x11 sway" \
 test_both_startup_options_start_the_program_in_the_tray() {
     p_seed "Windows Startup=On" Minimized=On
     p_start --hidden || return 1
-    wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "the window is $(p_state)" || return 1
+    wait_for 10 p_tray_shown || fail "no tray icon" || return 1  # start-up is over
+    [ "$(p_state)" = hidden ] || fail "the window is $(p_state)" || return 1
     [ -z "$(p_logon_entry)" ] || fail "start-up wrote a logon entry" || return 1
     p_tray_click
     wait_for 10 p_shown || fail "the click on the tray icon did not bring the window: $(p_state)"
@@ -183,8 +184,6 @@ test_leaving_a_bad_field_returns_the_focus_to_it() {
         return 1
     p_key Tab
     wait_for 10 eval '(($(messages_open) == 1))' || fail "no message" || return 1
-    [ "$PLATFORM" != wine ] || p_boxes | grep -q "|Must be a numeric entry.$" || fail "$(p_boxes)" ||
-        return 1
     p_dismiss
     sleep 0.5
     p_type 5  # the focus is back in the minutes field, its text selected
@@ -240,7 +239,6 @@ test_a_store_that_refuses_writes_loses_nothing() {
     p_type 5
     wait_for 10 eval '(($(messages_open) == 1))'
     refused=$(messages_open)
-    [ "$PLATFORM" != wine ] || p_boxes | grep -q '"Text2" could not be saved' || refused=0
     p_dismiss
     p_running && alive=1
     p_close
@@ -339,8 +337,8 @@ test_documents_move() {
                 fail "${DOCUMENTS[$i]} did not move with method $method" || return 1
             [ -z "${seen[$i]:-}" ] && continue
             steps=$(($([ $method = 3 ] && echo 225 || echo 1125) * 3 / 120))
-            # shellcheck disable=SC2086
-            steps_of "$steps" ${seen[$i]} && (($(wc -w <<<"${seen[$i]}") > 2)) ||
+            awk -v s="$steps" 'NF < 3 {exit 1} {for (i = 2; i <= NF; i++) if ($i - $(i - 1) != s) exit 1}' \
+                <<<"${seen[$i]}" ||
                 fail "${DOCUMENTS[$i]}: first lines ${seen[$i]}, not $steps a step" || return 1
         done
         echo "    method $method: ${seen[*]:-pictures differ}"

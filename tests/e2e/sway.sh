@@ -4,7 +4,7 @@
 
 source "$root/scripts/lib/swaysession.sh"
 
-WHEEL_TARGET=$BUILD/tests/e2e/wheel-target
+WHEEL_TARGET=$BUILD/tools/targets/wheel-target
 LISTED_TARGETS=("Target A" "Target B")  # "Fixed Target" has a fixed size: sway floats it
 STEP_DOWN=-120
 KEYS_PASS_ON=""  # sway keeps a bound chord from the focused window

@@ -1,11 +1,12 @@
 # The Linux program on a private X display with openbox and a tray host (trayer), driven through
-# X (xdotool, wmctrl); its settings file and logon entry are read and written directly.
+# X (lib.sh); its settings file and logon entry are read and written directly.
 
 LINUX_BUILD=$BUILD
-WHEEL_TARGET=$BUILD/tests/e2e/wheel-target
+WHEEL_TARGET=$BUILD/tools/targets/wheel-target
 LISTED_TARGETS=("Target A" "Target B")
 STEP_DOWN=-120  # whole notches only
 KEYS_PASS_ON=1
+TRAY_ROUNDS=30  # Qt took a quick second click for a double click and lost it
 
 p_setup() {
     xsession_start --tray
@@ -60,28 +61,6 @@ p_start() {
     [ "${1:-}" = --hidden ] || wait_for 20 p_shown
 }
 
-p_shown() { xdotool search --onlyvisible --name "^$MAIN_TITLE\$" >/dev/null 2>&1; }
-# Shown, minimised (iconic) or hidden (withdrawn: in the tray), as the window manager has it.
-p_state() {
-    local id
-    id=$(xdotool search --pid "$P_PID" --name "^$MAIN_TITLE\$" 2>/dev/null | head -n 1)
-    case "$(xprop -id "$id" WM_STATE 2>/dev/null | awk '/window state/ {print $3}')" in
-        Normal) echo shown ;;
-        Iconic) echo minimised ;;
-        *) echo hidden ;;
-    esac
-}
-p_running() { kill -0 "$P_PID" 2>/dev/null; }
-
-# Closes the main window through the window manager, as its close box does.
-p_close() {
-    local id
-    id=$(xdotool search --pid "$P_PID" --name "^$MAIN_TITLE\$" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && wmctrl -i -c "$id" 2>/dev/null
-    wait_for 5 eval '! p_running' || stop_process "$P_PID"
-    ! p_running
-}
-
 # The stand-in targets: "Target A" (in front), "Target B" and "Fixed Target" (no maximise).
 p_targets() {
     spawn "$WHEEL_TARGET" "$TARGET_LOG"
@@ -90,31 +69,6 @@ p_targets() {
 }
 
 p_receipt_ok() { true; }
-p_close_target() { wmctrl -c "$1"; }
-p_click() { x_click "$1"; }
-p_type() { x_type "$1"; }
-p_key() { x_key "$1"; }
-p_keys_into() { x_keys_into "$1" "$2"; }
-
-# The titles of the program's message boxes, one a line.
-p_boxes() {
-    local id name
-    for id in $(xdotool search --all --onlyvisible --pid "$P_PID" --name '' 2>/dev/null); do
-        name=$(xdotool getwindowname "$id")
-        case "$name" in "" | "$MAIN_TITLE" | quiet-page-advancer) ;; *) echo "$name" ;; esac
-    done
-    return 0
-}
-
-p_dismiss() {
-    local id
-    for id in $(xdotool search --all --onlyvisible --pid "$P_PID" --name '' 2>/dev/null); do
-        case "$(xdotool getwindowname "$id")" in
-            "" | "$MAIN_TITLE" | quiet-page-advancer) ;;  # the tray icon's window
-            *) wmctrl -i -c "$id" 2>/dev/null ;;
-        esac
-    done
-}
 
 # The tray host's socket that holds the program's icon.
 tray_socket() {
@@ -127,16 +81,12 @@ tray_socket() {
     done
     return 1
 }
+p_tray_shown() { tray_socket >/dev/null; }
 p_tray_click() {
     local socket
-    socket=$(wait_for 10 tray_socket) || { echo "    no tray icon of $P_PID: $(xwininfo -root -tree | grep -A4 "\"panel\"")"; return 1; }
+    socket=$(wait_for 10 tray_socket) || { echo "    no tray icon of $P_PID"; return 1; }
     xdotool mousemove --window "$socket" 8 8 click 1
 }
-
-p_minimise() { xdotool windowminimize "$(window_exists "$MAIN_TITLE")"; }
-TRAY_ROUNDS=30  # Qt took a quick second click for a double click and lost it
-
-p_screenshot() { import -frame -window "$(window_exists "$MAIN_TITLE")" "$1" 2>/dev/null; }
 
 p_open_documents() {
     spawn mousepad "$1"

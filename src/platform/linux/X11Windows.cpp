@@ -196,12 +196,13 @@ void X11Windows::show(WindowHandle window) {
 void X11Windows::waitUntilTopmost(Window window) {
     // WORKAROUND: the window manager restacks asynchronously; a click before it did could land on
     // the window that was in front.
-    // Docks and panels stay above every window: they do not count.
+    // Docks and panels stay above every window: they do not count. A loaded machine can take a few
+    // hundred milliseconds; a window manager that never raises it costs half a second a step.
     const auto isDock = [&](Window w) {
         const auto types = longProperty(display_.get(), w, windowType_, XA_ATOM);
         return std::find(types.begin(), types.end(), dockType_) != types.end();
     };
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
     while (std::chrono::steady_clock::now() < deadline) {
         for (Window w : frontToBack()) {
             if (w == window) return;

@@ -1,16 +1,25 @@
-// A stand-in application for the Linux scenarios: a window with a long text that logs every wheel
-// step it receives as "title|delta" and every key pressed in it as "title|key|code", and a
-// fixed-size window (no maximise) that logs too.
-// Usage: wheel-target LOGFILE
+// A stand-in application for the Linux end-to-end scenarios and the delivery figures of bench/run:
+// windows with a long text that log every wheel step they receive as "title|delta|milliseconds"
+// (on a steady clock) and every key pressed in them as "title|key|code"; one of fixed size (no
+// maximise) logs too. With --timer, a bare one-second timer logs "timer|milliseconds" instead: the
+// spacing a step's delivery adds to.
+// Usage: wheel-target LOGFILE [--timer]
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTextStream>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace {
 
 QString logPath;
+QElapsedTimer steadyClock;
+
+QString milliseconds() {
+    return QString::number(static_cast<double>(steadyClock.nsecsElapsed()) / 1e6, 'f', 2);
+}
 
 void logLine(const QString& line) {
     QFile file(logPath);
@@ -29,7 +38,7 @@ public:
 
 protected:
     void wheelEvent(QWheelEvent* event) override {
-        logLine(windowTitle() + '|' + QString::number(event->angleDelta().y()));
+        logLine(windowTitle() + '|' + QString::number(event->angleDelta().y()) + '|' + milliseconds());
         QPlainTextEdit::wheelEvent(event);
     }
     void keyPressEvent(QKeyEvent* event) override {
@@ -44,6 +53,13 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 2) return 2;
     logPath = QString::fromLocal8Bit(argv[1]);
+    steadyClock.start();
+    if (argc > 2 && QString::fromLatin1(argv[2]) == QStringLiteral("--timer")) {
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [] { logLine(QStringLiteral("timer|") + milliseconds()); });
+        timer.start(1000);
+        return application.exec();
+    }
     LoggingText fixed(QStringLiteral("Fixed Target"));
     fixed.setFixedSize(300, 200);
     fixed.move(700, 500);

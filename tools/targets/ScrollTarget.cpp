@@ -1,12 +1,15 @@
-// A Windows program of ours that stands in for the applications being scrolled. Each window runs
-// on its own thread and logs every wheel message its top level receives as
-//   title|delta|x,y|inside|foreground
+// A Windows program of ours that stands in for the applications being scrolled, for the
+// end-to-end tests and the delivery figure of bench/run. Each window runs on its own thread and
+// logs every wheel message its top level receives as
+//   title|delta|x,y|inside|foreground|milliseconds
 // (delta: the high word, signed; x,y: the pointer position the message carries; inside: 1 when
-// that position lies in the window's client area on the screen), and every key pressed as
+// that position lies in the window's client area on the screen; milliseconds: on a steady clock),
+// and every key pressed as
 //   title|key|virtual-key
-// "Target C" holds a child window over its whole client area that leaves the wheel to the default
-// window procedure, which passes it up to "Target C".
-// Usage: ScrollTarget LOGFILE [--hang TITLE SECONDS]
+// "Target A" holds a child window over its whole client area that leaves the wheel to the default
+// window procedure, which passes it up to "Target A". With --timer, a bare one-second timer logs
+// "timer|milliseconds" instead: the spacing a step's delivery adds to.
+// Usage: ScrollTarget LOGFILE [--hang TITLE SECONDS | --timer]
 #include <windows.h>
 #include <windowsx.h>
 
@@ -37,6 +40,13 @@ std::wstring titleOf(HWND hwnd) {
     return title;
 }
 
+std::wstring milliseconds() {
+    LARGE_INTEGER now, frequency;
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return std::to_wstring(now.QuadPart * 1000.0 / static_cast<double>(frequency.QuadPart));
+}
+
 void logWheel(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     RECT client{};
@@ -45,7 +55,7 @@ void logWheel(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     logLine(titleOf(hwnd) + L"|" + std::to_wstring(GET_WHEEL_DELTA_WPARAM(wParam)) + L"|" +
             std::to_wstring(at.x) + L"," + std::to_wstring(at.y) + L"|" +
             (::PtInRect(&client, at) ? L"1" : L"0") + L"|" +
-            (::GetForegroundWindow() == hwnd ? L"1" : L"0"));
+            (::GetForegroundWindow() == hwnd ? L"1" : L"0") + L"|" + milliseconds());
 }
 
 LRESULT CALLBACK TargetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -112,6 +122,7 @@ void registerClass(const wchar_t* name, WNDPROC procedure) {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     logPath = argv[1];
+    const bool timer = argc > 2 && std::wstring(argv[2]) == L"--timer";
     for (int i = 2; i + 2 < argc; ++i) {
         if (std::wstring(argv[i]) == L"--hang") {
             hangingTitle = argv[i + 1];
@@ -126,10 +137,18 @@ int wmain(int argc, wchar_t** argv) {
         {L"Target Hidden", WS_OVERLAPPEDWINDOW, false, false, 40, 40},
         {L"Target Dialog", WS_CAPTION | WS_SYSMENU, true, false, 80, 80},
         {L"", WS_OVERLAPPEDWINDOW, true, false, 120, 120},
-        {L"Target C", WS_OVERLAPPEDWINDOW, true, true, 600, 160},
+        {L"Target C", WS_OVERLAPPEDWINDOW, true, false, 600, 160},
         {L"Target B", WS_OVERLAPPEDWINDOW, true, false, 160, 160},
-        {L"Target A", WS_OVERLAPPEDWINDOW, true, false, 200, 200},
+        {L"Target A", WS_OVERLAPPEDWINDOW, true, true, 200, 200},
     };
+    if (timer) {
+        ::SetTimer(nullptr, 0, 1000, nullptr);
+        MSG message;
+        while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+            if (message.message == WM_TIMER) logLine(L"timer|" + milliseconds());
+        }
+        return 0;
+    }
     std::vector<std::thread> threads;
     for (const TargetWindow& window : windows) {
         HANDLE created = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
