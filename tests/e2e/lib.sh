@@ -1,15 +1,9 @@
-# The scenario runner's helpers. A scenario is a shell function; `scenario NAME PLATFORMS FUNCTION`
-# registers it for the platforms named (wine, x11, sway). A scenario fails through `fail`, which
-# prints why; processes it starts with `spawn` are ended after it, by their ids.
+# The scenario runner and its helpers. A scenario (scenarios.sh) runs in a subshell with `set -e`:
+# it fails at the first command that fails, `fail` saying why; processes it starts with `spawn` are
+# ended after it, by their ids.
 
-SCENARIO_NAMES=()
-SCENARIO_FUNCTIONS=()
-
-scenario() {
-    [[ " $2 " == *" $PLATFORM "* ]] || return 0
-    SCENARIO_NAMES+=("$1")
-    SCENARIO_FUNCTIONS+=("$3")
-}
+# The platforms a scenario applies to (wine, x11, sway); on another one it is left out.
+on() { [[ " $* " == *" $PLATFORM "* ]] || exit 200; }
 
 fail() {
     echo "    $*"
@@ -57,12 +51,14 @@ received_count() { received "$@" | wc -l; }
 received_titles() { received | cut -d'|' -f1; }
 
 run_scenarios() {
-    local pattern=$1 results=$2 i name passed=0 failed=0 failures=()
-    for i in "${!SCENARIO_NAMES[@]}"; do
-        name=${SCENARIO_NAMES[$i]}
+    local pattern=$1 results=$2 name status passed=0 failed=0 failures=() pid
+    for name in $(sed -n 's/^scenario_\([A-Za-z]*\)() {$/\1/p' "$here/scenarios.sh"); do
         [ -n "$pattern" ] && [[ ! $name =~ $pattern ]] && continue
         : >"$TARGET_LOG"
-        if ("${SCENARIO_FUNCTIONS[$i]}"); then
+        (set -e; "scenario_$name")
+        status=$?
+        ((status == 200)) && continue
+        if ((status == 0)); then
             passed=$((passed + 1))
             echo "[  PASSED  ] $PLATFORM.$name"
         else
@@ -76,7 +72,6 @@ run_scenarios() {
             p_close >/dev/null || stop_process "$P_PID"
         fi
         rm -f "$E2E_WORK/program.pid"
-        local pid
         for pid in $(cat "$E2E_WORK/spawned" 2>/dev/null); do stop_process "$pid"; done
         rm -f "$E2E_WORK/spawned"
     done
@@ -133,7 +128,7 @@ p_boxes() {
 }
 p_dismiss() {
     local id
-    for id in $(box_ids); do wmctrl -i -c "$id" 2>/dev/null; done
+    for id in $(box_ids); do wmctrl -i -c "$id" 2>/dev/null || true; done
 }
 p_minimise() { xdotool windowminimize "$(main_window)"; }
 p_close_target() { wmctrl -c "$1"; }

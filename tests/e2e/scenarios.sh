@@ -1,7 +1,7 @@
-# The end-to-end scenarios, each registered for the platforms where it applies. The drivers
-# (wine.sh, x11.sh, sway.sh) say how each step is done there, which stand-in targets may be listed
-# (LISTED_TARGETS), what one step down looks like to them (STEP_DOWN) and whether the focused
-# window still gets the chord's keys (KEYS_PASS_ON).
+# The end-to-end scenarios: each function scenario_NAME is one, run with `set -e`; its first line
+# names the platforms where it applies. The drivers (wine.sh, x11.sh, sway.sh) say how each step is
+# done there, which stand-in targets may be listed (LISTED_TARGETS), what one step down looks like
+# to them (STEP_DOWN) and whether the focused window still gets the chord's keys (KEYS_PASS_ON).
 
 # Settings for a run that scrolls on its own from start-up: period 1 s, a method (1 to 6), a scope
 # (7: through "Available Windows", 8: the selected window), switched On.
@@ -14,9 +14,9 @@ seed_running() {
 }
 
 setting_is() { [ "$(p_setting "$1")" = "$2" ]; }
-reports_open() { p_boxes | grep -c '^Application Error'; }
+reports_open() { p_boxes | grep -c '^Application Error' || true; }
 # Plain messages carry the short application title.
-messages_open() { p_boxes | grep -c "^Velloranth Quiet Page Advancer For Your$"; }
+messages_open() { p_boxes | grep -c "^Velloranth Quiet Page Advancer For Your$" || true; }
 # Dismisses the boxes with this title as they come; prints how many there were.
 count_boxes() {
     local count=0
@@ -30,57 +30,56 @@ count_boxes() {
 }
 pictures_differ() { linux_same_view "$1" "$2" "${3:-2000x2000+0+0}"; [ $? = 1 ]; }
 
-test_a_walk_reaches_each_listed_window_in_turn_and_no_other() {
+scenario_AWalkReachesEachListedWindowInTurnAndNoOther() {
+    on wine x11 sway
     p_targets
     seed_running 1 7
-    p_start || return 1
+    p_start
     wait_for 30 eval '(($(received_count "Target A") >= 2 && $(received_count "Target B") >= 2))' ||
-        fail "not every target was scrolled: $(received)" || return 1
+        fail "not every target was scrolled: $(received)"
     p_close
     local title delta rest
     while IFS='|' read -r title delta rest; do
-        [[ " ${LISTED_TARGETS[*]} " == *" $title "* ]] || fail "$title was scrolled" || return 1
-        [ "$delta" = "$STEP_DOWN" ] || fail "$title got $delta, not $STEP_DOWN" || return 1
-        p_receipt_ok "$rest" || fail "$title got the step at $rest" || return 1
+        [[ " ${LISTED_TARGETS[*]} " == *" $title "* ]] || fail "$title was scrolled"
+        [ "$delta" = "$STEP_DOWN" ] || fail "$title got $delta, not $STEP_DOWN"
+        p_receipt_ok "$rest" || fail "$title got the step at $rest"
     done < <(received)
     # One step a tick: a walk through several windows never gives one window two in a row.
     ! received_titles | uniq -d | grep -q . || fail "a window got two steps in a row: $(received)"
 }
-scenario AWalkReachesEachListedWindowInTurnAndNoOther "wine x11 sway" \
-    test_a_walk_reaches_each_listed_window_in_turn_and_no_other
 
 # On X11 a stopped client (it never answers its X events again) stands in the walk as well.
-test_a_closed_or_stopped_target_gives_no_message_and_the_walk_goes_on() {
+scenario_AClosedOrStoppedTargetGivesNoMessageAndTheWalkGoesOn() {
+    on wine x11 sway
     p_targets
     if [ "$PLATFORM" = x11 ]; then
         spawn xterm -title "Stopped xterm" -geometry 40x10+60+60 -e sh -c 'sleep 3600'
         wait_for 20 window_exists "Stopped xterm" >/dev/null && kill -STOP "$SPAWNED_PID"
     fi
     seed_running 2 7
-    p_start || return 1
-    wait_for 30 eval '(($(received_count "Target B") >= 1))' || fail "Target B got no step" || return 1
+    p_start
+    wait_for 30 eval '(($(received_count "Target B") >= 1))' || fail "Target B got no step"
     p_close_target "Target B"
     local before
     before=$(received_count "Target A")
     wait_for 30 eval '(($(received_count "Target A") >= before + 2))' ||
-        fail "no step reached Target A after Target B closed" || return 1
+        fail "no step reached Target A after Target B closed"
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
 }
-scenario AClosedOrStoppedTargetGivesNoMessageAndTheWalkGoesOn "wine x11 sway" \
-    test_a_closed_or_stopped_target_gives_no_message_and_the_walk_goes_on
 
-test_the_chord_toggles_from_another_window_and_ctrl_t_or_t_alone_do_nothing() {
+scenario_TheChordTogglesFromAnotherWindowAndCtrlTOrTAloneDoNothing() {
+    on wine x11 sway
     p_targets
     p_seed StartStopState=Off
-    p_start || return 1
+    p_start
     p_keys_into "Target A" ctrl+shift+t
-    wait_for 15 setting_is StartStopState On || fail "the chord did not switch On" || return 1
+    wait_for 15 setting_is StartStopState On || fail "the chord did not switch On"
     p_keys_into "Target A" "ctrl+t shift+t t ctrl+shift+t"
-    wait_for 15 setting_is StartStopState Off || fail "the chord did not switch Off" || return 1
+    wait_for 15 setting_is StartStopState Off || fail "the chord did not switch Off"
     sleep 1  # any toggle of Ctrl+T, Shift+T or T would have come by now
-    setting_is StartStopState Off || fail "Ctrl+T, Shift+T or T toggled" || return 1
+    setting_is StartStopState Off || fail "Ctrl+T, Shift+T or T toggled"
     [ -z "$KEYS_PASS_ON" ] || (($(grep -c "^Target A|key|84" "$TARGET_LOG") >= 4)) ||
-        fail "Target A did not get every T: $(grep key "$TARGET_LOG")" || return 1
+        fail "Target A did not get every T: $(grep key "$TARGET_LOG")"
     if [ "$PLATFORM" = sway ]; then  # a reload drops the bindings made at run time: made again
         sway_msg reload >/dev/null
         sleep 1
@@ -88,151 +87,143 @@ test_the_chord_toggles_from_another_window_and_ctrl_t_or_t_alone_do_nothing() {
         wait_for 15 setting_is StartStopState On || fail "no chord after a reload"
     fi
 }
-scenario TheChordTogglesFromAnotherWindowAndCtrlTOrTAloneDoNothing "wine x11 sway" \
-    test_the_chord_toggles_from_another_window_and_ctrl_t_or_t_alone_do_nothing
 
 # Under Wine the shell restarts between two rounds: the icon must still work.
-test_minimising_hides_into_the_tray_and_one_click_brings_it_back() {
+scenario_MinimisingHidesIntoTheTrayAndOneClickBringsItBack() {
+    on wine x11 sway
     p_seed
-    p_start || return 1
+    p_start
     local round restored=0
     for round in $(seq 1 "${TRAY_ROUNDS:-2}"); do
         [ "$PLATFORM$round" = wine2 ] && helper shell-restarted
         p_minimise
-        wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "round $round: not hidden" || return 1
+        wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "round $round: not hidden"
         p_tray_click
         if wait_for 5 p_shown; then
             restored=$((restored + 1))
         else
             p_tray_click
-            wait_for 5 p_shown || fail "round $round: two clicks did not bring it back" || return 1
+            wait_for 5 p_shown || fail "round $round: two clicks did not bring it back"
         fi
     done
     ((restored == ${TRAY_ROUNDS:-2})) || fail "$restored of ${TRAY_ROUNDS:-2} single clicks brought it back"
 }
-scenario MinimisingHidesIntoTheTrayAndOneClickBringsItBack "wine x11 sway" \
-    test_minimising_hides_into_the_tray_and_one_click_brings_it_back
 
-test_both_startup_options_start_the_program_in_the_tray() {
+scenario_BothStartupOptionsStartTheProgramInTheTray() {
+    on wine x11
     p_seed "Windows Startup=On" Minimized=On
-    p_start --hidden || return 1
-    wait_for 10 p_tray_shown || fail "no tray icon" || return 1  # start-up is over
-    [ "$(p_state)" = hidden ] || fail "the window is $(p_state)" || return 1
-    [ -z "$(p_logon_entry)" ] || fail "start-up wrote a logon entry" || return 1
+    p_start --hidden
+    wait_for 10 p_tray_shown || fail "no tray icon"  # start-up is over
+    [ "$(p_state)" = hidden ] || fail "the window is $(p_state)"
+    [ -z "$(p_logon_entry)" ] || fail "start-up wrote a logon entry"
     p_tray_click
     wait_for 10 p_shown || fail "the click on the tray icon did not bring the window: $(p_state)"
 }
-scenario BothStartupOptionsStartTheProgramInTheTray "wine x11" \
-    test_both_startup_options_start_the_program_in_the_tray
 
 # Under Wine the machine's Run key then refuses: the entry goes to the user's, without a word.
-test_the_startup_box_writes_and_removes_the_quoted_logon_entry() {
+scenario_TheStartupBoxWritesAndRemovesTheQuotedLogonEntry() {
+    on wine x11
     p_seed
-    p_start || return 1
+    p_start
     p_click Check4
     wait_for 10 eval '[ "$(p_logon_entry)" = "$(p_program_command)" ]' ||
-        fail "the entry runs '$(p_logon_entry)', not $(p_program_command)" || return 1
+        fail "the entry runs '$(p_logon_entry)', not $(p_program_command)"
     p_click Check8  # shown now
-    wait_for 10 setting_is Minimized On || fail "Minimized was not stored" || return 1
+    wait_for 10 setting_is Minimized On || fail "Minimized was not stored"
     p_click Check4
-    wait_for 10 eval '[ -z "$(p_logon_entry)" ]' || fail "the entry is still there" || return 1
+    wait_for 10 eval '[ -z "$(p_logon_entry)" ]' || fail "the entry is still there"
     setting_is "Windows Startup" Off && setting_is Minimized Off ||
-        fail "stored Windows Startup $(p_setting "Windows Startup"), Minimized $(p_setting Minimized)" ||
-        return 1
+        fail "stored Windows Startup $(p_setting "Windows Startup"), Minimized $(p_setting Minimized)"
     [ "$PLATFORM" = wine ] || return 0
     helper deny 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
+    trap "helper allow 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'" EXIT
     p_click Check4
     wait_for 10 eval '[ -n "$(p_logon_entry HKCU)" ]'
     local user=$(p_logon_entry HKCU) machine=$(p_logon_entry)
     helper allow 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
     p_click Check4
     [ "$user" = "$(p_program_command)" ] && [ -z "$machine" ] ||
-        fail "with the machine's list refused: user '$user', machine '$machine'" || return 1
+        fail "with the machine's list refused: user '$user', machine '$machine'"
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
 }
-scenario TheStartupBoxWritesAndRemovesTheQuotedLogonEntry "wine x11" \
-    test_the_startup_box_writes_and_removes_the_quoted_logon_entry
 
-test_choices_are_stored_and_restored() {
+scenario_ChoicesAreStoredAndRestored() {
+    on wine x11
     p_seed
-    p_start || return 1
+    p_start
     p_screenshot "$RESULTS/main-window.png"
-    p_close || return 1
+    p_close
     [ "$(p_setting_keys | tr '\n' ' ')" = "Option1 Option2 Option3 Option4 Option5 Option6 Option7 Option8 Text2 Text3 " ] ||
-        fail "first run stored: $(p_setting_keys | tr '\n' ' ')" || return 1
-    p_start || return 1
+        fail "first run stored: $(p_setting_keys | tr '\n' ' ')"
+    p_start
     p_click Option5
     p_click Option8
-    wait_for 10 setting_is Option8 True || fail "Option8 was not stored" || return 1
-    p_close || return 1
-    p_start || return 1  # start-up rewrites each group from what it restored
-    p_close || return 1
+    wait_for 10 setting_is Option8 True || fail "Option8 was not stored"
+    p_close
+    p_start  # start-up rewrites each group from what it restored
+    p_close
     local pair
     for pair in Option1=False Option5=True Option7=False Option8=True Text2=0 Text3=2; do
-        setting_is "${pair%%=*}" "${pair#*=}" || fail "${pair%%=*} is $(p_setting "${pair%%=*}")" ||
-            return 1
+        setting_is "${pair%%=*}" "${pair#*=}" || fail "${pair%%=*} is $(p_setting "${pair%%=*}")"
     done
 }
-scenario ChoicesAreStoredAndRestored "wine x11" test_choices_are_stored_and_restored
 
-test_leaving_a_bad_field_returns_the_focus_to_it() {
+scenario_LeavingABadFieldReturnsTheFocusToIt() {
+    on wine x11
     p_seed
-    p_start || return 1
+    p_start
     p_click Text2
     p_type 12a
-    wait_for 10 eval '[[ $(p_setting Text2) == *12a ]]' || fail "typing stored $(p_setting Text2)" ||
-        return 1
+    wait_for 10 eval '[[ $(p_setting Text2) == *12a ]]' || fail "typing stored $(p_setting Text2)"
     p_key Tab
-    wait_for 10 eval '(($(messages_open) == 1))' || fail "no message" || return 1
+    wait_for 10 eval '(($(messages_open) == 1))' || fail "no message"
     p_dismiss
     sleep 0.5
     p_type 5  # the focus is back in the minutes field, its text selected
-    wait_for 10 setting_is Text2 5 || fail "typing went elsewhere: Text2 $(p_setting Text2)" ||
-        return 1
+    wait_for 10 setting_is Text2 5 || fail "typing went elsewhere: Text2 $(p_setting Text2)"
     setting_is Text3 2 || fail "the seconds field changed: $(p_setting Text3)"
 }
-scenario LeavingABadFieldReturnsTheFocusToIt "wine x11" test_leaving_a_bad_field_returns_the_focus_to_it
 
 # As in a Windows dialog: Tab enters a group of options at its chosen one, the arrow keys select as
 # they move, and Enter presses the focused button.
-test_the_keyboard_works_as_in_a_dialog() {
+scenario_TheKeyboardWorksAsInADialog() {
+    on wine x11
     p_targets
     p_seed Option1=False Option5=True
-    p_start || return 1
+    p_start
     p_click Text2
     p_key "Tab Tab Tab Tab Down"  # Text3, "Turn On", "Help", then the methods at "Option5"
-    wait_for 10 setting_is Option6 True || fail "Down in the methods stored $(p_setting Option6)" ||
-        return 1
+    wait_for 10 setting_is Option6 True || fail "Down in the methods stored $(p_setting Option6)"
     p_key "shift+Tab shift+Tab Return"  # back over "Help" to "Turn On"
     wait_for 10 setting_is StartStopState On || fail "Enter did not press the focused button"
 }
-scenario TheKeyboardWorksAsInADialog "wine x11" test_the_keyboard_works_as_in_a_dialog
 
 HOSTILE=("Option1=" "Option2=$(printf 'x%.0s' $(seq 1 1500))" "Option3=Ünïcödé 中" "Option4=On "
     "Option5=1e999" "Option6=True!" "Option7= " "Option8=١" "Text2=$(printf 'y%.0s' $(seq 1 1500))"
     "Text3=Ünïcödé" "StartStopState=On " "Windows Startup=on" "Minimized=ON")
 
-test_hostile_stored_values_are_reported_once_each_and_kept() {
+scenario_HostileStoredValuesAreReportedOnceEachAndKept() {
+    on wine x11
     p_seed "${HOSTILE[@]}"
-    p_start --hidden || return 1
+    p_start --hidden
     local reports pair
     reports=$(count_boxes "Application Error")
-    wait_for 10 p_shown || fail "the window did not come up" || return 1
-    p_close || return 1
-    ((reports == 8)) || fail "$reports reports, not one for each of the 8 options" || return 1
+    wait_for 10 p_shown || fail "the window did not come up"
+    p_close
+    ((reports == 8)) || fail "$reports reports, not one for each of the 8 options"
     for pair in "${HOSTILE[@]}"; do
         setting_is "${pair%%=*}" "${pair#*=}" ||
-            fail "${pair%%=*} became '$(p_setting "${pair%%=*}" | cut -c1-40)'" || return 1
+            fail "${pair%%=*} became '$(p_setting "${pair%%=*}" | cut -c1-40)'"
     done
 }
-scenario HostileStoredValuesAreReportedOnceEachAndKept "wine x11" \
-    test_hostile_stored_values_are_reported_once_each_and_kept
 
-test_a_store_that_refuses_writes_loses_nothing() {
+scenario_AStoreThatRefusesWritesLosesNothing() {
+    on wine x11
     local kept=(Option1=False Option2=True Option7=True Option8=False Text2=7 Text3=3 StartStopState=Off)
     p_seed "${kept[@]}"
     p_refuse_settings
-    p_start --hidden || { p_accept_settings; return 1; }
+    trap p_accept_settings EXIT
+    p_start --hidden
     local reports refused alive=0 pair
     reports=$(count_boxes "Application Error")
     p_click Text2
@@ -243,21 +234,21 @@ test_a_store_that_refuses_writes_loses_nothing() {
     p_running && alive=1
     p_close
     p_accept_settings
+    trap - EXIT
     ((reports >= 1 && refused == 1 && alive)) ||
-        fail "start-up reports $reports, keystroke told $refused, running $alive" || return 1
+        fail "start-up reports $reports, keystroke told $refused, running $alive"
     for pair in "${kept[@]}"; do
-        setting_is "${pair%%=*}" "${pair#*=}" || fail "${pair%%=*} became $(p_setting "${pair%%=*}")" ||
-            return 1
+        setting_is "${pair%%=*}" "${pair#*=}" || fail "${pair%%=*} became $(p_setting "${pair%%=*}")"
     done
 }
-scenario AStoreThatRefusesWritesLosesNothing "wine x11" test_a_store_that_refuses_writes_loses_nothing
 
 # Then, with a report open, the chord switches Off: the status line and the button follow.
-test_an_overflowing_period_is_reported_one_report_at_a_time() {
+scenario_AnOverflowingPeriodIsReportedOneReportAtATime() {
+    on wine x11 sway
     p_targets
     p_seed Text2=99999999 Text3=0 StartStopState=On  # minutes x 60 leaves 32 bits
-    p_start || return 1
-    wait_for 10 eval '(($(reports_open) > 0))' || fail "no report" || return 1
+    p_start
+    wait_for 10 eval '(($(reports_open) > 0))' || fail "no report"
     local end=$((SECONDS + 5)) open most=0 dismissed=0
     while ((SECONDS < end)); do  # left open: further ticks add none
         open=$(reports_open)
@@ -271,95 +262,89 @@ test_an_overflowing_period_is_reported_one_report_at_a_time() {
         ((open > 0)) && { p_dismiss; dismissed=$((dismissed + 1)); }
         sleep 0.2
     done
-    ((most == 1)) || fail "$most reports were open at once" || return 1
-    ((dismissed >= 2)) || fail "the tick reported $dismissed times in 5 s" || return 1
-    wait_for 10 eval '(($(reports_open) > 0))' || fail "no report to switch Off in" || return 1
+    ((most == 1)) || fail "$most reports were open at once"
+    ((dismissed >= 2)) || fail "the tick reported $dismissed times in 5 s"
+    wait_for 10 eval '(($(reports_open) > 0))' || fail "no report to switch Off in"
     p_keys_into "Target A" ctrl+shift+t
-    wait_for 10 setting_is StartStopState Off || fail "not switched Off" || return 1
+    wait_for 10 setting_is StartStopState Off || fail "not switched Off"
     p_dismiss
     sleep 1.5
-    [ "$(reports_open)" = 0 ] || fail "a report came after the switch Off" || return 1
+    [ "$(reports_open)" = 0 ] || fail "a report came after the switch Off"
     [ "$PLATFORM" != wine ] || [ "$(p_control_text 8)|$(p_control_text 2)" = "Off.|Turn On" ] ||
         fail "status and button read $(p_control_text 8)|$(p_control_text 2)"
 }
-scenario AnOverflowingPeriodIsReportedOneReportAtATime "wine x11 sway" \
-    test_an_overflowing_period_is_reported_one_report_at_a_time
 
-test_two_chords_right_after_start_end_off_and_the_tray_brings_the_window_back() {
+scenario_TwoChordsRightAfterStartEndOffAndTheTrayBringsTheWindowBack() {
+    on wine x11 sway
     p_targets
     p_seed
-    p_start || return 1
+    p_start
     p_keys_into "Target A" ctrl+shift+t  # On: minimised into the tray, with the balloon
     sleep 2
     p_keys_into "Target A" ctrl+shift+t  # during the balloon's wait
-    wait_for 20 setting_is StartStopState Off || fail "not switched Off" || return 1
-    [ "$(p_state)" = hidden ] || fail "the window is $(p_state), not in the tray" || return 1
+    wait_for 20 setting_is StartStopState Off || fail "not switched Off"
+    [ "$(p_state)" = hidden ] || fail "the window is $(p_state), not in the tray"
     [ "$PLATFORM" != wine ] || [ "$(p_control_text 2)" = "Turn On" ] ||
-        fail "the button reads $(p_control_text 2)" || return 1
+        fail "the button reads $(p_control_text 2)"
     p_tray_click
     wait_for 10 p_shown || fail "a click on the tray icon did not bring the window back"
 }
-scenario TwoChordsRightAfterStartEndOffAndTheTrayBringsTheWindowBack "wine x11 sway" \
-    test_two_chords_right_after_start_end_off_and_the_tray_brings_the_window_back
 
-test_a_hung_target_holds_neither_our_window_nor_the_others() {
+scenario_AHungTargetHoldsNeitherOurWindowNorTheOthers() {
+    on wine
     p_targets --hang "Target B" 30
     seed_running 2 7
-    p_start || return 1
-    wait_for 30 eval '(($(received_count "Target B") >= 1))' || fail "Target B got no step" || return 1
+    p_start
+    wait_for 30 eval '(($(received_count "Target B") >= 1))' || fail "Target B got no step"
     local before answer
     before=$(received_count "Target A")
     answer=$(helper ping 25)
-    [[ $answer == *"unanswered 0" ]] || fail "our window did not answer: $answer" || return 1
+    [[ $answer == *"unanswered 0" ]] || fail "our window did not answer: $answer"
     (($(received_count "Target A") - before >= 5)) || fail "Target A got too few steps while B hung"
 }
-scenario AHungTargetHoldsNeitherOurWindowNorTheOthers "wine" \
-    test_a_hung_target_holds_neither_our_window_nor_the_others
 
 # Documents in real programs move: the first visible line under Wine (Windows' text controls move
 # 3 lines a notch of 120), pictures of the text on Linux (foot first scrolled up a few pages: at
 # the end of its scrollback the wheel cannot go down).
-test_documents_move() {
+scenario_DocumentsMove() {
+    on wine x11 sway
     local file=$E2E_WORK/long-document.txt method i seen steps shot
     seq 1 3000 | sed 's/.*/Line & of a long document\r/' >"$file"
     chmod 644 "$file"
-    p_open_documents "$file" || fail "the documents did not open: ${DOCUMENTS[*]}" || return 1
+    p_open_documents "$file" || fail "the documents did not open: ${DOCUMENTS[*]}"
     for method in 3 2; do
         shot=$RESULTS/$PLATFORM-document
         for i in "${!DOCUMENTS[@]}"; do p_document_picture "${DOCUMENTS[$i]}" "$shot$i-$method-before.png"; done
         seed_running $method 7
-        p_start || return 1
+        p_start
         mapfile -t seen < <(p_follow_documents 2 "${DOCUMENTS[@]}")
         p_close
         for i in "${!DOCUMENTS[@]}"; do
             p_document_picture "${DOCUMENTS[$i]}" "$shot$i-$method-after.png"
             pictures_differ "$shot$i-$method-before.png" "$shot$i-$method-after.png" ||
-                fail "${DOCUMENTS[$i]} did not move with method $method" || return 1
+                fail "${DOCUMENTS[$i]} did not move with method $method"
             [ -z "${seen[$i]:-}" ] && continue
             steps=$(($([ $method = 3 ] && echo 225 || echo 1125) * 3 / 120))
             awk -v s="$steps" 'NF < 3 {exit 1} {for (i = 2; i <= NF; i++) if ($i - $(i - 1) != s) exit 1}' \
                 <<<"${seen[$i]}" ||
-                fail "${DOCUMENTS[$i]}: first lines ${seen[$i]}, not $steps a step" || return 1
+                fail "${DOCUMENTS[$i]}: first lines ${seen[$i]}, not $steps a step"
         done
         echo "    method $method: ${seen[*]:-pictures differ}"
     done
 }
-scenario DocumentsMove "wine x11 sway" test_documents_move
 
-test_without_swaysock_the_program_says_so_once_and_lists_nothing() {
+scenario_WithoutSwaysockTheProgramSaysSoOnceAndListsNothing() {
+    on sway
     p_targets
     p_seed StartStopState=Off
     P_START_PREFIX=(env -u SWAYSOCK)
-    p_start || return 1
+    p_start
     wait_for 10 eval '[ "$(p_boxes)" = "Other programs'"'"' windows" ]' ||
-        fail "the note did not come alone: $(p_boxes)" || return 1
+        fail "the note did not come alone: $(p_boxes)"
     sway_picture >"$RESULTS/sway-without-swaysock.png"
     p_dismiss
     p_click PushButton2  # with an empty list: the usual message
-    wait_for 10 eval '(($(messages_open) == 1))' || fail "no message for the empty list: $(p_boxes)" ||
-        return 1
+    wait_for 10 eval '(($(messages_open) == 1))' || fail "no message for the empty list: $(p_boxes)"
     p_dismiss
     p_running || fail "the program ended"
 }
-scenario WithoutSwaysockTheProgramSaysSoOnceAndListsNothing "sway" \
-    test_without_swaysock_the_program_says_so_once_and_lists_nothing

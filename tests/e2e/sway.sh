@@ -98,7 +98,7 @@ p_boxes() { program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 != t {print $6}'; 
 p_dismiss() {
     local id
     for id in $(program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 != t {print $1}'); do
-        sway_msg "[con_id=$id] kill" >/dev/null
+        sway_msg "[con_id=$id] kill" >/dev/null || true
     done
 }
 

@@ -29,7 +29,7 @@ helper() { wine "$HELPER_EXE" "$@" 2>/dev/null | tr -d '\r'; }
 SETTINGS_KEY='Software\VB and VBA Program Settings\Tervalinx\Velloranth Quiet Page Advancer For Your Desktop'
 p_seed() {
     helper clear
-    (($#)) && helper put "$@"
+    helper put "$@"
 }
 p_setting() { helper get "$1"; }
 # The names of the REG_SZ values under a registry key ("wine reg" prints four blanks between fields).

@@ -59,51 +59,51 @@ class Journal {
     std::vector<std::wstring> lines_;
 };
 
-class FakeView final : public MainView, public ScheduleTimer {
+// Each fake writes what it is asked to the journal and keeps what the core may read back.
+struct Recorder {
+    explicit Recorder(Journal& journal) : log(journal) {}
+    template <class T, class V>
+    void record(const std::wstring& line, T& field, V value) {
+        log(line);
+        field = std::move(value);
+    }
+    Journal& log;
+};
+
+class FakeView final : public MainView, public ScheduleTimer, Recorder {
   public:
-    explicit FakeView(Journal& journal) : log(journal) {
+    explicit FakeView(Journal& journal) : Recorder(journal) {
         options[1] = options[7] = true;  // as designed
         captions[Control::PushButton2] = L"Turn On";
         captions[Control::Frame4] = L"Off.";
     }
     void setEvents(ViewEvents& e) override { events = &e; }
-    void postClick(Control c) override {
-        log(L"post " + name(c));
-        posted.push_back(c);
-    }
+    void postClick(Control c) override { log(L"post " + name(c)), posted.push_back(c); }
     WindowHandle handle() const override { return 0x1000; }
     // The countdown in the status line as "status hh:mm:ss".
     void setCaption(Control c, const std::wstring& text) override {
         const std::wstring countdown = L"On. Next Scroll will occur in: ";
-        log(text.rfind(countdown, 0) == 0 ? L"status " + text.substr(countdown.size())
-                                          : L"caption " + name(c) + L" " + text);
-        captions[c] = text;
+        record(text.rfind(countdown, 0) == 0 ? L"status " + text.substr(countdown.size())
+                                             : L"caption " + name(c) + L" " + text,
+               captions[c], text);
     }
     std::wstring caption(Control c) const override { return get(captions, c); }
     void setProgramIcon() override { log(L"icon"); }
     void useButtonFaceColours() override { log(L"button face"); }
     bool loadCustomPointer(const std::wstring& path) override {
-        log(L"pointer image " + path);
-        return true;
+        return log(L"pointer image " + path), true;
     }
     void setPointer(Pointer p) override {
         log(p == Pointer::Custom ? L"pointer custom" : L"pointer default");
     }
     // As the window does, a change of state raises its resize event.
     void setWindowState(WindowState s) override {
-        log(s == WindowState::Minimized ? L"minimize" : L"restore");
-        state = s;
-        if (events) events->raise(Control::Form, UiEvent::Resize);
+        record(s == WindowState::Minimized ? L"minimize" : L"restore", state, s);
+        events->raise(Control::Form, UiEvent::Resize);
     }
     WindowState windowState() const override { return state; }
-    void setWindowVisible(bool v) override {
-        log(v ? L"window shown" : L"window hidden");
-        visible = v;
-    }
-    void activateWindow() override {
-        log(L"activate");
-        state = WindowState::Normal;
-    }
+    void setWindowVisible(bool v) override { log(v ? L"window shown" : L"window hidden"); }
+    void activateWindow() override { record(L"activate", state, WindowState::Normal); }
     bool optionValue(int n) const override { return options.at(static_cast<std::size_t>(n)); }
     void setOptionValue(int n, bool on) override {
         const auto [first, last] = optionGroup(n);
@@ -112,18 +112,13 @@ class FakeView final : public MainView, public ScheduleTimer {
     }
     std::wstring text(Control f) const override { return get(texts, f); }
     void setText(Control f, const std::wstring& t) override {
-        log(L"text " + name(f) + L" " + t);
-        texts[f] = t;
+        record(L"text " + name(f) + L" " + t, texts[f], t);
     }
     void selectAllText(Control f) override { log(L"select all " + name(f)); }
-    void setFocus(Control c) override {
-        log(L"focus " + name(c));
-        if (onFocus) onFocus(c);
-    }
+    void setFocus(Control c) override { log(L"focus " + name(c)), onFocus ? onFocus(c) : void(); }
     bool checked(Control b) const override { return get(checks, b); }
     void setChecked(Control b, bool v) override {
-        log(L"checked " + name(b) + (v ? L" 1" : L" 0"));
-        checks[b] = v;
+        record(L"checked " + name(b) + (v ? L" 1" : L" 0"), checks[b], v);
     }
     void setControlVisible(Control c, bool v) override {
         log(L"visible " + name(c) + (v ? L" 1" : L" 0"));
@@ -134,40 +129,25 @@ class FakeView final : public MainView, public ScheduleTimer {
     void addListColumn(const std::wstring& header, int width) override {
         log(L"column " + header + L" " + number(width));
     }
-    void clearList() override {
-        items.clear();
-        selected = 0;
-    }
+    void clearList() override { items.clear(), selected = 0; }
     void appendListItem(const std::wstring& t) override { items.push_back(t); }
     int listCount() const override { return static_cast<int>(items.size()); }
     int selectedListIndex() const override { return selected; }
-    void selectListItem(int index) override {
-        log(L"select " + number(index));
-        selected = index;
-    }
+    void selectListItem(int index) override { record(L"select " + number(index), selected, index); }
     void letPendingEventsRun() override {
-        log(L"events");
-        if (duringEvents) std::exchange(duringEvents, nullptr)();
+        log(L"events"), duringEvents ? std::exchange(duringEvents, nullptr)() : void();
     }
-    void start(int ms) override {
-        log(L"timer " + number(ms));
-        timer = ms;
-    }
-    void stop() override {
-        log(L"timer 0");
-        timer = 0;
-    }
+    void start(int ms) override { log(L"timer " + number(ms)); }
+    void stop() override { log(L"timer 0"); }
 
-    Journal& log;
     ViewEvents* events = nullptr;
     std::vector<Control> posted;
     std::map<Control, std::wstring> captions, texts;
     std::map<Control, bool> checks;
     std::array<bool, 9> options{};
     WindowState state = WindowState::Normal;
-    bool visible = true;
     std::vector<std::wstring> items;
-    int selected = 0, timer = 0;
+    int selected = 0;
     std::function<void()> duringEvents;
     std::function<void(Control)> onFocus;
 
@@ -180,53 +160,44 @@ class FakeView final : public MainView, public ScheduleTimer {
 };
 
 // Application errors as "report DESCRIPTION, PROCEDURE LINE", other boxes by their kind.
-class FakeDialogs final : public Dialogs {
+class FakeDialogs final : public Dialogs, Recorder {
   public:
-    explicit FakeDialogs(Journal& journal) : log(journal) {}
+    using Recorder::Recorder;
     void showMessage(const std::wstring& prompt, MessageKind kind,
-                     const std::wstring& boxTitle) override {
-        std::wstring line = prompt;
-        if (boxTitle == L"Application Error") {
-            // "DESCRIPTION\r\nin PROGRAM.MODULE.PROCEDURE at line N\r\r..."
-            const auto in = line.find(L"\r\nin "), at = line.find(L" at line "),
-                       end = line.find(L"\r\r"), procedure = line.rfind(L'.', at) + 1;
-            line = L"report " + line.substr(0, in) + L", " +
-                   line.substr(procedure, at - procedure) + L" " +
-                   line.substr(at + 9, end - at - 9);
-        } else {
-            line = (kind == MessageKind::Warning ? L"warning " : L"message ") + line;
-        }
-        log(line);
-        last = {prompt, kind, boxTitle};
+                     const std::wstring& title) override {
+        // "DESCRIPTION\r\nin PROGRAM.MODULE.PROCEDURE at line N\r\r..."
+        const auto in = prompt.find(L"\r\nin "), at = prompt.find(L" at line "),
+                   end = prompt.find(L"\r\r"), procedure = prompt.rfind(L'.', at) + 1;
+        log(title == L"Application Error"
+                ? L"report " + prompt.substr(0, in) + L", " +
+                      prompt.substr(procedure, at - procedure) + L" " +
+                      prompt.substr(at + 9, end - at - 9)
+                : (kind == MessageKind::Warning ? L"warning " : L"message ") + prompt);
+        last = {prompt, kind, title};
         if (whileShown) std::exchange(whileShown, nullptr)();
     }
     struct Box {
         std::wstring prompt;
         MessageKind kind;
         std::wstring title;
-    };
-    Journal& log;
-    Box last;
+    } last;
     std::function<void()> whileShown;
 };
 
-class MemorySettings final : public SettingsBackend {
+class MemorySettings final : public SettingsBackend, Recorder {
   public:
-    explicit MemorySettings(Journal& journal) : log(journal) {}
+    using Recorder::Recorder;
     std::optional<std::wstring> read(const std::wstring& application, const std::wstring& section,
                                      const std::wstring& key) override {
         address = application + L"\\" + section;
         const auto it = values.find(key);
         return it == values.end() ? std::nullopt : std::optional(it->second);
     }
-    void write(const std::wstring& application, const std::wstring& section,
-               const std::wstring& key, const std::wstring& value) override {
-        address = application + L"\\" + section;
+    void write(const std::wstring&, const std::wstring&, const std::wstring& key,
+               const std::wstring& value) override {
         if (refuseWrites) throw RuntimeError(L"Access denied");
-        log(L"write " + key + L"=" + value);
-        values[key] = value;
+        record(L"write " + key + L"=" + value, values[key], value);
     }
-    Journal& log;
     Stored values;
     std::wstring address;
     bool refuseWrites = false;
@@ -250,25 +221,24 @@ class FakeFiles final : public ProgramFiles {
 class FakeSystem final : public Browser,
                          public Chance,
                          public RegionalSettings,
-                         public DisplayKeeper {
+                         public DisplayKeeper,
+                         Recorder {
   public:
-    explicit FakeSystem(Journal& journal) : log(journal) {}
+    using Recorder::Recorder;
     void openAddress(const std::wstring& address) override { log(L"open " + address); }
     float secondsOfDay() override { return 43200.5f; }
     void seed(float s) override { seededWith = s; }
     double next() override { return draw; }
-    wchar_t decimalSeparator() const override { return separator; }
+    wchar_t decimalSeparator() const override { return L'.'; }
     void keepAwake(bool awake) override { log(awake ? L"awake 1" : L"awake 0"); }
-    Journal& log;
     double draw = 0.5;
     float seededWith = -1;
-    wchar_t separator = L'.';
 };
 
 // A desktop of top-level windows, front to back.
-class FakeWindows final : public WindowServices {
+class FakeWindows final : public WindowServices, Recorder {
   public:
-    explicit FakeWindows(Journal& journal) : log(journal) {}
+    using Recorder::Recorder;
     std::vector<WindowFacts> topLevelWindows() override { return desktop; }
     void raise(WindowHandle w) override { log(L"raise " + number(w)); }
     void holdAbove(WindowHandle w, bool above) override {
@@ -277,51 +247,38 @@ class FakeWindows final : public WindowServices {
     void show(WindowHandle w) override { log(L"show " + number(w)); }
     void scroll(WindowHandle w, std::int32_t delta) override {
         log(L"scroll " + number(w) + L" " + number(delta));
-        if (duringScroll) std::exchange(duringScroll, nullptr)();
     }
     bool wheelPresent() override { return wheel; }
     std::optional<std::int32_t> wheelScrollLines() override { return lines; }
-    Journal& log;
     std::vector<WindowFacts> desktop;
     bool wheel = true;
     std::optional<std::int32_t> lines = 3;
-    std::function<void()> duringScroll;
 };
 
 // Key states served in order per key (the last one stays).
-class FakeKeyboard final : public KeyboardHook {
+class FakeKeyboard final : public KeyboardHook, Recorder {
   public:
-    explicit FakeKeyboard(Journal& journal) : log(journal) {}
-    bool install(KeyEvents& e) override {
-        log(L"hook");
-        events = &e;
-        return true;
-    }
-    void uninstall() override {
-        log(L"unhook");
-        events = nullptr;
-    }
+    using Recorder::Recorder;
+    bool install(KeyEvents& e) override { return record(L"hook", events, &e), true; }
+    void uninstall() override { record(L"unhook", events, nullptr); }
     KeyState keyState(Key key) override {
         log(key == Key::Control ? L"ask Control" : key == Key::Shift ? L"ask Shift" : L"ask T");
         auto& served = states[key];
-        if (served.empty()) return {};
-        const KeyState state = served.front();
+        const KeyState state = served.empty() ? KeyState{} : served.front();
         if (served.size() > 1) served.pop_front();
         return state;
     }
-    Journal& log;
     KeyEvents* events = nullptr;
     std::map<Key, std::deque<KeyState>> states;
 };
 
 // A clock that moves only while the core waits: a wait runs out unless something happens in it.
-class FakeTray final : public TrayShell {
+class FakeTray final : public TrayShell, Recorder {
   public:
-    explicit FakeTray(Journal& journal) : log(journal) {}
+    using Recorder::Recorder;
     TrayPicture designedPicture() override { return 7; }
     void add(TrayEvents& e, TrayPicture picture, const std::wstring& tip) override {
-        log(L"tray add " + number(picture) + L" " + tip);
-        events = &e;
+        record(L"tray add " + number(picture) + L" " + tip, events, &e);
     }
     void changePicture(TrayPicture p) override { log(L"tray picture " + number(p)); }
     void changeTip(const std::wstring& tip) override { log(L"tray tip " + tip); }
@@ -329,26 +286,22 @@ class FakeTray final : public TrayShell {
         log(L"balloon " + title + L"|" + text + L"|" + number(seconds));
     }
     void balloonOff() override { log(L"balloon off"); }
-    void remove() override {
-        log(L"tray remove");
-        events = nullptr;
-    }
+    void remove() override { record(L"tray remove", events, nullptr); }
     double elapsedSeconds() override { return now; }
     void waitForEvents(double seconds) override {
         log(L"wait " + number(static_cast<long long>(seconds)));
         now += advance > 0 ? advance : duringWait ? 0 : seconds;
         if (duringWait) std::exchange(duringWait, nullptr)();
     }
-    Journal& log;
     TrayEvents* events = nullptr;
     double now = 100.0;
     double advance = 0;  // seconds a wait lasts; 0: as long as it may
     std::function<void()> duringWait;
 };
 
-class FakeStartup final : public StartupRegistry {
+class FakeStartup final : public StartupRegistry, Recorder {
   public:
-    explicit FakeStartup(Journal& journal) : log(journal) {}
+    using Recorder::Recorder;
     std::wstring programPath() const override { return path; }
     bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override {
         const bool allowed = scope == Scope::Machine ? machineWritable : userWritable;
@@ -362,7 +315,6 @@ class FakeStartup final : public StartupRegistry {
     static std::wstring where(Scope scope) {
         return scope == Scope::Machine ? L"machine" : L"user";
     }
-    Journal& log;
     std::wstring path = L"C:\\Program Files\\Tervalinx\\QuietPageAdvancer.exe";
     bool machineWritable = true, userWritable = true;
 };
@@ -370,12 +322,6 @@ class FakeStartup final : public StartupRegistry {
 // A main window controller wired to fakes of every port, made on first use.
 class FakeForm {
   public:
-    // `count` listable windows with handles 101, 102, ... titled "Window 1", ... and these
-    // settings stored.
-    explicit FakeForm(int count = 0, Stored stored = {}) {
-        addWindows(count);
-        settings.values = std::move(stored);
-    }
     Form1& form() {
         if (!form_) {
             form_ = std::make_unique<Form1>(Form1Ports{view, view, dialogs, settings, files, system,
@@ -384,9 +330,9 @@ class FakeForm {
         }
         return *form_;
     }
+    // More listable windows, with handles 101, 102, ... titled "Window 1", "Window 2", ...
     void addWindows(int count) {
-        const int first = static_cast<int>(windows.desktop.size()) + 1;
-        for (int i = first; i < first + count; ++i)
+        for (int i = static_cast<int>(windows.desktop.size()) + 1; count-- > 0; ++i)
             windows.desktop.push_back({100 + i, L"Window " + number(i), true, true, false});
     }
     // Runs a script of steps separated by "; ":
@@ -407,9 +353,16 @@ class FakeForm {
     //   wheel LINES          the lines a notch scrolls; "silent": the desktop does not say;
     //                        "absent": no wheel
     //   once HOOK STEPS      the steps (separated by ", ") run inside the next message box,
-    //                        repaint, balloon wait or scroll step (HOOK: report, repaint, wait,
-    //                        scroll)
-    FakeForm& run(const std::wstring& script);
+    //                        repaint or balloon wait (HOOK: report, repaint, wait)
+    FakeForm& run(const std::wstring& script) {
+        for (std::size_t at = 0, end; at < script.size(); at = end + 2) {
+            end = std::min(script.find(L"; ", at), script.size());
+            const std::wstring item = script.substr(at, end - at);
+            const std::size_t space = std::min(item.find(L' '), item.size());
+            step(item.substr(0, space), item.substr(std::min(space + 1, item.size())));
+        }
+        return *this;
+    }
     std::wstring take(const std::wstring& words) { return journal.take(words); }
 
     Journal journal;
@@ -424,88 +377,78 @@ class FakeForm {
     FakeStartup startup{journal};
 
   private:
-    void step(const std::wstring& command, const std::wstring& rest);
-    std::unique_ptr<Form1> form_;
-};
-
-inline Control controlNamed(const std::wstring& text) {
-    for (int c = 0; c < kControlCount; ++c)
-        if (name(static_cast<Control>(c)) == text) return static_cast<Control>(c);
-    throw std::invalid_argument("no control of that name");
-}
-
-inline FakeForm& FakeForm::run(const std::wstring& script) {
-    std::size_t at = 0;
-    while (at < script.size()) {
-        const std::size_t end = std::min(script.find(L"; ", at), script.size());
-        const std::wstring item = script.substr(at, end - at);
-        const std::size_t space = std::min(item.find(L' '), item.size());
-        step(item.substr(0, space), space < item.size() ? item.substr(space + 1) : L"");
-        at = end + 2;
+    void step(const std::wstring& command, const std::wstring& rest) {
+        const std::size_t space = std::min(rest.find(L' '), rest.size());
+        const std::wstring first = rest.substr(0, space),
+                           second = rest.substr(std::min(space + 1, rest.size()));
+        const bool numeric = !first.empty() && (std::iswdigit(first[0]) || first[0] == L'-');
+        const int n = numeric ? std::stoi(first) : 1;
+        const auto raise = [&](UiEvent e) { form().raise(controlNamed(first), e); };
+        const std::map<std::wstring, std::function<void()>> steps{
+            {L"load", [&] { form().Form_Load(); }},
+            {L"windows", [&] { addWindows(n); }},
+            {L"store",
+             [&] {
+                 settings.values[rest.substr(0, rest.find(L'='))] =
+                     rest.substr(rest.find(L'=') + 1);
+             }},
+            {L"on", [&] { form().raise(Control::PushButton2, UiEvent::Click), view.selected = n; }},
+            {L"click", [&] { click(controlNamed(first)); }},
+            {L"tick",
+             [&] {
+                 for (int i = 0; i < n; ++i) form().tick();
+             }},
+            {L"select", [&] { view.selected = n; }},
+            {L"set", [&] { view.texts[controlNamed(first)] = second; }},
+            {L"type", [&] { view.texts[controlNamed(first)] = second, raise(UiEvent::Change); }},
+            {L"enter", [&] { raise(UiEvent::GotFocus); }},
+            {L"leave", [&] { raise(UiEvent::LostFocus); }},
+            {L"hover", [&] { raise(UiEvent::MouseMove); }},
+            {L"minimize",
+             [&] {
+                 view.state = WindowState::Minimized, form().raise(Control::Form, UiEvent::Resize);
+             }},
+            {L"close", [&] { form().raise(Control::Form, UiEvent::QueryUnload); }},
+            {L"release", [&] { tray.events->buttonReleased(n); }},
+            {L"posted",
+             [&] {
+                 for (Control c : std::exchange(view.posted, {})) form().raise(c, UiEvent::Click);
+             }},
+            {L"desktop",
+             [&] {
+                 addWindows(n - static_cast<int>(windows.desktop.size())),
+                     windows.desktop.resize(n);
+             }},
+            {L"unset", [&] { view.setOptionValue(optionNumber(controlNamed(first)), false); }},
+            {L"wheel",
+             [&] {
+                 windows.wheel = first != L"absent";
+                 windows.lines = numeric ? std::optional(n) : std::nullopt;
+             }},
+            {L"once",
+             [&] {
+                 std::wstring inner = second;
+                 for (std::size_t at; (at = inner.find(L", ")) != std::wstring::npos;)
+                     inner[at] = L';';
+                 (first == L"report"    ? dialogs.whileShown
+                  : first == L"repaint" ? view.duringEvents
+                                        : tray.duringWait) = [this, inner] { run(inner); };
+             }},
+        };
+        steps.at(command)();
     }
-    return *this;
-}
-
-inline void FakeForm::step(const std::wstring& command, const std::wstring& rest) {
-    const std::size_t space = std::min(rest.find(L' '), rest.size());
-    const std::wstring first = rest.substr(0, space);
-    const std::wstring second = space < rest.size() ? rest.substr(space + 1) : L"";
-    const int n = first.empty() || !std::iswdigit(first[0]) ? 1 : std::stoi(first);
-    if (command == L"load") {
-        form().Form_Load();
-    } else if (command == L"windows") {
-        addWindows(n);
-    } else if (command == L"store") {
-        settings.values[rest.substr(0, rest.find(L'='))] = rest.substr(rest.find(L'=') + 1);
-    } else if (command == L"on") {
-        form().raise(Control::PushButton2, UiEvent::Click);
-        view.selected = n;
-    } else if (command == L"click") {
-        const Control c = controlNamed(first);
+    // A click as the user sees it: an option gets selected, a box changes, then the click.
+    void click(Control c) {
         if (const int option = optionNumber(c)) view.setOptionValue(option, true);
         if (c == Control::Check4 || c == Control::Check8) view.checks[c] = !view.checks[c];
         form().raise(c, UiEvent::Click);
-    } else if (command == L"tick") {
-        for (int i = 0; i < n; ++i) form().tick();
-    } else if (command == L"select") {
-        view.selected = n;
-    } else if (command == L"type" || command == L"set") {
-        view.texts[controlNamed(first)] = second;
-        if (command == L"type") form().raise(controlNamed(first), UiEvent::Change);
-    } else if (command == L"enter" || command == L"leave" || command == L"hover") {
-        form().raise(controlNamed(first), command == L"enter"   ? UiEvent::GotFocus
-                                          : command == L"leave" ? UiEvent::LostFocus
-                                                                : UiEvent::MouseMove);
-    } else if (command == L"minimize") {
-        view.state = WindowState::Minimized;
-        form().raise(Control::Form, UiEvent::Resize);
-    } else if (command == L"close") {
-        form().raise(Control::Form, UiEvent::QueryUnload);
-    } else if (command == L"release") {
-        tray.events->buttonReleased(n);
-    } else if (command == L"posted") {
-        for (Control c : std::exchange(view.posted, {})) form().raise(c, UiEvent::Click);
-    } else if (command == L"desktop") {
-        if (static_cast<int>(windows.desktop.size()) < n)
-            addWindows(n - static_cast<int>(windows.desktop.size()));
-        windows.desktop.resize(static_cast<std::size_t>(n));
-    } else if (command == L"unset") {
-        view.setOptionValue(optionNumber(controlNamed(first)), false);
-    } else if (command == L"wheel") {
-        windows.wheel = first != L"absent";
-        windows.lines =
-            std::iswdigit(first.back()) ? std::optional(std::stoi(first)) : std::nullopt;
-    } else if (command == L"once") {
-        std::wstring inner = second;
-        for (std::size_t at; (at = inner.find(L", ")) != std::wstring::npos;) inner[at] = L';';
-        auto steps = [this, inner] { run(inner); };
-        (first == L"report"    ? dialogs.whileShown
-         : first == L"repaint" ? view.duringEvents
-         : first == L"wait"    ? tray.duringWait
-                               : windows.duringScroll) = std::move(steps);
-    } else {
-        throw std::invalid_argument("no such step");
     }
-}
+    static Control controlNamed(const std::wstring& text) {
+        for (int c = 0; c < kControlCount; ++c)
+            if (name(static_cast<Control>(c)) == text) return static_cast<Control>(c);
+        throw std::invalid_argument("no control of that name");
+    }
+    std::unique_ptr<Form1> form_;
+};
 
 }  // namespace qpa::fakes

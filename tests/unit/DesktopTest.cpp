@@ -44,8 +44,8 @@ TEST(Desktop, TheChordDecisionRestsOnTheThreeKeyStatesAndOnePressTogglesOnce) {
         EXPECT_EQ(f.take(L"ask post"), row.seen) << row.what;
         EXPECT_EQ(passedOn, std::wstring(row.seen).find(L"post") == std::wstring::npos) << row.what;
     }
-    FakeForm f(1);
-    f.run(L"load").take(L"");
+    FakeForm f;
+    f.run(L"windows 1; load").take(L"");
     f.keyboard.states = {
         {Key::Control, {kDown}},
         {Key::Shift, {kDown}},
@@ -82,8 +82,8 @@ TEST(Desktop, TheTrayIconAndItsBalloon) {
     };
     for (const Case& c : cases) check(c);
 
-    FakeForm f(1);
-    f.run(L"load").tray.duringWait = [&] { f.tray.events->balloonClosed(); };
+    FakeForm f;
+    f.run(L"windows 1; load").tray.duringWait = [&] { f.tray.events->balloonClosed(); };
     EXPECT_EQ(f.run(L"minimize").take(L"balloon wait"),
               kBalloon + L" | wait 5");     // no "balloon off"
     f.view.state = WindowState::Minimized;  // minimised, not hidden
