@@ -2,8 +2,6 @@
 //   put KEY=VALUE...   get KEY   clear               the program's stored settings
 //   deny HIVE\PATH | allow HIVE\PATH                 a registry key that refuses writes, and back
 //   text ID            the text of the main window's control ID
-//   ping SECONDS       asks the main window for an answer (1 s each) for SECONDS; prints
-//                      "answered N unanswered M"
 //   firstline TITLE    the first visible line of the text control in the window titled TITLE
 //   shell-restarted    broadcasts "TaskbarCreated", as a restarting shell does
 #include <windows.h>
@@ -109,19 +107,6 @@ int run(const std::vector<std::wstring>& args) {
     if (command == L"allow") return setSecurity(arg, L"D:P(A;CI;KA;;;WD)") ? 0 : 1;
     if (command == L"text") {
         print(textOf(::GetDlgItem(mainWindow(), std::stoi(arg))));
-        return 0;
-    }
-    if (command == L"ping") {
-        const ULONGLONG end = ::GetTickCount64() + std::stoul(arg) * 1000ull;
-        int answered = 0, unanswered = 0;
-        while (::GetTickCount64() < end) {
-            DWORD_PTR result = 0;
-            (::SendMessageTimeoutW(mainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result)
-                 ? answered
-                 : unanswered)++;
-            ::Sleep(100);
-        }
-        std::printf("answered %d unanswered %d\n", answered, unanswered);
         return 0;
     }
     if (command == L"firstline") {

@@ -51,7 +51,7 @@ received_count() { received "$@" | wc -l; }
 received_titles() { received | cut -d'|' -f1; }
 
 run_scenarios() {
-    local pattern=$1 results=$2 name status passed=0 failed=0 failures=() pid
+    local pattern=$1 results=$2 name status passed=0 failed=0 pid
     for name in $(sed -n 's/^scenario_\([A-Za-z]*\)() {$/\1/p' "$here/scenarios.sh"); do
         [ -n "$pattern" ] && [[ ! $name =~ $pattern ]] && continue
         : >"$TARGET_LOG"
@@ -63,7 +63,6 @@ run_scenarios() {
             echo "[  PASSED  ] $PLATFORM.$name"
         else
             failed=$((failed + 1))
-            failures+=("$name")
             echo "[  FAILED  ] $PLATFORM.$name"
         fi
         P_PID=$(program_pid)
@@ -75,12 +74,7 @@ run_scenarios() {
         for pid in $(cat "$E2E_WORK/spawned" 2>/dev/null); do stop_process "$pid"; done
         rm -f "$E2E_WORK/spawned"
     done
-    {
-        echo "<testsuite name=\"$PLATFORM\" tests=\"$((passed + failed))\" failures=\"$failed\" errors=\"0\">"
-        for name in "${failures[@]}"; do echo "  <testcase name=\"$name\"><failure/></testcase>"; done
-        echo "</testsuite>"
-    } >"$results/e2e-$PLATFORM.xml"
-    echo "$PLATFORM end-to-end: $passed passed, $failed failed"
+    echo "$PLATFORM end-to-end: $passed passed, $failed failed" | tee "$results/e2e-$PLATFORM.txt"
     ((failed == 0))
 }
 

@@ -89,24 +89,15 @@ p_open_documents() {
 }
 p_document_picture() { import -window "$(window_exists "$1")" "$2"; }
 
-# Samples the first visible line of each document until each moved STEPS times; prints the
-# distinct values seen, one document a line.
+# The first visible line of each document, sampled until it moved STEPS times: the values seen,
+# one document a line.
 p_follow_documents() {
-    local steps=$1 title i moved line
+    local steps=$1 title seen line
     shift
-    declare -A seen last
-    for ((i = 0; i < 150; i++)); do
-        moved=0
-        for title in "$@"; do
-            line=$(helper firstline "$title")
-            if [ -n "$line" ] && [ "$line" != "${last[$title]:-}" ]; then
-                seen[$title]="${seen[$title]:-} $line"
-                last[$title]=$line
-            fi
-            (($(wc -w <<<"${seen[$title]:-}") > steps)) && moved=$((moved + 1))
-        done
-        ((moved == $#)) && break
-        sleep 0.2
+    for title in "$@"; do
+        seen=$(helper firstline "$title")
+        wait_for 30 eval 'line=$(helper firstline "$title"); [ "$line" = "${seen##* }" ] ||
+            seen="$seen $line"; (($(wc -w <<<"$seen") > steps))'
+        echo "$seen"
     done
-    for title in "$@"; do echo "${seen[$title]:-}"; done
 }

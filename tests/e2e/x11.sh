@@ -32,20 +32,11 @@ p_seed() {
 p_setting() { linux_setting "$(sed 's/ /%20/g' <<<"$1")" | sed 's/^"\(.*\)"$/\1/'; }
 p_setting_keys() { grep -o '^[A-Za-z0-9%]*=' "$QPA_SETTINGS" | tr -d = | sort; }
 
-# Permissions do not stop root: the folder is then mounted read-only for the program alone.
+# The settings folder mounted read-only for the program alone (permissions would not stop root).
 p_refuse_settings() {
-    local folder
-    folder=$(dirname "$QPA_SETTINGS")
-    if [ "$(id -u)" = 0 ]; then
-        QPA_LAUNCH=(unshare -m -- sh -c 'mount --bind -o ro "$0" "$0" && exec "$@"' "$folder")
-    else
-        chmod a-w "$folder" "$QPA_SETTINGS"
-    fi
+    QPA_LAUNCH=(unshare -rm -- sh -c 'mount --bind -o ro "$0" "$0" && exec "$@"' "$(dirname "$QPA_SETTINGS")")
 }
-p_accept_settings() {
-    QPA_LAUNCH=()
-    chmod u+w "$(dirname "$QPA_SETTINGS")" "$QPA_SETTINGS"
-}
+p_accept_settings() { QPA_LAUNCH=(); }
 
 # The command of the autostart entry (the machine's, or with HKCU the user's), or nothing.
 p_logon_entry() {
@@ -84,7 +75,7 @@ tray_socket() {
 p_tray_shown() { tray_socket >/dev/null; }
 p_tray_click() {
     local socket
-    socket=$(wait_for 10 tray_socket) || { echo "    no tray icon of $P_PID"; return 1; }
+    socket=$(wait_for 10 tray_socket) || fail "no tray icon of $P_PID"
     xdotool mousemove --window "$socket" 8 8 click 1
 }
 

@@ -2,7 +2,7 @@
 // Fakes of every port and a main window controller wired to them. Each fake writes what the core
 // asked of it to one journal, a line each, in order; what the core reads back is plain state that
 // a test may set. What a user does is told to the controller in a short script (FakeForm::run).
-#include <cstring>
+#include <algorithm>
 #include <cwctype>
 #include <deque>
 #include <functional>
@@ -19,15 +19,11 @@ namespace qpa::fakes {
 
 using Stored = std::map<std::wstring, std::wstring>;
 
-inline std::wstring wide(const char* text) {
-    return std::wstring(text, text + std::strlen(text));
-}
 inline std::wstring name(Control c) {
-    return wide(controlName(c));
+    const std::string text = controlName(c);
+    return {text.begin(), text.end()};
 }
-inline std::wstring number(long long n) {
-    return std::to_wstring(n);
-}
+constexpr auto number = [](long long n) { return std::to_wstring(n); };
 
 // What the core asked of the ports, in order.
 class Journal {
@@ -43,15 +39,13 @@ class Journal {
             if (const auto at = word.find_first_not_of(L' '); at != std::wstring::npos)
                 wanted.push_back(word.substr(at));
         std::wstring out;
-        for (const auto& line : lines_) {
-            for (const auto& w : wanted) {
-                if (line.rfind(w, 0) == 0 && (line.size() == w.size() || line[w.size()] == L' ')) {
-                    out += (out.empty() ? L"" : L" | ") + line;
-                    break;
-                }
-            }
+        for (const auto& line : std::exchange(lines_, {})) {
+            const auto begins = [&](const std::wstring& w) {
+                return line.rfind(w, 0) == 0 && (line.size() == w.size() || line[w.size()] == L' ');
+            };
+            if (std::any_of(wanted.begin(), wanted.end(), begins))
+                out += (out.empty() ? L"" : L" | ") + line;
         }
-        lines_.clear();
         return out;
     }
 

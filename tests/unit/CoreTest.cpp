@@ -10,6 +10,7 @@
 #include "core/RuntimeError.h"
 #include "engine/Schedule.h"
 #include "fakes/Fakes.h"
+#include "platform/portable/SeededChance.h"
 
 using namespace qpa;
 
@@ -120,4 +121,16 @@ TEST(ErrorReport, ATrappedStepIsReportedWithItsLineAndTheProcedureGoesOn) {
               L"106\r\rPlease email screenshot of this message to support@tervalinx.example");
     EXPECT_EQ(dialogs.last.title, L"Application Error");
     EXPECT_EQ(dialogs.last.kind, MessageKind::Warning);
+}
+
+TEST(Chance, TheSeededSourceRepeatsItsDrawsWithinZeroToOne) {
+    SeededChance first, second;
+    first.seed(43200.5f);
+    second.seed(43200.5f);
+    for (int i = 0; i < 1000; ++i) {
+        const double draw = first.next();
+        EXPECT_TRUE(draw >= 0.0 && draw < 1.0 && draw == second.next());
+    }
+    const float now = first.secondsOfDay();
+    EXPECT_TRUE(now >= 0.0f && now < 86401.0f);
 }

@@ -111,13 +111,15 @@ TEST(Desktop, TheTrayControlChangesOnlyWhatItIsAskedTo) {
         tray.setInTray(true);
         shell.advance = 2;  // each wait ends at an event two seconds in
         tray.ShowBalloon(L"text", L"title", 5);
+        tray.ShowBalloon(L"text", L"title", 1);
         tray.ShowBalloon(L"text", L"title", 0);
         tray.ShowBalloon(L"text", L"title", -3);
     }  // gone: the icon with it
     EXPECT_EQ(journal.take(L"tray balloon wait"),
               L"tray add 0 before | tray tip new tip | tray picture 8 | tray add 8 new tip | "
               L"tray remove | tray add 8 after | balloon title|text|5 | wait 5 | wait 3 | wait 1 | "
-              L"balloon off | balloon title|text|0 | balloon title|text|0 | tray remove");
+              L"balloon off | balloon title|text|1 | wait 1 | balloon off | balloon title|text|0 | "
+              L"balloon title|text|0 | tray remove");
 }
 
 TEST(Desktop, TheLogonEntryIsTheProgramsOwnQuotedPath) {

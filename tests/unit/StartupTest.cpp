@@ -6,14 +6,16 @@ using namespace qpa::fakes;
 
 TEST(Startup, FirstRunShowsTheDefaultsAndStoresOnlyTheRestoredControls) {
     FakeForm f;
-    EXPECT_EQ(f.run(L"load").take(L"caption Form1, column, icon, button, pointer image, write, "
-                                  L"caption PushButton2, visible, tray, hook"),
-              L"caption Form1 Velloranth Quiet Page Advancer For Your Desktop | icon | column "
-              L"Available Windows 7000 | write Option1=True | write Option2=False | write "
-              L"Option3=False | write Option4=False | write Option5=False | write Option6=False | "
-              L"write Option7=True | write Option8=False | write Text2=0 | write Text3=2 | caption "
-              L"PushButton2 Turn On | visible Check8 0 | tray add 7 Velloranth Quiet Page Advancer "
-              L"For Your Desktop | hook");
+    EXPECT_EQ(
+        f.run(L"load").take(L"caption Check4, caption Form1, column, icon, button, "
+                            L"pointer image, write, caption PushButton2, visible, tray, hook"),
+        L"caption Check4 Load this software on Windows startup | caption Form1 Velloranth "
+        L"Quiet Page Advancer For Your Desktop | icon | column "
+        L"Available Windows 7000 | write Option1=True | write Option2=False | write "
+        L"Option3=False | write Option4=False | write Option5=False | write Option6=False | "
+        L"write Option7=True | write Option8=False | write Text2=0 | write Text3=2 | caption "
+        L"PushButton2 Turn On | visible Check8 0 | tray add 7 Velloranth Quiet Page Advancer "
+        L"For Your Desktop | hook");
     EXPECT_EQ(f.settings.address, L"Tervalinx\\Velloranth Quiet Page Advancer For Your Desktop");
     f.run(L"click PushButton7");  // a box without a title of its own carries the short title
     EXPECT_EQ(f.dialogs.last.title, L"Velloranth Quiet Page Advancer For Your");
