@@ -14,17 +14,25 @@ linux_private_config() {
     QPA_SETTINGS="$XDG_CONFIG_HOME/Tervalinx/$QPA_TITLE.ini"
 }
 
-# Writes the settings file from KEY=VALUE pairs, as a user's earlier run would have left it.
+# Writes the settings file from KEY=VALUE pairs, as a user's earlier run would have left it:
+# QSettings writes a blank in a key as %20 and quotes a value with a blank at an end.
 linux_seed_settings() {
     mkdir -p "$(dirname "$QPA_SETTINGS")"
+    local pair key value
     {
         echo "[General]"
-        local pair
-        for pair in "$@"; do echo "${pair%%=*}=${pair#*=}" | sed 's/^Windows Startup=/Windows%20Startup=/'; done
+        for pair in "$@"; do
+            key=${pair%%=*} value=${pair#*=}
+            [[ $value == " "* || $value == *" " ]] && value="\"$value\""
+            echo "${key// /%20}=$value"
+        done
     } >"$QPA_SETTINGS"
 }
 
-linux_setting() { grep -E "^$1=" "$QPA_SETTINGS" 2>/dev/null | head -n 1 | cut -d= -f2-; }
+# A stored value as the program reads it (see linux_seed_settings).
+linux_setting() {
+    grep -E "^${1// /%20}=" "$QPA_SETTINGS" 2>/dev/null | head -n 1 | cut -d= -f2- | sed 's/^"\(.*\)"$/\1/'
+}
 
 # Starts the program; sets QPA_PID and QPA_WINDOW. A QPA_LAUNCH array, when set, is the command
 # that starts it (the program's path is its last word).

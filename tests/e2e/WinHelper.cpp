@@ -1,5 +1,5 @@
 // What the end-to-end tests can only do from inside Windows (here: Wine), one command a call:
-//   put KEY=VALUE...   get KEY   clear               the program's stored settings
+//   put KEY=VALUE...   get KEY                       the program's stored settings
 //   deny HIVE\PATH | allow HIVE\PATH                 a registry key that refuses writes, and back
 //   text ID            the text of the main window's control ID
 //   firstline TITLE    the first visible line of the text control in the window titled TITLE
@@ -97,10 +97,6 @@ int run(const std::vector<std::wstring>& args) {
                            buffer, &bytes) != ERROR_SUCCESS)
             return 1;
         print(buffer);
-        return 0;
-    }
-    if (command == L"clear") {
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Tervalinx");
         return 0;
     }
     if (command == L"deny") return setSecurity(arg, L"D:P(D;CI;0x6;;;WD)(A;CI;KA;;;WD)") ? 0 : 1;

@@ -116,14 +116,8 @@ box_ids() {
         case "$(xdotool getwindowname "$id")" in "" | "$MAIN_TITLE" | quiet-page-advancer) ;; *) echo "$id" ;; esac
     done
 }
-p_boxes() {
-    local id
-    for id in $(box_ids); do xdotool getwindowname "$id"; done
-}
-p_dismiss() {
-    local id
-    for id in $(box_ids); do wmctrl -i -c "$id" 2>/dev/null || true; done
-}
+p_boxes() { local id; for id in $(box_ids); do xdotool getwindowname "$id"; done; }
+p_dismiss() { local id; for id in $(box_ids); do wmctrl -i -c "$id" 2>/dev/null || true; done; }
 p_minimise() { xdotool windowminimize "$(main_window)"; }
 p_close_target() { wmctrl -c "$1"; }
 p_screenshot() { import -window "$(main_window)" "$1" 2>/dev/null; }
@@ -135,14 +129,8 @@ p_click() {
     xdotool mousemove --window "$id" $((at[0] / 15)) $((at[1] / 15)) click 1
     sleep 0.3
 }
-p_type() {
-    xdotool type --delay 60 "$1"
-    sleep 0.3
-}
-p_key() {
-    xdotool key --delay 100 $1
-    sleep 0.3
-}
+p_type() { xdotool type --delay 60 "$1" && sleep 0.3; }
+p_key() { xdotool key --delay 100 $1 && sleep 0.3; }
 p_keys_into() {
     local id
     id=$(window_exists "$1") || return 1

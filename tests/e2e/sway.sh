@@ -36,7 +36,7 @@ p_seed() {
     chown -R "$SWAY_USER" "$XDG_CONFIG_HOME"
 }
 
-p_setting() { linux_setting "$(sed 's/ /%20/g' <<<"$1")"; }
+p_setting() { linux_setting "$1"; }
 
 p_start() {
     "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$BUILD/src/main/quiet-page-advancer" >>"$QPA_LOG" 2>&1 &
@@ -97,9 +97,7 @@ p_boxes() { program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 != t {print $6}'; 
 
 p_dismiss() {
     local id
-    for id in $(program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 != t {print $1}'); do
-        sway_msg "[con_id=$id] kill" >/dev/null || true
-    done
+    for id in $(program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 != t {print $1}'); do sway_msg "[con_id=$id] kill" >/dev/null || true; done
 }
 
 # Moves the seat's cursor to a point of the layout and clicks the left button.

@@ -19,16 +19,13 @@ p_setup() {
     TARGET_LOG_WINDOWS=$(winepath -w "$TARGET_LOG")
 }
 
-p_teardown() {
-    wine_stop
-    xsession_stop
-}
+p_teardown() { wine_stop; xsession_stop; }
 
 helper() { wine "$HELPER_EXE" "$@" 2>/dev/null | tr -d '\r'; }
 
 SETTINGS_KEY='Software\VB and VBA Program Settings\Tervalinx\Velloranth Quiet Page Advancer For Your Desktop'
 p_seed() {
-    helper clear
+    wine reg delete 'HKCU\Software\VB and VBA Program Settings\Tervalinx' /f >/dev/null 2>&1 || true
     helper put "$@"
 }
 p_setting() { helper get "$1"; }

@@ -17,31 +17,21 @@ p_setup() {
 
 p_teardown() { xsession_stop; }
 
-# Values with blanks at an end are quoted, as QSettings would write them.
 p_seed() {
-    local pairs=() pair value
-    for pair in "$@"; do
-        value=${pair#*=}
-        [[ $value == " "* || $value == *" " ]] && value="\"$value\""
-        pairs+=("${pair%%=*}=$value")
-    done
     rm -f "$QPA_SETTINGS"
-    linux_seed_settings "${pairs[@]}"
+    linux_seed_settings "$@"
 }
-
-p_setting() { linux_setting "$(sed 's/ /%20/g' <<<"$1")" | sed 's/^"\(.*\)"$/\1/'; }
+p_setting() { linux_setting "$1"; }
 p_setting_keys() { grep -o '^[A-Za-z0-9%]*=' "$QPA_SETTINGS" | tr -d = | sort; }
 
 # The settings folder mounted read-only for the program alone (permissions would not stop root).
-p_refuse_settings() {
-    QPA_LAUNCH=(unshare -rm -- sh -c 'mount --bind -o ro "$0" "$0" && exec "$@"' "$(dirname "$QPA_SETTINGS")")
-}
+p_refuse_settings() { QPA_LAUNCH=(unshare -rm -- sh -c 'mount --bind -o ro "$0" "$0" && exec "$@"' "${QPA_SETTINGS%/*}"); }
 p_accept_settings() { QPA_LAUNCH=(); }
 
 # The command of the autostart entry (the machine's, or with HKCU the user's), or nothing.
 p_logon_entry() {
     local folder=$XDG_CONFIG_DIRS
-    [ "${1:-}" = HKCU ] && folder=$XDG_CONFIG_HOME
+    [ "${1:-}" != HKCU ] || folder=$XDG_CONFIG_HOME
     sed -n 's/^Exec=//p' "$folder/autostart/quiet-page-advancer.desktop" 2>/dev/null
 }
 p_program_command() { echo "\"$BUILD/src/main/quiet-page-advancer\""; }

@@ -109,7 +109,10 @@ class FakeView final : public MainView, public ScheduleTimer, Recorder {
         record(L"text " + name(f) + L" " + t, texts[f], t);
     }
     void selectAllText(Control f) override { log(L"select all " + name(f)); }
-    void setFocus(Control c) override { log(L"focus " + name(c)), onFocus ? onFocus(c) : void(); }
+    void setFocus(Control c) override {
+        log(L"focus " + name(c));
+        if (duringFocus) std::exchange(duringFocus, nullptr)();
+    }
     bool checked(Control b) const override { return get(checks, b); }
     void setChecked(Control b, bool v) override {
         record(L"checked " + name(b) + (v ? L" 1" : L" 0"), checks[b], v);
@@ -142,8 +145,7 @@ class FakeView final : public MainView, public ScheduleTimer, Recorder {
     WindowState state = WindowState::Normal;
     std::vector<std::wstring> items;
     int selected = 0;
-    std::function<void()> duringEvents;
-    std::function<void(Control)> onFocus;
+    std::function<void()> duringEvents, duringFocus;
 
   private:
     template <class Map>
@@ -299,14 +301,14 @@ class FakeStartup final : public StartupRegistry, Recorder {
     std::wstring programPath() const override { return path; }
     bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override {
         const bool allowed = scope == Scope::Machine ? machineWritable : userWritable;
-        log(L"entry " + where(scope) + L" " + name + L"=" + command +
+        log(std::wstring(L"entry ") + where(scope) + L" " + name + L"=" + command +
             (allowed ? L"" : L" refused"));
         return allowed;
     }
     void removeEntry(Scope scope, const std::wstring& name) override {
-        log(L"remove " + where(scope) + L" " + name);
+        log(std::wstring(L"remove ") + where(scope) + L" " + name);
     }
-    static std::wstring where(Scope scope) {
+    static constexpr const wchar_t* where(Scope scope) {
         return scope == Scope::Machine ? L"machine" : L"user";
     }
     std::wstring path = L"C:\\Program Files\\Tervalinx\\QuietPageAdvancer.exe";
@@ -332,6 +334,9 @@ class FakeForm {
     // Runs a script of steps separated by "; ":
     //   windows N            N more listable windows on the desktop
     //   store KEY=VALUE      a stored setting
+    //   program PATH         the program's own path
+    //   refuse WHAT          "settings": the store refuses writes; "machine", "user": that list
+    //                        of programs started at logon refuses its entry
     //   load                 start-up
     //   on [N]               the switch clicked On, then list entry N (default 1) selected
     //   click CONTROL        a click on a button, an option or a box as the user sees it then
@@ -340,14 +345,16 @@ class FakeForm {
     //   type FIELD TEXT      the user types into a field; set FIELD TEXT changes it silently
     //   enter FIELD, leave FIELD, hover CONTROL   the focus arrives, leaves; the pointer moves
     //   minimize, close      the user minimises the window; closes it
-    //   release N            mouse button N released over the tray icon
+    //   release N            mouse button N released over the tray icon; balloon-closed: its
+    //                        balloon went away
     //   posted               the clicks the controller posted to itself run
     //   desktop N            the desktop now holds the first N windows (more are added)
     //   unset OPTION         the option is cleared without an event
     //   wheel LINES          the lines a notch scrolls; "silent": the desktop does not say;
     //                        "absent": no wheel
     //   once HOOK STEPS      the steps (separated by ", ") run inside the next message box,
-    //                        repaint or balloon wait (HOOK: report, repaint, wait)
+    //                        repaint, move of the focus or balloon wait (HOOK: report, repaint,
+    //                        focus, wait)
     FakeForm& run(const std::wstring& script) {
         for (std::size_t at = 0, end; at < script.size(); at = end + 2) {
             end = std::min(script.find(L"; ", at), script.size());
@@ -381,6 +388,13 @@ class FakeForm {
         const std::map<std::wstring, std::function<void()>> steps{
             {L"load", [&] { form().Form_Load(); }},
             {L"windows", [&] { addWindows(n); }},
+            {L"program", [&] { startup.path = rest; }},
+            {L"refuse",
+             [&] {
+                 settings.refuseWrites |= first == L"settings";
+                 startup.machineWritable &= first != L"machine";
+                 startup.userWritable &= first != L"user";
+             }},
             {L"store",
              [&] {
                  settings.values[rest.substr(0, rest.find(L'='))] =
@@ -404,6 +418,7 @@ class FakeForm {
              }},
             {L"close", [&] { form().raise(Control::Form, UiEvent::QueryUnload); }},
             {L"release", [&] { tray.events->buttonReleased(n); }},
+            {L"balloon-closed", [&] { tray.events->balloonClosed(); }},
             {L"posted",
              [&] {
                  for (Control c : std::exchange(view.posted, {})) form().raise(c, UiEvent::Click);
@@ -426,6 +441,7 @@ class FakeForm {
                      inner[at] = L';';
                  (first == L"report"    ? dialogs.whileShown
                   : first == L"repaint" ? view.duringEvents
+                  : first == L"focus"   ? view.duringFocus
                                         : tray.duringWait) = [this, inner] { run(inner); };
              }},
         };

@@ -14,35 +14,27 @@ const std::wstring kBalloon =
 }  // namespace
 
 TEST(Desktop, TheChordDecisionRestsOnTheThreeKeyStatesAndOnePressTogglesOnce) {
-    struct Row {
-        const char* what;
-        KeyState ctrl, shift, t;
-        const wchar_t* seen;
+    const std::wstring all = L"ask Control | ask Shift | ask T", two = L"ask Control | ask Shift";
+    const std::tuple<KeyState, KeyState, KeyState, std::wstring> rows[] = {
+        {kDown, kDown, kPressedAndDown, all + L" | post PushButton2"},  // Ctrl+Shift+T
+        {kDown, kPressed, kPressedAndDown,
+         all + L" | post PushButton2"},           // Shift pressed since asked
+        {kDown, kDown, kPressed, all},            // a mark left by typing T earlier
+        {kDown, kDown, kDown, all},               // T held, not pressed since asked
+        {kDown, kUp, kPressedAndDown, two},       // Ctrl+T
+        {kUp, kDown, kPressedAndDown, two},       // Shift+T
+        {kPressed, kDown, kPressedAndDown, two},  // Ctrl pressed since asked
     };
-    const Row rows[] = {
-        {"Ctrl+Shift+T", kDown, kDown, kPressedAndDown,
-         L"ask Control | ask Shift | ask T | post PushButton2"},
-        {"Shift pressed since asked", kDown, kPressed, kPressedAndDown,
-         L"ask Control | ask Shift | ask T | post PushButton2"},
-        {"a mark left by typing T earlier", kDown, kDown, kPressed,
-         L"ask Control | ask Shift | ask T"},
-        {"T held, not pressed since asked", kDown, kDown, kDown,
-         L"ask Control | ask Shift | ask T"},
-        {"Ctrl+T", kDown, kUp, kPressedAndDown, L"ask Control | ask Shift"},
-        {"Shift+T", kUp, kDown, kPressedAndDown, L"ask Control | ask Shift"},
-        {"Ctrl pressed since asked", kPressed, kDown, kPressedAndDown, L"ask Control | ask Shift"},
-    };
-    for (const Row& row : rows) {
+    for (const auto& [ctrl, shift, t, seen] : rows) {
         FakeForm f;
         f.run(L"load");
-        f.keyboard.states = {
-            {Key::Control, {row.ctrl}}, {Key::Shift, {row.shift}}, {Key::T, {kUp}}};
+        f.keyboard.states = {{Key::Control, {ctrl}}, {Key::Shift, {shift}}, {Key::T, {kUp}}};
         f.keyboard.events->keyEvent();  // T seen up: a new press may toggle
-        f.keyboard.states[Key::T] = {row.t};
+        f.keyboard.states[Key::T] = {t};
         f.take(L"");
         const bool passedOn = f.keyboard.events->keyEvent();
-        EXPECT_EQ(f.take(L"ask post"), row.seen) << row.what;
-        EXPECT_EQ(passedOn, std::wstring(row.seen).find(L"post") == std::wstring::npos) << row.what;
+        EXPECT_EQ(f.take(L"ask post"), seen);
+        EXPECT_EQ(passedOn, seen.find(L"post") == std::wstring::npos) << seen;
     }
     FakeForm f;
     f.run(L"windows 1; load").take(L"");
@@ -76,19 +68,14 @@ TEST(Desktop, TheTrayIconAndItsBalloon) {
              L"write StartStopState=Off"},
         {L"windows 1; load; once wait click PushButton2; click PushButton2 >> click PushButton2",
          L"window minimize restore balloon", L"minimize"},
+        // A balloon that went away ends the wait at once.
+        {L"windows 1; load >> once wait balloon-closed; minimize", L"balloon wait",
+         kBalloon + L" | wait 5"},
         // Closing lets go of the hook, the timer, the display and the icon.
         {L"windows 1; load; on >> close", L"unhook timer awake tray events",
          L"unhook | timer 0 | awake 0 | tray remove | events | events"},
     };
     for (const Case& c : cases) check(c);
-
-    FakeForm f;
-    f.run(L"windows 1; load").tray.duringWait = [&] { f.tray.events->balloonClosed(); };
-    EXPECT_EQ(f.run(L"minimize").take(L"balloon wait"),
-              kBalloon + L" | wait 5");     // no "balloon off"
-    f.view.state = WindowState::Minimized;  // minimised, not hidden
-    EXPECT_EQ(f.run(L"release 1").take(L"window activate"), L"window shown | activate");
-    EXPECT_EQ(f.view.state, WindowState::Normal);
 }
 
 TEST(Desktop, TheTrayControlChangesOnlyWhatItIsAskedTo) {
@@ -123,36 +110,24 @@ TEST(Desktop, TheTrayControlChangesOnlyWhatItIsAskedTo) {
 }
 
 TEST(Desktop, TheLogonEntryIsTheProgramsOwnQuotedPath) {
-    struct Row {
-        const wchar_t* path;
-        bool machineWritable, userWritable;
-        const wchar_t* seen;  // checking the box, then clearing it
-    };
-    const Row rows[] = {
-        {L"C:\\Program Files\\Tervalinx\\Quiet.exe", true, true,
+    // Checking the box, then clearing it.
+    const std::wstring words = L"entry remove message", box = L" >> click Check4; click Check4";
+    const std::wstring refused =
+        L"message This software could not be added to the programs that "
+        L"start with Windows: the start-up list cannot be written.";
+    const Case cases[] = {
+        {L"program C:\\Program Files\\Tervalinx\\Quiet.exe; load" + box, words,
          L"entry machine Quiet.exe=\"C:\\Program Files\\Tervalinx\\Quiet.exe\" | "
          L"remove machine Quiet.exe | remove user Quiet.exe"},
-        {L"/usr/bin/quiet", false, true,
+        {L"program /usr/bin/quiet; refuse machine; load" + box, words,
          L"entry machine quiet=\"/usr/bin/quiet\" refused | entry user quiet=\"/usr/bin/quiet\" | "
          L"remove machine quiet | remove user quiet"},
-        {L"C:\\Quiet.exe", false, false,
+        {L"program C:\\Quiet.exe; refuse machine; refuse user; load" + box, words,
          L"entry machine Quiet.exe=\"C:\\Quiet.exe\" refused | entry user "
          L"Quiet.exe=\"C:\\Quiet.exe\" "
-         L"refused | message This software could not be added to the programs that start with "
-         L"Windows: the "
-         L"start-up list cannot be written. | "
-         L"remove machine Quiet.exe | remove user Quiet.exe"},
-        {L"", true, true,
-         L"message This software could not be added to the programs that start with Windows: the "
-         L"start-up list cannot be written."},
+         L"refused | " +
+             refused + L" | remove machine Quiet.exe | remove user Quiet.exe"},
+        {L"program ; load" + box, words, refused},
     };
-    for (const Row& row : rows) {
-        FakeForm f;
-        f.startup.path = row.path;
-        f.startup.machineWritable = row.machineWritable;
-        f.startup.userWritable = row.userWritable;
-        f.run(L"load").take(L"");
-        EXPECT_EQ(f.run(L"click Check4; click Check4").take(L"entry remove message"), row.seen)
-            << row.path;
-    }
+    for (const Case& c : cases) check(c);
 }

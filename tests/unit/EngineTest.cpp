@@ -30,7 +30,6 @@ TEST(Engine, StepsAndTheirDeltas) {
     const auto method = [](int n) {
         return L"windows 1; store Text3=0; store Option1=0; store Option" + number(n) + L"=1; ";
     };
-    const std::wstring method3 = method(3), method6 = method(6);
     const Case cases[] = {
         {L"windows 1001; load", L"report", L""},
         {L"windows 1002; load", L"report", L"report Subscript out of range, loadWindows 100"},
@@ -39,27 +38,27 @@ TEST(Engine, StepsAndTheirDeltas) {
          L"timer 0 | raise 101 | above 101 on | show 101 | above 101 off | scroll 101 -75 | "
          L"timer 1000"},
         {method(2) + L"load; on >> tick", L"scroll", L"scroll 101 -1125"},
-        {method3 + L"load; on >> tick", L"scroll", L"scroll 101 -225"},
+        {method(3) + L"load; on >> tick", L"scroll", L"scroll 101 -225"},
         {method(4) + L"load; on >> tick", L"scroll", L"scroll 101 75"},
         {method(5) + L"load; on >> tick", L"scroll", L"scroll 101 1125"},
-        {method6 + L"load; on >> tick", L"scroll", L"scroll 101 225"},
+        {method(6) + L"load; on >> tick", L"scroll", L"scroll 101 225"},
         {method(0) + L"load; on >> tick", L"scroll", L"scroll 101 0"},
-        {method3 + L"wheel absent; load; on >> tick", L"scroll", L"scroll 101 0"},
-        {method6 + L"wheel silent; load; on >> tick", L"scroll", L"scroll 101 225"},
+        {method(3) + L"wheel absent; load; on >> tick", L"scroll", L"scroll 101 0"},
+        {method(6) + L"wheel silent; load; on >> tick", L"scroll", L"scroll 101 225"},
         // A page at a time, in the method's direction.
-        {method3 + L"wheel -1; load; on >> tick", L"scroll", L"scroll 101 -1125"},
-        {method6 + L"wheel -1; load; on >> tick", L"scroll", L"scroll 101 1125"},
+        {method(3) + L"wheel -1; load; on >> tick", L"scroll", L"scroll 101 -1125"},
+        {method(6) + L"wheel -1; load; on >> tick", L"scroll", L"scroll 101 1125"},
         // The delta must fit the high word of a 32-bit message parameter.
-        {method3 + L"wheel 436; load; on >> tick", L"scroll", L"scroll 101 -32700"},
-        {method3 + L"wheel -436; load; on >> tick", L"scroll", L"scroll 101 32700"},
-        {method6 + L"wheel 437; load; on >> tick", L"scroll report",
+        {method(3) + L"wheel 436; load; on >> tick", L"scroll", L"scroll 101 -32700"},
+        {method(3) + L"wheel -436; load; on >> tick", L"scroll", L"scroll 101 32700"},
+        {method(6) + L"wheel 437; load; on >> tick", L"scroll report",
          L"report Overflow, SwitchToAndScroll 108 | scroll 101 0"},
-        {method3 + L"wheel -437; load; on >> tick", L"scroll report",
+        {method(3) + L"wheel -437; load; on >> tick", L"scroll report",
          L"report Overflow, SwitchToAndScroll 108 | scroll 101 0"},
         // The lines a notch scrolls are read at start-up and at each switch On, not meanwhile.
-        {method3 + L"store StartStopState=On; wheel 5; load; wheel 7; select 1 >> tick", L"scroll",
-         L"scroll 101 -375"},
-        {method3 + L"load; on; wheel 7; click PushButton2; on >> tick", L"scroll",
+        {method(3) + L"store StartStopState=On; wheel 5; load; wheel 7; select 1 >> tick",
+         L"scroll", L"scroll 101 -375"},
+        {method(3) + L"load; on; wheel 7; click PushButton2; on >> tick", L"scroll",
          L"scroll 101 -525"},
     };
     for (const Case& c : cases) check(c);

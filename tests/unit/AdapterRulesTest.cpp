@@ -1,11 +1,22 @@
-// The sway adapter's rules the scenarios on sway cannot reach: messages split across reads, and
-// the aim past floating views in every shape of overlap.
+// The adapters' rules the scenarios cannot reach: the X11 wheel's whole notches for any delta,
+// sway's messages split across reads, and the aim past floating views in every shape of overlap.
 #include <gtest/gtest.h>
 
+#include "platform/linux/X11Rules.h"
 #include "platform/wayland/IpcFraming.h"
 #include "platform/wayland/PointerRules.h"
 
 using namespace qpa::wayland;
+
+TEST(X11Rules, WheelDeltasBecomeWholeNotches) {
+    const std::pair<std::int32_t, int> rows[] = {
+        {0, 0}, {75, 1}, {-75, 1}, {59, 1}, {180, 2}, {225, 2}, {-1125, 9}, {1125, 9}, {32767, 273},
+    };
+    for (const auto& [delta, clicks] : rows)
+        EXPECT_EQ(qpa::x11::wheelClicks(delta), clicks) << delta;
+    EXPECT_EQ(qpa::x11::wheelButton(75), 4u);
+    EXPECT_EQ(qpa::x11::wheelButton(-75), 5u);
+}
 
 TEST(SwayRules, MessagesAreFramedAndCutOutHoweverTheReadsSplitThem) {
     EXPECT_EQ(encodeIpc(4, "ab"), std::string("i3-ipc\x02\0\0\0\x04\0\0\0ab", 16));
