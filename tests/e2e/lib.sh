@@ -5,24 +5,14 @@
 # The platforms a scenario applies to (wine, x11, sway); on another one it is left out.
 on() { [[ " $* " == *" $PLATFORM "* ]] || exit 200; }
 
-fail() {
-    echo "    $*"
-    return 1
-}
+fail() { echo "    $*" && return 1; }
 
 # Runs a command in the background for the length of the scenario; its id is in SPAWNED_PID.
-spawn() {
-    "$@" >/dev/null 2>&1 &
-    SPAWNED_PID=$!
-    echo "$SPAWNED_PID" >>"$E2E_WORK/spawned"
-}
+spawn() { "$@" >/dev/null 2>&1 & SPAWNED_PID=$! && echo "$SPAWNED_PID" >>"$E2E_WORK/spawned"; }
 
 # The program under test: its id is kept in a file, since each scenario runs in a subshell and the
 # runner closes a program that a failed scenario left running.
-program_started() {
-    P_PID=$1
-    echo "$P_PID" >"$E2E_WORK/program.pid"
-}
+program_started() { P_PID=$1 && echo "$P_PID" >"$E2E_WORK/program.pid"; }
 program_pid() { cat "$E2E_WORK/program.pid" 2>/dev/null; }
 
 # Ends a process by its id and waits until it is gone.

@@ -50,7 +50,6 @@ main_view() { program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $1; 
 
 p_shown() { program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t && $3 == "true"' | grep -q .; }
 p_state() { p_shown && echo shown || echo hidden; }
-p_running() { kill -0 "$P_PID" 2>/dev/null; }
 
 # Closes the main window through sway, as a close from the desktop does.
 p_close() {

@@ -23,6 +23,9 @@ inline std::wstring name(Control c) {
     const std::string text = controlName(c);
     return {text.begin(), text.end()};
 }
+constexpr std::size_t at(Control c) {
+    return static_cast<std::size_t>(c);
+}
 constexpr auto number = [](long long n) { return std::to_wstring(n); };
 
 // What the core asked of the ports, in order.
@@ -56,10 +59,14 @@ class Journal {
 // Each fake writes what it is asked to the journal and keeps what the core may read back.
 struct Recorder {
     explicit Recorder(Journal& journal) : log(journal) {}
-    template <class T, class V>
-    void record(const std::wstring& line, T& field, V value) {
+    template <class T>
+    T logged(const std::wstring& line, T value) {
         log(line);
-        field = std::move(value);
+        return value;
+    }
+    // Runs a hook that a test set for the next time, once.
+    static void once(std::function<void()>* hook) {
+        if (*hook) std::exchange(*hook, nullptr)();
     }
     Journal& log;
 };
@@ -68,54 +75,52 @@ class FakeView final : public MainView, public ScheduleTimer, Recorder {
   public:
     explicit FakeView(Journal& journal) : Recorder(journal) {
         options[1] = options[7] = true;  // as designed
-        captions[Control::PushButton2] = L"Turn On";
-        captions[Control::Frame4] = L"Off.";
+        captions[at(Control::PushButton2)] = L"Turn On";
+        captions[at(Control::Frame4)] = L"Off.";
     }
     void setEvents(ViewEvents& e) override { events = &e; }
-    void postClick(Control c) override { log(L"post " + name(c)), posted.push_back(c); }
+    void postClick(Control c) override { posted.push_back(logged(L"post " + name(c), c)); }
     WindowHandle handle() const override { return 0x1000; }
     // The countdown in the status line as "status hh:mm:ss".
     void setCaption(Control c, const std::wstring& text) override {
         const std::wstring countdown = L"On. Next Scroll will occur in: ";
-        record(text.rfind(countdown, 0) == 0 ? L"status " + text.substr(countdown.size())
-                                             : L"caption " + name(c) + L" " + text,
-               captions[c], text);
+        captions[at(c)] =
+            logged(text.rfind(countdown, 0) == 0 ? L"status " + text.substr(countdown.size())
+                                                 : L"caption " + name(c) + L" " + text,
+                   text);
     }
-    std::wstring caption(Control c) const override { return get(captions, c); }
+    std::wstring caption(Control c) const override { return captions[at(c)]; }
     void setProgramIcon() override { log(L"icon"); }
     void useButtonFaceColours() override { log(L"button face"); }
     bool loadCustomPointer(const std::wstring& path) override {
-        return log(L"pointer image " + path), true;
+        return logged(L"pointer image " + path, true);
     }
     void setPointer(Pointer p) override {
         log(p == Pointer::Custom ? L"pointer custom" : L"pointer default");
     }
     // As the window does, a change of state raises its resize event.
     void setWindowState(WindowState s) override {
-        record(s == WindowState::Minimized ? L"minimize" : L"restore", state, s);
+        state = logged(s == WindowState::Minimized ? L"minimize" : L"restore", s);
         events->raise(Control::Form, UiEvent::Resize);
     }
     WindowState windowState() const override { return state; }
     void setWindowVisible(bool v) override { log(v ? L"window shown" : L"window hidden"); }
-    void activateWindow() override { record(L"activate", state, WindowState::Normal); }
+    void activateWindow() override { state = logged(L"activate", WindowState::Normal); }
     bool optionValue(int n) const override { return options.at(static_cast<std::size_t>(n)); }
     void setOptionValue(int n, bool on) override {
         const auto [first, last] = optionGroup(n);
         for (int i = first; on && i <= last; ++i) options[static_cast<std::size_t>(i)] = false;
         options[static_cast<std::size_t>(n)] = on;
     }
-    std::wstring text(Control f) const override { return get(texts, f); }
+    std::wstring text(Control f) const override { return texts[at(f)]; }
     void setText(Control f, const std::wstring& t) override {
-        record(L"text " + name(f) + L" " + t, texts[f], t);
+        texts[at(f)] = logged(L"text " + name(f) + L" " + t, t);
     }
     void selectAllText(Control f) override { log(L"select all " + name(f)); }
-    void setFocus(Control c) override {
-        log(L"focus " + name(c));
-        if (duringFocus) std::exchange(duringFocus, nullptr)();
-    }
-    bool checked(Control b) const override { return get(checks, b); }
+    void setFocus(Control c) override { once(logged(L"focus " + name(c), &duringFocus)); }
+    bool checked(Control b) const override { return checks[at(b)]; }
     void setChecked(Control b, bool v) override {
-        record(L"checked " + name(b) + (v ? L" 1" : L" 0"), checks[b], v);
+        checks[at(b)] = logged(L"checked " + name(b) + (v ? L" 1" : L" 0"), v);
     }
     void setControlVisible(Control c, bool v) override {
         log(L"visible " + name(c) + (v ? L" 1" : L" 0"));
@@ -126,33 +131,29 @@ class FakeView final : public MainView, public ScheduleTimer, Recorder {
     void addListColumn(const std::wstring& header, int width) override {
         log(L"column " + header + L" " + number(width));
     }
-    void clearList() override { items.clear(), selected = 0; }
+    void clearList() override {
+        items.clear();
+        selected = 0;
+    }
     void appendListItem(const std::wstring& t) override { items.push_back(t); }
     int listCount() const override { return static_cast<int>(items.size()); }
     int selectedListIndex() const override { return selected; }
-    void selectListItem(int index) override { record(L"select " + number(index), selected, index); }
-    void letPendingEventsRun() override {
-        log(L"events"), duringEvents ? std::exchange(duringEvents, nullptr)() : void();
+    void selectListItem(int index) override {
+        selected = logged(L"select " + number(index), index);
     }
+    void letPendingEventsRun() override { once(logged(L"events", &duringEvents)); }
     void start(int ms) override { log(L"timer " + number(ms)); }
     void stop() override { log(L"timer 0"); }
 
     ViewEvents* events = nullptr;
     std::vector<Control> posted;
-    std::map<Control, std::wstring> captions, texts;
-    std::map<Control, bool> checks;
+    std::array<std::wstring, kControlCount> captions, texts;
+    std::array<bool, kControlCount> checks{};
     std::array<bool, 9> options{};
     WindowState state = WindowState::Normal;
     std::vector<std::wstring> items;
     int selected = 0;
     std::function<void()> duringEvents, duringFocus;
-
-  private:
-    template <class Map>
-    static typename Map::mapped_type get(const Map& map, Control c) {
-        const auto it = map.find(c);
-        return it == map.end() ? typename Map::mapped_type{} : it->second;
-    }
 };
 
 // Application errors as "report DESCRIPTION, PROCEDURE LINE", other boxes by their kind.
@@ -162,15 +163,15 @@ class FakeDialogs final : public Dialogs, Recorder {
     void showMessage(const std::wstring& prompt, MessageKind kind,
                      const std::wstring& title) override {
         // "DESCRIPTION\r\nin PROGRAM.MODULE.PROCEDURE at line N\r\r..."
-        const auto in = prompt.find(L"\r\nin "), at = prompt.find(L" at line "),
-                   end = prompt.find(L"\r\r"), procedure = prompt.rfind(L'.', at) + 1;
+        const auto in = prompt.find(L"\r\nin "), line = prompt.find(L" at line "),
+                   end = prompt.find(L"\r\r"), procedure = prompt.rfind(L'.', line) + 1;
         log(title == L"Application Error"
                 ? L"report " + prompt.substr(0, in) + L", " +
-                      prompt.substr(procedure, at - procedure) + L" " +
-                      prompt.substr(at + 9, end - at - 9)
+                      prompt.substr(procedure, line - procedure) + L" " +
+                      prompt.substr(line + 9, end - line - 9)
                 : (kind == MessageKind::Warning ? L"warning " : L"message ") + prompt);
         last = {prompt, kind, title};
-        if (whileShown) std::exchange(whileShown, nullptr)();
+        once(&whileShown);
     }
     struct Box {
         std::wstring prompt;
@@ -192,43 +193,57 @@ class MemorySettings final : public SettingsBackend, Recorder {
     void write(const std::wstring&, const std::wstring&, const std::wstring& key,
                const std::wstring& value) override {
         if (refuseWrites) throw RuntimeError(L"Access denied");
-        record(L"write " + key + L"=" + value, values[key], value);
+        values[key] = logged(L"write " + key + L"=" + value, value);
     }
     Stored values;
     std::wstring address;
     bool refuseWrites = false;
 };
 
-class FakeFiles final : public ProgramFiles {
-  public:
-    std::wstring programFolder() const override { return L"C:\\Apps"; }
-    wchar_t separator() const override { return L'\\'; }
-    bool modifiedTimeReadable(const std::wstring& path) const override {
-        if (path == unreadable) throw RuntimeError(L"Device unavailable");
-        return std::find(existing.begin(), existing.end(), path) != existing.end();
-    }
-    std::wstring findPlainFile(const std::wstring& path) const override {
-        return modifiedTimeReadable(path) ? path.substr(path.rfind(L'\\') + 1) : std::wstring();
-    }
-    std::vector<std::wstring> existing;
-    std::wstring unreadable;
-};
-
-class FakeSystem final : public Browser,
+// The rest of the system: the files beside the program, the browser, the clock and chance, the
+// regional format, the display and the lists of programs started at logon.
+class FakeSystem final : public ProgramFiles,
+                         public Browser,
                          public Chance,
                          public RegionalSettings,
                          public DisplayKeeper,
+                         public StartupRegistry,
                          Recorder {
   public:
     using Recorder::Recorder;
+    std::wstring programFolder() const override { return L"C:\\Apps"; }
+    wchar_t separator() const override { return L'\\'; }
+    bool modifiedTimeReadable(const std::wstring& file) const override {
+        if (file == unreadable) throw RuntimeError(L"Device unavailable");
+        return std::find(existing.begin(), existing.end(), file) != existing.end();
+    }
+    std::wstring findPlainFile(const std::wstring& file) const override {
+        return modifiedTimeReadable(file) ? file.substr(file.rfind(L'\\') + 1) : std::wstring();
+    }
     void openAddress(const std::wstring& address) override { log(L"open " + address); }
     float secondsOfDay() override { return 43200.5f; }
     void seed(float s) override { seededWith = s; }
     double next() override { return draw; }
     wchar_t decimalSeparator() const override { return L'.'; }
     void keepAwake(bool awake) override { log(awake ? L"awake 1" : L"awake 0"); }
+    std::wstring programPath() const override { return path; }
+    bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override {
+        const bool allowed = scope == Scope::Machine ? machineWritable : userWritable;
+        log(std::wstring(L"entry ") + where(scope) + L" " + name + L"=" + command +
+            (allowed ? L"" : L" refused"));
+        return allowed;
+    }
+    void removeEntry(Scope scope, const std::wstring& name) override {
+        log(std::wstring(L"remove ") + where(scope) + L" " + name);
+    }
+    static constexpr const wchar_t* where(Scope scope) {
+        return scope == Scope::Machine ? L"machine" : L"user";
+    }
+    std::vector<std::wstring> existing;
+    std::wstring unreadable, path = L"C:\\Program Files\\Tervalinx\\QuietPageAdvancer.exe";
     double draw = 0.5;
     float seededWith = -1;
+    bool machineWritable = true, userWritable = true;
 };
 
 // A desktop of top-level windows, front to back.
@@ -255,8 +270,11 @@ class FakeWindows final : public WindowServices, Recorder {
 class FakeKeyboard final : public KeyboardHook, Recorder {
   public:
     using Recorder::Recorder;
-    bool install(KeyEvents& e) override { return record(L"hook", events, &e), true; }
-    void uninstall() override { record(L"unhook", events, nullptr); }
+    bool install(KeyEvents& e) override {
+        events = logged(L"hook", &e);
+        return true;
+    }
+    void uninstall() override { events = logged(L"unhook", nullptr); }
     KeyState keyState(Key key) override {
         log(key == Key::Control ? L"ask Control" : key == Key::Shift ? L"ask Shift" : L"ask T");
         auto& served = states[key];
@@ -274,7 +292,7 @@ class FakeTray final : public TrayShell, Recorder {
     using Recorder::Recorder;
     TrayPicture designedPicture() override { return 7; }
     void add(TrayEvents& e, TrayPicture picture, const std::wstring& tip) override {
-        record(L"tray add " + number(picture) + L" " + tip, events, &e);
+        events = logged(L"tray add " + number(picture) + L" " + tip, &e);
     }
     void changePicture(TrayPicture p) override { log(L"tray picture " + number(p)); }
     void changeTip(const std::wstring& tip) override { log(L"tray tip " + tip); }
@@ -282,12 +300,12 @@ class FakeTray final : public TrayShell, Recorder {
         log(L"balloon " + title + L"|" + text + L"|" + number(seconds));
     }
     void balloonOff() override { log(L"balloon off"); }
-    void remove() override { record(L"tray remove", events, nullptr); }
+    void remove() override { events = logged(L"tray remove", nullptr); }
     double elapsedSeconds() override { return now; }
     void waitForEvents(double seconds) override {
         log(L"wait " + number(static_cast<long long>(seconds)));
         now += advance > 0 ? advance : duringWait ? 0 : seconds;
-        if (duringWait) std::exchange(duringWait, nullptr)();
+        once(&duringWait);
     }
     TrayEvents* events = nullptr;
     double now = 100.0;
@@ -295,34 +313,14 @@ class FakeTray final : public TrayShell, Recorder {
     std::function<void()> duringWait;
 };
 
-class FakeStartup final : public StartupRegistry, Recorder {
-  public:
-    using Recorder::Recorder;
-    std::wstring programPath() const override { return path; }
-    bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override {
-        const bool allowed = scope == Scope::Machine ? machineWritable : userWritable;
-        log(std::wstring(L"entry ") + where(scope) + L" " + name + L"=" + command +
-            (allowed ? L"" : L" refused"));
-        return allowed;
-    }
-    void removeEntry(Scope scope, const std::wstring& name) override {
-        log(std::wstring(L"remove ") + where(scope) + L" " + name);
-    }
-    static constexpr const wchar_t* where(Scope scope) {
-        return scope == Scope::Machine ? L"machine" : L"user";
-    }
-    std::wstring path = L"C:\\Program Files\\Tervalinx\\QuietPageAdvancer.exe";
-    bool machineWritable = true, userWritable = true;
-};
-
 // A main window controller wired to fakes of every port, made on first use.
 class FakeForm {
   public:
     Form1& form() {
         if (!form_) {
-            form_ = std::make_unique<Form1>(Form1Ports{view, view, dialogs, settings, files, system,
-                                                       system, system, windows, keyboard, tray,
-                                                       startup, system, texts::kWindowsWords});
+            form_ = std::make_unique<Form1>(Form1Ports{view, view, dialogs, settings, system,
+                                                       system, system, system, windows, keyboard,
+                                                       tray, system, system, texts::kWindowsWords});
         }
         return *form_;
     }
@@ -334,7 +332,8 @@ class FakeForm {
     // Runs a script of steps separated by "; ":
     //   windows N            N more listable windows on the desktop
     //   store KEY=VALUE      a stored setting
-    //   program PATH         the program's own path
+    //   program PATH         the program's own path; file PATH: a file beside it; unreadable
+    //                        PATH: one whose time cannot be read; draw R: the next random draw
     //   refuse WHAT          "settings": the store refuses writes; "machine", "user": that list
     //                        of programs started at logon refuses its entry
     //   load                 start-up
@@ -370,12 +369,10 @@ class FakeForm {
     FakeView view{journal};
     FakeDialogs dialogs{journal};
     MemorySettings settings{journal};
-    FakeFiles files;
     FakeSystem system{journal};
     FakeWindows windows{journal};
     FakeKeyboard keyboard{journal};
     FakeTray tray{journal};
-    FakeStartup startup{journal};
 
   private:
     void step(const std::wstring& command, const std::wstring& rest) {
@@ -388,33 +385,45 @@ class FakeForm {
         const std::map<std::wstring, std::function<void()>> steps{
             {L"load", [&] { form().Form_Load(); }},
             {L"windows", [&] { addWindows(n); }},
-            {L"program", [&] { startup.path = rest; }},
+            {L"program", [&] { system.path = rest; }},
+            {L"file", [&] { system.existing.push_back(rest); }},
+            {L"unreadable", [&] { system.unreadable = rest; }},
+            {L"draw", [&] { system.draw = std::stod(rest); }},
             {L"refuse",
              [&] {
                  settings.refuseWrites |= first == L"settings";
-                 startup.machineWritable &= first != L"machine";
-                 startup.userWritable &= first != L"user";
+                 system.machineWritable &= first != L"machine";
+                 system.userWritable &= first != L"user";
              }},
             {L"store",
              [&] {
                  settings.values[rest.substr(0, rest.find(L'='))] =
                      rest.substr(rest.find(L'=') + 1);
              }},
-            {L"on", [&] { form().raise(Control::PushButton2, UiEvent::Click), view.selected = n; }},
+            {L"on",
+             [&] {
+                 form().raise(Control::PushButton2, UiEvent::Click);
+                 view.selected = n;
+             }},
             {L"click", [&] { click(controlNamed(first)); }},
             {L"tick",
              [&] {
                  for (int i = 0; i < n; ++i) form().tick();
              }},
             {L"select", [&] { view.selected = n; }},
-            {L"set", [&] { view.texts[controlNamed(first)] = second; }},
-            {L"type", [&] { view.texts[controlNamed(first)] = second, raise(UiEvent::Change); }},
+            {L"set", [&] { view.texts[at(controlNamed(first))] = second; }},
+            {L"type",
+             [&] {
+                 view.texts[at(controlNamed(first))] = second;
+                 raise(UiEvent::Change);
+             }},
             {L"enter", [&] { raise(UiEvent::GotFocus); }},
             {L"leave", [&] { raise(UiEvent::LostFocus); }},
             {L"hover", [&] { raise(UiEvent::MouseMove); }},
             {L"minimize",
              [&] {
-                 view.state = WindowState::Minimized, form().raise(Control::Form, UiEvent::Resize);
+                 view.state = WindowState::Minimized;
+                 form().raise(Control::Form, UiEvent::Resize);
              }},
             {L"close", [&] { form().raise(Control::Form, UiEvent::QueryUnload); }},
             {L"release", [&] { tray.events->buttonReleased(n); }},
@@ -425,8 +434,8 @@ class FakeForm {
              }},
             {L"desktop",
              [&] {
-                 addWindows(n - static_cast<int>(windows.desktop.size())),
-                     windows.desktop.resize(n);
+                 addWindows(n - static_cast<int>(windows.desktop.size()));
+                 windows.desktop.resize(static_cast<std::size_t>(n));
              }},
             {L"unset", [&] { view.setOptionValue(optionNumber(controlNamed(first)), false); }},
             {L"wheel",
@@ -450,7 +459,7 @@ class FakeForm {
     // A click as the user sees it: an option gets selected, a box changes, then the click.
     void click(Control c) {
         if (const int option = optionNumber(c)) view.setOptionValue(option, true);
-        if (c == Control::Check4 || c == Control::Check8) view.checks[c] = !view.checks[c];
+        if (c == Control::Check4 || c == Control::Check8) view.checks[at(c)] = !view.checks[at(c)];
         form().raise(c, UiEvent::Click);
     }
     static Control controlNamed(const std::wstring& text) {

@@ -6,15 +6,14 @@ using namespace qpa::fakes;
 
 TEST(Engine, TheListHoldsVisibleTitledMaximisableWindowsFrontToBackButNotOurs) {
     FakeForm f;
-    f.windows.desktop = {
-        {0x1000, L"Our main window", true, true, false},  // by its handle
-        {11, L"A", true, true, false},
-        {12, L"Dialog", true, false, false},
-        {13, L"Hidden", false, true, false},
-        {14, L"", true, true, false},
-        {15, L"Ours too", true, true, true},
-        {16, L"B \u00e9\u4e2d", true, true, false},
-    };
+    // The first is ours by its handle, the sixth by its process.
+    f.windows.desktop = {{0x1000, L"Our main window", true, true, false},
+                         {11, L"A", true, true, false},
+                         {12, L"Dialog", true, false, false},
+                         {13, L"Hidden", false, true, false},
+                         {14, L"", true, true, false},
+                         {15, L"Ours too", true, true, true},
+                         {16, L"B \u00e9\u4e2d", true, true, false}};
     f.run(L"load");
     EXPECT_EQ(f.view.items, (std::vector<std::wstring>{L"A", L"B \u00e9\u4e2d"}));
     f.windows.desktop.erase(f.windows.desktop.begin() + 1);  // A closes

@@ -71,21 +71,19 @@ TEST(Startup, StoredChoicesAndSwitchAreRestored) {
 }
 
 TEST(Startup, TheHomePageOpensForADrawOfSevenOnlyAndOptionalFilesBesideTheProgram) {
-    for (const double draw : {0.05999, 0.06, 0.06999, 0.07}) {
-        FakeForm f;
-        f.system.draw = draw;
-        const bool seven = draw >= 0.06 && draw < 0.07;
-        EXPECT_EQ(f.run(L"load").take(L"open"),
-                  seven ? L"open https://www.tervalinx.example/" : L"")
-            << draw;
-        EXPECT_FLOAT_EQ(f.system.seededWith, 43200.5f);
-    }
+    const std::wstring home = L"open https://www.tervalinx.example/",
+                       look = L"icon, button, pointer image";
+    const Case cases[] = {
+        {L"draw 0.05999; load", L"open", L""},
+        {L"draw 0.06; load", L"open", home},
+        {L"draw 0.06999; load", L"open", home},
+        {L"draw 0.07; load", L"open", L""},
+        {L"file C:\\Apps\\x\\o.cjs; file C:\\Apps\\HAND-M.CUR; load", look,
+         L"button face | icon | pointer image C:\\Apps\\HAND-M.CUR"},
+        // A file whose time cannot be read counts as missing.
+        {L"file C:\\Apps\\HAND-M.CUR; unreadable C:\\Apps\\HAND-M.CUR; load", look, L"icon"},
+    };
+    for (const Case& c : cases) check(c);
     FakeForm f;
-    f.files.existing = {L"C:\\Apps\\x\\o.cjs", L"C:\\Apps\\HAND-M.CUR"};
-    EXPECT_EQ(f.run(L"load").take(L"icon, button, pointer image, report"),
-              L"button face | icon | pointer image C:\\Apps\\HAND-M.CUR");
-    FakeForm unreadable;  // a file whose time cannot be read counts as missing
-    unreadable.files.existing = {L"C:\\Apps\\HAND-M.CUR"};
-    unreadable.files.unreadable = L"C:\\Apps\\HAND-M.CUR";
-    EXPECT_EQ(unreadable.run(L"load").take(L"icon, button, pointer image, report"), L"icon");
+    EXPECT_FLOAT_EQ(f.run(L"load").system.seededWith, 43200.5f);  // the time of day
 }
