@@ -3,6 +3,7 @@
 // asked of it to one journal, a line each, in order; what the core reads back is plain state that
 // a test may set. What a user does is told to the controller in a short script (FakeForm::run).
 #include <algorithm>
+#include <array>
 #include <cwctype>
 #include <deque>
 #include <functional>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Form1.h"
@@ -39,8 +41,8 @@ class Journal {
         const wchar_t separator = words.find(L',') == std::wstring::npos ? L' ' : L',';
         std::wistringstream in(words);
         for (std::wstring word; std::getline(in, word, separator);)
-            if (const auto at = word.find_first_not_of(L' '); at != std::wstring::npos)
-                wanted.push_back(word.substr(at));
+            if (const auto start = word.find_first_not_of(L' '); start != std::wstring::npos)
+                wanted.push_back(word.substr(start));
         std::wstring out;
         for (const auto& line : std::exchange(lines_, {})) {
             const auto begins = [&](const std::wstring& w) {
