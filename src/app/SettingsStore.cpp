@@ -1,7 +1,9 @@
 #include "app/SettingsStore.h"
 
+#include <algorithm>
 #include <array>
 #include <cwctype>
+#include <string_view>
 
 #include "core/Numeric.h"
 #include "core/RuntimeError.h"
@@ -36,12 +38,10 @@ const SettingDefinition& definition(SettingKey key) {
     return kSettings.at(static_cast<std::size_t>(key));
 }
 
-bool equalsIgnoringCase(const std::wstring& text, const wchar_t* word) {
-    std::size_t i = 0;
-    for (; i < text.size() && word[i] != 0; ++i) {
-        if (std::towlower(text[i]) != std::towlower(word[i])) return false;
-    }
-    return i == text.size() && word[i] == 0;
+bool equalsIgnoringCase(std::wstring_view text, std::wstring_view word) {
+    return std::ranges::equal(text, word, [](wchar_t a, wchar_t b) {
+        return std::towlower(a) == std::towlower(b);
+    });
 }
 
 std::wstring trimmed(const std::wstring& text) {

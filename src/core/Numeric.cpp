@@ -23,7 +23,6 @@ std::optional<double> parseDecimal(const std::wstring& text, wchar_t decimalSepa
     while (end > begin && isBlank(text[end - 1])) --end;
 
     std::string ascii;  // the number rewritten for from_chars: [-]digits[.digits]
-    ascii.reserve(end - begin + 2);
     std::size_t i = begin;
     if (i < end && (text[i] == L'+' || text[i] == L'-')) {
         if (text[i] == L'-') ascii.push_back('-');

@@ -8,7 +8,7 @@ namespace qpa::win32 {
 // The report-style list view of "Available Windows": one column, 1-based item indices.
 class ListView {
   public:
-    void attach(HWND list) { list_ = list; }
+    void useControl(HWND list) { list_ = list; }
     void addColumn(const std::wstring& header, int widthPixels);
     void clear();
     void append(const std::wstring& text);

@@ -135,9 +135,9 @@ void MainWindow::createControls() {
     }
     ::SendMessageW(control(Control::Option1), BM_SETCHECK, BST_CHECKED, 0);
     ::SendMessageW(control(Control::Option7), BM_SETCHECK, BST_CHECKED, 0);
-    progress_.attach(control(Control::ProgressBar1));
+    progress_.useControl(control(Control::ProgressBar1));
     progress_.setText(placementOf(Control::ProgressBar1).caption);
-    list_.attach(control(Control::ListView1));
+    list_.useControl(control(Control::ListView1));
     ::SendMessageW(control(Control::ListView1), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
                    LVS_EX_FULLROWSELECT);
     // The list's hover tip is made once the message loop runs: nobody hovers before the window

@@ -6,7 +6,7 @@
 
 namespace qpa::win32 {
 
-void ProgressBar::attach(HWND bar) {
+void ProgressBar::useControl(HWND bar) {
     bar_ = bar;
     ::SendMessageW(bar_, PBM_SETRANGE32, 0, maximum_);
 }

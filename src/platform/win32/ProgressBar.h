@@ -11,7 +11,7 @@ namespace qpa::win32 {
 // repaints itself whole on each, so only what changes what it shows is sent.
 class ProgressBar {
   public:
-    void attach(HWND bar);
+    void useControl(HWND bar);
     void setMaximum(std::int32_t maximum);
     void setValue(std::int32_t value);
     // A standard progress bar draws no text: the text is kept as its window text.
