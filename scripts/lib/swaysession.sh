@@ -15,9 +15,27 @@ swaysession_as_user() {
     AS_USER=()
     # setpriv replaces itself with the program, so that $! is the program's own id.
     [ "$(id -u)" = 0 ] && AS_USER=(setpriv "--reuid=$SWAY_USER" "--regid=$SWAY_USER" --init-groups --)
-    AS_USER+=(env -i "HOME=$SWAY_HOME" "USER=$SWAY_USER" "PATH=/usr/local/bin:/usr/bin:/bin"
-        "LANG=C.UTF-8" "XDG_RUNTIME_DIR=$runtime" "DBUS_SESSION_BUS_ADDRESS=unix:path=$runtime/bus"
+    # In the session's folder: the caller's may be out of the user's reach.
+    AS_USER+=(env -i -C "$SWAYSESSION_WORK" "HOME=$SWAY_HOME" "USER=$SWAY_USER"
+        "PATH=/usr/local/bin:/usr/bin:/bin" "LANG=C.UTF-8" "XDG_RUNTIME_DIR=$runtime" "DBUS_SESSION_BUS_ADDRESS=unix:path=$runtime/bus"
         NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory "$@")
+}
+
+# The path to run PROGRAM by as the session's user: the program itself when that user can reach
+# it, else a copy in the session's folder (as root, a checkout in a private folder is out of the
+# user's reach).
+swaysession_program() {
+    local program=$1 copy
+    if [ "$(id -u)" != 0 ] ||
+        setpriv "--reuid=$SWAY_USER" "--regid=$SWAY_USER" --init-groups -- test -x "$program"; then
+        echo "$program"
+        return
+    fi
+    copy=$SWAYSESSION_WORK/bin/$(basename "$program")
+    mkdir -p "$SWAYSESSION_WORK/bin"
+    cp "$program" "$copy"
+    chmod 755 "$SWAYSESSION_WORK/bin" "$copy"
+    echo "$copy"
 }
 
 # Starts dbus, sway (one 1280x800 output, a bar with a tray) and mako in WORK/sway.
@@ -30,6 +48,7 @@ swaysession_start() {
         SWAY_USER=$(id -un)
         SWAY_HOME=$HOME
     fi
+    SWAYSESSION_WORK=$work
     SWAY_RUNTIME=$work/runtime
     mkdir -p "$SWAY_RUNTIME"
     chmod 755 "$work"

@@ -82,6 +82,12 @@ declare -A CONTROL_AT=([PushButton2]="3420 322" [Text2]="2290 1972" [Option5]="4
 # pixel). The sway driver replaces these.
 x_windows() { xdotool search --all "$@" --pid "$P_PID" --name "${NAME:-}" 2>/dev/null; }
 main_window() { NAME="^$MAIN_TITLE\$" x_windows | head -n 1 | grep .; }
+# The first visible line of a document's window when it can be read from outside after a run
+# (nothing where the platform follows it during the run), and the lines one step of DELTA moves
+# a document with 3 wheel lines: a Windows control takes the delta itself.
+p_document_line() { :; }
+p_lines_per_step() { echo $(($1 * 3 / 120)); }
+
 p_shown() { NAME="^$MAIN_TITLE\$" x_windows --onlyvisible | grep -q .; }
 p_running() { kill -0 "$P_PID" 2>/dev/null; }
 # Shown, minimised (iconic) or hidden (withdrawn: in the tray), as the window manager has it.

@@ -13,6 +13,8 @@ P_START_PREFIX=()  # words before the program's path ("env -u SWAYSOCK")
 
 p_setup() {
     swaysession_start "$E2E_WORK" || return 1
+    WHEEL_TARGET=$(swaysession_program "$WHEEL_TARGET")
+    PROGRAM=$(swaysession_program "$BUILD/src/main/quiet-page-advancer")
     linux_private_config "$E2E_WORK"
     mkdir -p "$XDG_CONFIG_HOME/gtk-3.0"
     printf '[Settings]\ngtk-cursor-blink=false\ngtk-overlay-scrolling=false\n' \
@@ -22,7 +24,7 @@ p_setup() {
     swaysession_as_user "$SWAY_RUNTIME" WAYLAND_DISPLAY=wayland-1 "SWAYSOCK=$SWAYSOCK_PATH" \
         QT_QPA_PLATFORM=wayland QT_FONT_DPI=96 GDK_BACKEND=wayland "XDG_CONFIG_HOME=$XDG_CONFIG_HOME"
     # A pointer device on the seat, so that the seat's cursor can click.
-    "${AS_USER[@]}" "$BUILD/tests/e2e/pointer-holder" >/dev/null 2>&1 &
+    "${AS_USER[@]}" "$(swaysession_program "$BUILD/tests/e2e/pointer-holder")" >/dev/null 2>&1 &
     SWAYSESSION_PIDS+=($!)
     QPA_LOG=$RESULTS/program-sway.log
     : >"$QPA_LOG"
@@ -39,7 +41,7 @@ p_seed() {
 p_setting() { linux_setting "$1"; }
 
 p_start() {
-    "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$BUILD/src/main/quiet-page-advancer" >>"$QPA_LOG" 2>&1 &
+    "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
     program_started $!
     [ "${1:-}" = --hidden ] || wait_for 20 p_shown
 }
@@ -132,13 +134,26 @@ p_screenshot() { sway_picture >"$1"; }
 
 # foot with a long scrollback, scrolled up a few pages, and Mousepad with the long document.
 p_open_documents() {
+    # A key of foot's own hands its visible text to a command: how its first line is read.
     spawn "${AS_USER[@]}" foot -o scrollback.lines=10000 -T "Foot Target" \
+        -o "key-bindings.pipe-visible=[sh -c \"sed -n 1p >$SWAYSESSION_WORK/foot-line\"] Control+Shift+F10" \
         sh -c 'seq 1 5000; exec sleep 100000'
     spawn "${AS_USER[@]}" mousepad "$1"
     DOCUMENTS=("Foot Target" "")
     wait_for 20 sway_view_id "Foot Target" >/dev/null || return 1
     wait_for 20 eval 'DOCUMENTS[1]=$(sway_views | awk -F"\t" "/Mousepad\$/ {print \$6; exit}" | grep .)' ||
         return 1
-    p_keys_into "Foot Target" "shift+Page_Up shift+Page_Up shift+Page_Up"
+    p_keys_into "Foot Target" "$(printf 'shift+Page_Up %.0s' {1..8})"
 }
 p_follow_documents() { sleep 5; }
+p_document_line() {
+    [ "$1" = "Foot Target" ] || return 0
+    rm -f "$SWAYSESSION_WORK/foot-line"
+    p_keys_into "$1" ctrl+shift+F10
+    wait_for 10 test -s "$SWAYSESSION_WORK/foot-line" && cat "$SWAYSESSION_WORK/foot-line"
+}
+# foot turns whole notches, 3 lines each.
+p_lines_per_step() {
+    local notches=$((($1 + 60) / 120))
+    echo $(((notches < 1 ? 1 : notches) * 3))
+}
