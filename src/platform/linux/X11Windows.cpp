@@ -193,7 +193,7 @@ void X11Windows::show(WindowHandle window) {
     XMapWindow(display_.get(), static_cast<Window>(window));
 }
 
-void X11Windows::waitUntilTopmost(Window window) {
+void X11Windows::waitUntilTopmost(Window window, std::chrono::steady_clock::time_point deadline) {
     // WORKAROUND: the window manager restacks asynchronously; a click before it did could land on
     // the window that was in front.
     // Docks and panels stay above every window: they do not count. A loaded machine can take a few
@@ -202,7 +202,6 @@ void X11Windows::waitUntilTopmost(Window window) {
         const auto types = longProperty(display_.get(), w, windowType_, XA_ATOM);
         return std::find(types.begin(), types.end(), dockType_) != types.end();
     };
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
     while (std::chrono::steady_clock::now() < deadline) {
         for (Window w : frontToBack()) {
             if (w == window) return;
@@ -212,6 +211,34 @@ void X11Windows::waitUntilTopmost(Window window) {
     }
 }
 
+Window X11Windows::topLevelAncestor(Window window) {
+    Window current = window;
+    for (;;) {
+        Window root = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(display_.get(), current, &root, &parent, &children, &count)) return window;
+        if (children) XFree(children);
+        if (parent == root || parent == 0) return current;
+        current = parent;
+    }
+}
+
+void X11Windows::waitUntilUnderPointer(Window frame,
+                                       std::chrono::steady_clock::time_point deadline) {
+    // The stacking list can be ahead of what the server shows at the pointer: the wheel waits
+    // until the pointer is over the target itself, or the step would reach the window in front.
+    do {
+        Window root = 0, child = 0;
+        int rootX = 0, rootY = 0, x = 0, y = 0;
+        unsigned mask = 0;
+        if (!XQueryPointer(display_.get(), root_, &root, &child, &rootX, &rootY, &x, &y, &mask) ||
+            child == frame)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    } while (std::chrono::steady_clock::now() < deadline);
+}
+
 void X11Windows::scroll(WindowHandle window, std::int32_t delta) {
     if (!display_) return;
     const int clicks = wheelClicks(delta);
@@ -219,7 +246,8 @@ void X11Windows::scroll(WindowHandle window, std::int32_t delta) {
     const auto w = static_cast<Window>(window);
     Display* d = display_.get();
     const IgnoreXErrors ignore(d);
-    waitUntilTopmost(w);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    waitUntilTopmost(w, deadline);
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(d, w, &attributes)) return;  // the window is gone
     int x = 0, y = 0;
@@ -229,6 +257,7 @@ void X11Windows::scroll(WindowHandle window, std::int32_t delta) {
         return;
     const PointerRestore restore(d, root_);
     XTestFakeMotionEvent(d, -1, x, y, CurrentTime);
+    waitUntilUnderPointer(topLevelAncestor(w), deadline);
     const unsigned button = wheelButton(delta);
     for (int i = 0; i < clicks; ++i) {
         XTestFakeButtonEvent(d, button, True, CurrentTime);

@@ -1,6 +1,7 @@
 #pragma once
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -28,7 +29,10 @@ class X11Windows final : public WindowServices {
     // WM_NAME, for a window without _NET_WM_NAME.
     std::wstring legacyTitle(Window window);
     void sendToRoot(Window window, Atom type, long a, long b, long c, long d);
-    void waitUntilTopmost(Window window);
+    void waitUntilTopmost(Window window, std::chrono::steady_clock::time_point deadline);
+    // The child of the root that holds `window`: its frame under a reparenting window manager.
+    Window topLevelAncestor(Window window);
+    void waitUntilUnderPointer(Window frame, std::chrono::steady_clock::time_point deadline);
 
     UniqueDisplay display_;
     Window root_ = 0;
