@@ -2,6 +2,7 @@
 //   put KEY=VALUE...   get KEY                       the program's stored settings
 //   deny HIVE\PATH | allow HIVE\PATH                 a registry key that refuses writes, and back
 //   text ID            the text of the main window's control ID
+//   answers            whether the main window handles a message within a second
 //   firstline TITLE    the first visible line of the text control in the window titled TITLE
 //   shell-restarted    broadcasts "TaskbarCreated", as a restarting shell does
 #include <windows.h>
@@ -104,6 +105,12 @@ int run(const std::vector<std::wstring>& args) {
     if (command == L"text") {
         print(textOf(::GetDlgItem(mainWindow(), std::stoi(arg))));
         return 0;
+    }
+    if (command == L"answers") {  // the main window handles a message within a second
+        DWORD_PTR result = 0;
+        return ::SendMessageTimeoutW(mainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result)
+                   ? 0
+                   : 1;
     }
     if (command == L"firstline") {
         HWND text = findTextControl(::FindWindowW(nullptr, arg.c_str()));

@@ -148,9 +148,11 @@ p_open_documents() {
 p_follow_documents() { sleep 5; }
 p_document_line() {
     [ "$1" = "Foot Target" ] || return 0
-    rm -f "$SWAYSESSION_WORK/foot-line"
-    p_keys_into "$1" ctrl+shift+F10
-    wait_for 10 test -s "$SWAYSESSION_WORK/foot-line" && cat "$SWAYSESSION_WORK/foot-line"
+    local file=$SWAYSESSION_WORK/foot-line title=$1
+    rm -f "$file"
+    # A key typed right after a focus change can be lost: typed again until foot answers.
+    wait_for 10 eval 'test -s "$file" || { p_keys_into "$title" ctrl+shift+F10; test -s "$file"; }' &&
+        cat "$file"
 }
 # foot turns whole notches, 3 lines each.
 p_lines_per_step() {
