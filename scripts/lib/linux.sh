@@ -61,14 +61,6 @@ linux_close_program() {
     QPA_WINDOW=""
 }
 
-# Clicks a point of the main window given in twips (96 dots per inch: 15 twips a pixel).
-linux_click_twips() {
-    xdotool mousemove --window "$QPA_WINDOW" $(($1 / 15)) $(($2 / 15)) click 1
-    sleep 0.3
-}
-
-linux_window_shown() { xdotool search --onlyvisible --name "^$QPA_TITLE\$" >/dev/null 2>&1; }
-
 # A picture of a window's text area, for telling whether its view moved.
 linux_snapshot() { import -window "$1" "$2" 2>/dev/null; }
 # Compares a region (default: the top left, where a terminal's text stands) of two pictures.

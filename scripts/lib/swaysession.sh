@@ -129,9 +129,6 @@ sway_view_id() {
     sway_views | awk -F'\t' -v t="$1" -v p="${2:-}" '$6 == t && (p == "" || $2 == p) {print $1; exit}' | grep .
 }
 
-# The content rectangle of the view with exactly this title, as grim's -g takes it.
-sway_view_rect() { sway_views | awk -F'\t' -v t="$1" '$6 == t {print $5; exit}' | grep .; }
-
 # A picture of the whole output, or of a region ("x,y wxh"), as PNG on standard output, once the
 # screen has settled: two pictures 0.2 s apart are the same (at most 3 s).
 # WORKAROUND: a picture taken right after a window was mapped (sway 1.7, headless) still showed

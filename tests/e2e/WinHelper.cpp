@@ -31,12 +31,6 @@ std::wstring textOf(HWND hwnd) {
     return std::wstring(buffer, copied);
 }
 
-std::wstring className(HWND hwnd) {
-    wchar_t name[64] = {};
-    ::GetClassNameW(hwnd, name, 64);
-    return name;
-}
-
 // Printed as UTF-8.
 void print(const std::wstring& text) {
     const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -62,21 +56,12 @@ bool setSecurity(const std::wstring& path, const wchar_t* sddl) {
     return done;
 }
 
+// Notepad's text is an edit control, wordpad's a rich edit, each a child of the frame.
 HWND findTextControl(HWND window) {
-    HWND found = nullptr;
-    ::EnumChildWindows(
-        window,
-        [](HWND child, LPARAM param) -> BOOL {
-            const std::wstring name = className(child);
-            if (name == L"Edit" || name.find(L"RichEdit") != std::wstring::npos ||
-                name.find(L"RICHEDIT") != std::wstring::npos) {
-                *reinterpret_cast<HWND*>(param) = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    for (const wchar_t* name : {L"Edit", L"RICHEDIT50W", L"RichEdit20W"}) {
+        if (HWND text = ::FindWindowExW(window, nullptr, name, nullptr)) return text;
+    }
+    return nullptr;
 }
 
 int run(const std::vector<std::wstring>& args) {

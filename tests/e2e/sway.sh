@@ -154,8 +154,5 @@ p_document_line() {
     wait_for 10 eval 'test -s "$file" || { p_keys_into "$title" ctrl+shift+F10; test -s "$file"; }' &&
         cat "$file"
 }
-# foot turns whole notches, 3 lines each.
-p_lines_per_step() {
-    local notches=$((($1 + 60) / 120))
-    echo $(((notches < 1 ? 1 : notches) * 3))
-}
+# foot turns whole notches (the delta over 120, rounded), 3 lines each.
+p_lines_per_step() { echo $((($1 + 60) / 120 * 3)); }
