@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/wayland/Deadline.h"
 #include "platform/wayland/SwayReplies.h"
 
 namespace qpa::wayland {
@@ -14,12 +15,6 @@ namespace qpa::wayland {
 namespace {
 // sway answers in about a millisecond; a compositor that takes this long is treated as gone.
 constexpr std::chrono::milliseconds kReplyWait{250};
-
-int millisecondsUntil(std::chrono::steady_clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
-}
 }  // namespace
 
 bool SwayIpc::connect() {

@@ -6,17 +6,13 @@
 #include <chrono>
 #include <cstring>
 
+#include "platform/wayland/Deadline.h"
+
 namespace qpa::wayland {
 
 namespace {
 // A live compositor answers a sync within a frame or two.
 constexpr std::chrono::milliseconds kSettleWait{250};
-
-int millisecondsUntil(std::chrono::steady_clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
-}
 
 void syncDone(void* data, wl_callback*, std::uint32_t) {
     *static_cast<bool*>(data) = true;
