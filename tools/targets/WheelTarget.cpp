@@ -1,24 +1,25 @@
 // A stand-in application for the Linux end-to-end scenarios and the delivery figures of bench/run:
 // windows with a long text that log every wheel step they receive as "title|delta|milliseconds"
-// (on a steady clock) and every key pressed in them as "title|key|code"; one of fixed size (no
+// (on the monotonic clock) and every key pressed in them as "title|key|code"; one of fixed size (no
 // maximise) logs too. With --timer, a bare one-second timer logs "timer|milliseconds" instead: the
 // spacing a step's delivery adds to.
 // Usage: wheel-target LOGFILE [--timer]
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTextStream>
 #include <QTimer>
 #include <QWheelEvent>
+#include <chrono>
 
 namespace {
 
 QString logPath;
-QElapsedTimer steadyClock;
 
+// On the system's monotonic clock, which the program's tick notes use too (bench/run).
 QString milliseconds() {
-    return QString::number(static_cast<double>(steadyClock.nsecsElapsed()) / 1e6, 'f', 2);
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return QString::number(std::chrono::duration<double, std::milli>(now).count(), 'f', 2);
 }
 
 void logLine(const QString& line) {
@@ -53,7 +54,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 2) return 2;
     logPath = QString::fromLocal8Bit(argv[1]);
-    steadyClock.start();
     if (argc > 2 && QString::fromLatin1(argv[2]) == QStringLiteral("--timer")) {
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [] { logLine(QStringLiteral("timer|") + milliseconds()); });

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,12 +16,26 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
+#include <chrono>
 #include <utility>
 
 #include "core/Texts.h"
 #include "platform/linux/QtText.h"
 
 namespace qpa::qt {
+
+namespace {
+// Each tick's time on the monotonic clock the stand-in targets log their receipts by: bench/run
+// measures a step's delivery as the time from the tick to the receipt. Off unless asked for
+// (QT_LOGGING_RULES="qpa.timing.debug=true").
+Q_LOGGING_CATEGORY(timingLog, "qpa.timing", QtWarningMsg)
+
+double monotonicMicroseconds() {
+    return std::chrono::duration<double, std::micro>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+}  // namespace
 
 QtMainWindow::QtMainWindow() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) dpi_ = screen->logicalDotsPerInch();
@@ -40,7 +55,9 @@ QtMainWindow::QtMainWindow() {
     createControls();
     timer_.setTimerType(Qt::PreciseTimer);  // the schedule counts whole seconds
     QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-        if (events_ && !closing_) events_->tick();
+        if (!events_ || closing_) return;
+        qCDebug(timingLog, "tick|%.0f", monotonicMicroseconds());
+        events_->tick();
     });
 }
 
