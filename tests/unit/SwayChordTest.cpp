@@ -84,7 +84,8 @@ TEST(SwayChord, OurWindowIsTiledWhenShownFloating) {
         {event("new", "con", 5, "Ours"), true},
         {event("title", "floating_con", 5, "Ours"), true},
         {event("focus", "floating_con", 5, "Ours"), true},
-        {event("focus", "con", 5, "Ours"), false},              // already tiled
+        {event("focus", "con", 5, "Ours"), false},  // already tiled
+        {event("title", "con", 5, "Ours"), false},
         {event("floating", "floating_con", 5, "Ours"), false},  // on its way to the scratchpad
         {event("new", "con", 6, "Ours"), false},
         {event("new", "con", 5, "A message"), false},

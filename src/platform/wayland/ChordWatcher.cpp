@@ -25,7 +25,10 @@ constexpr int kStopSignals[] = {SIGTERM, SIGINT, SIGHUP};
         ::dup2(null, STDOUT_FILENO);
         ::dup2(null, STDERR_FILENO);
     }
-    ::dup2(readEnd, STDIN_FILENO);  // without close-on-exec, unlike every other descriptor here
+    ::dup2(readEnd, STDIN_FILENO);
+    // Nothing else of the program's: a library's descriptor without close-on-exec would stay
+    // open in the watcher (a compositor connection seen alive, another pipe never at its end).
+    ::close_range(3, ~0u, 0);
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
     for (const int signal : kStopSignals) ::sigaction(signal, &ignore, nullptr);

@@ -153,8 +153,8 @@ std::optional<std::int64_t> ownViewToTile(std::string_view event, std::int64_t p
     const QJsonObject node = object.value(QLatin1String("container")).toObject();
     const bool floating =
         node.value(QLatin1String("type")).toString() == QLatin1String("floating_con");
-    if (change != QLatin1String("new") && change != QLatin1String("title") &&
-        !(change == QLatin1String("focus") && floating))
+    if (change != QLatin1String("new") &&
+        !((change == QLatin1String("title") || change == QLatin1String("focus")) && floating))
         return std::nullopt;
     if (node.value(QLatin1String("pid")).toInteger() != pid ||
         node.value(QLatin1String("name")).toString().toStdWString() != title)

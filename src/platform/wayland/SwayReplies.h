@@ -50,8 +50,8 @@ std::optional<std::string> ranBindingCommand(std::string_view event);
 std::string configText(std::string_view reply);
 
 // The id of this program's view with this title when a window event shows it floating where it
-// should stand tiled: mapped ("new"; sway floats it right after) or named ("title": a title may
-// come after the mapping), or focused while floating (back from the scratchpad, or floated by
+// should stand tiled: mapped ("new"; sway floats it right after), or named or focused while
+// floating (a title may come after the mapping; focused: back from the scratchpad, or floated by
 // hand). Nothing for any other event.
 std::optional<std::int64_t> ownViewToTile(std::string_view event, std::int64_t pid,
                                           const std::wstring& title);
