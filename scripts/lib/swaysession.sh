@@ -65,6 +65,11 @@ bar {
     tray_padding 2
 }
 CONFIG
+    # The user's own binding of the chord the program binds while it runs: it leaves a file.
+    SWAY_USER_CHORD_FILE=$work/user-chord-ran
+    # shellcheck disable=SC2016 # $chord is sway's variable
+    printf 'set $chord Shift+Control+T\nbindsym $chord exec touch %s\n' "$SWAY_USER_CHORD_FILE" \
+        >>"$work/config"
     chown -R "$SWAY_USER" "$work"
     swaysession_as_user "$SWAY_RUNTIME"
     # Kept as our child, so that it is ended and reaped by its id.

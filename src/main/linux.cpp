@@ -15,13 +15,16 @@
 #include "platform/linux/QtMainWindow.h"
 #include "platform/linux/QtServices.h"
 #include "platform/linux/QtTray.h"
+#include "platform/linux/QuitOnSignals.h"
 #include "platform/linux/ScreenSaverSuspend.h"
 #include "platform/linux/X11Hotkey.h"
 #include "platform/linux/X11Windows.h"
 #include "platform/portable/SeededChance.h"
+#include "platform/wayland/ChordWatcher.h"
 #include "platform/wayland/ClosedDesktop.h"
 #include "platform/wayland/IdleInhibit.h"
 #include "platform/wayland/SwayHotkey.h"
+#include "platform/wayland/SwayOwnView.h"
 #include "platform/wayland/SwayWindows.h"
 
 namespace {
@@ -53,6 +56,7 @@ struct DesktopAdapters {
     std::unique_ptr<qpa::KeyboardHook> keyboard;
     std::unique_ptr<qpa::DisplayKeeper> display;
     std::function<void()> raiseOwnWindow;
+    std::unique_ptr<QObject> keepOwnViewTiled;
     bool keepsWindowsApart = false;
 };
 
@@ -78,17 +82,23 @@ DesktopAdapters chooseDesktop() {
     d.raiseOwnWindow = [w = windows.get()] { w->raiseOwn(qpa::texts::kProductName); };
     d.windows = std::move(windows);
     d.keyboard = std::make_unique<qpa::wayland::SwayHotkey>(sway.toStdString());
+    d.keepOwnViewTiled =
+        std::make_unique<qpa::wayland::SwayOwnView>(sway.toStdString(), qpa::texts::kProductName);
     return d;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The small process that gives sway's chord back should the program be killed.
+    if (const auto watcherExit = qpa::wayland::runAsChordWatcher(argc, argv)) return *watcherExit;
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);  // hidden in the tray is still running
     const QIcon programIcon = titleBarAndTrayIcon();
     application.setWindowIcon(programIcon);
 
     qpa::qt::QtMainWindow window;
+    // A stop from the session or a terminal closes the window as its close box does.
+    qpa::qt::QuitOnSignals quitOnSignals([&window] { window.close(); });
     qpa::qt::MessageBoxes dialogs;
     dialogs.setOwner(&window);
     qpa::qt::IniSettings settings;

@@ -324,3 +324,81 @@ scenario_WithoutSwaysockTheProgramSaysSoOnceAndListsNothing() {
     p_dismiss
     p_running || fail "the program ended"
 }
+
+# The watchers (processes) that give sway's chord back for the program once it has gone.
+chord_watchers() {
+    local cmdline
+    for cmdline in /proc/[0-9]*/cmdline; do
+        [ "$({ tr '\0' ' ' <"$cmdline"; } 2>/dev/null)" = "quiet-page-advancer --sway-chord-watcher $P_PID " ] &&
+            echo "$cmdline"
+    done
+}
+
+# Ctrl+Shift+T typed into Target A ran the user's own binding of it (sway's configuration).
+user_chord_ran() {
+    rm -f "$SWAY_USER_CHORD_FILE"
+    p_keys_into "Target A" ctrl+shift+t
+    [ -e "$SWAY_USER_CHORD_FILE" ]
+}
+
+# A stop from the session (SIGTERM), Ctrl+C (SIGINT) or a closed terminal (SIGHUP) closes the
+# program as its close box does, shown or in the tray: it ends well (0). On sway the user's own binding of the chord comes back within
+# 2 s of any end, SIGKILL included, through one watcher that then ends too.
+scenario_AStopSignalClosesTheProgramAndTheUsersChordComesBackAfterAnyEnd() {
+    on x11 sway
+    [ "$PLATFORM" = x11 ] || p_targets
+    p_seed StartStopState=Off
+    local how status started
+    for how in TERM INT HUP KILL close; do
+        [ "$PLATFORM" = x11 ] && [[ $how == KILL || $how == close ]] && continue
+        p_start
+        [ "$PLATFORM" = x11 ] || (($(chord_watchers | wc -l) == 1)) ||
+            fail "$(chord_watchers | wc -l) watchers, not one"
+        if [ "$how" = HUP ]; then  # in the tray: the close path runs all the same
+            p_minimise
+            wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "not hidden into the tray"
+        fi
+        if [ "$how" = close ]; then p_close; else kill -"$how" "$P_PID"; fi
+        status=0
+        wait "$P_PID" 2>/dev/null || status=$?
+        started=$(date +%s%N)
+        [ "$how" = KILL ] || [ "$status" = 0 ] || fail "after $how the program ended with $status"
+        [ "$PLATFORM" = sway ] || continue
+        until user_chord_ran; do
+            (($(date +%s%N) - started < 2000000000)) || fail "after $how the chord is still lost"
+        done
+        wait_for 5 eval '[ -z "$(chord_watchers)" ]' || fail "after $how a watcher stayed"
+    done
+}
+
+# Two rectangles "x,y wxh" share no pixel.
+apart() {
+    awk -v a="$1" -v b="$2" 'BEGIN { split(a, r, /[, x]/); split(b, s, /[, x]/)
+        exit !(r[1] + r[3] <= s[1] || s[1] + s[3] <= r[1] || r[2] + r[4] <= s[2] || s[2] + s[4] <= r[2]) }'
+}
+
+# sway floats a fixed-size window such as ours over the middle of the tiled ones: started On, and
+# back from the tray, it stands beside the document being read, never over it.
+scenario_StartedOnOurWindowNeverCoversTheReader() {
+    on sway
+    spawn "${AS_USER[@]}" foot -o scrollback.lines=10000 -T Reader sh -c 'seq 1 5000; exec sleep 100000'
+    wait_for 20 sway_view_id Reader >/dev/null || fail "no reader"
+    p_keys_into Reader "$(printf 'shift+Page_Up %.0s' {1..8})"
+    p_document_picture Reader "$RESULTS/sway-reader-before.png"
+    seed_running 1 7
+    p_start
+    local shot ours reader
+    for shot in $(seq 1 10); do
+        ((shot != 6)) || { p_minimise && wait_for 10 eval '[ "$(p_state)" = hidden ]' && p_tray_click &&
+            wait_for 10 p_shown; } || fail "not brought back from the tray"
+        ours=$(program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $5}')
+        reader=$(sway_views | awk -F'\t' '$6 == "Reader" {print $5}')
+        "${AS_USER[@]}" grim - >"$RESULTS/sway-reader-$shot.png"
+        apart "$ours" "$reader" || fail "picture $shot: our window $ours over the reader $reader"
+        sleep 1
+    done
+    p_close
+    p_document_picture Reader "$RESULTS/sway-reader-after.png"
+    pictures_differ "$RESULTS/sway-reader-before.png" "$RESULTS/sway-reader-after.png" ||
+        fail "the reader did not move"
+}

@@ -14,9 +14,11 @@ inline constexpr std::uint32_t kRunCommand = 0;
 inline constexpr std::uint32_t kSubscribe = 2;
 inline constexpr std::uint32_t kGetOutputs = 3;
 inline constexpr std::uint32_t kGetTree = 4;
+inline constexpr std::uint32_t kGetConfig = 9;
 // Events carry the high bit; the rest is the event's number.
 inline constexpr std::uint32_t kEventBit = 0x80000000u;
 inline constexpr std::uint32_t kWorkspaceEvent = kEventBit | 0;
+inline constexpr std::uint32_t kWindowEvent = kEventBit | 3;
 inline constexpr std::uint32_t kBindingEvent = kEventBit | 5;
 }  // namespace ipc
 

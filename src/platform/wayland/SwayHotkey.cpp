@@ -6,31 +6,21 @@
 
 namespace qpa::wayland {
 
-namespace {
-constexpr const char* kChord = "ctrl+shift+t";
-}  // namespace
-
 SwayHotkey::SwayHotkey(const std::string& swaySocket)
-    : commands_(swaySocket),
-      events_(swaySocket),
-      command_("nop quiet-page-advancer-toggle-" + std::to_string(::getpid())) {}
+    : owners_(swaySocket), events_(swaySocket), command_(chordCommand(::getpid())) {}
 
 SwayHotkey::~SwayHotkey() {
     uninstall();  // a binding left behind would swallow the chord in every application
 }
 
-bool SwayHotkey::bind() {
-    // --no-repeat: a held chord toggles once.
-    return commands_.run(std::string("bindsym --no-repeat ") + kChord + " " + command_);
-}
-
 bool SwayHotkey::install(KeyEvents& events) {
     uninstall();
     const auto subscribed = events_.request(ipc::kSubscribe, R"(["binding","workspace"])");
-    if (!subscribed || !succeeded(*subscribed) || !bind()) {
+    if (!subscribed || !succeeded(*subscribed) || !owners_.bind(::getpid())) {
         events_.close();
         return false;
     }
+    watcher_.start();  // gives the chord back should this process die without closing
     sink_ = &events;
     notifier_ = std::make_unique<QSocketNotifier>(events_.fd(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { readEvents(); });
@@ -43,8 +33,7 @@ void SwayHotkey::uninstall() {
     sink_ = nullptr;
     notifier_.reset();
     events_.close();
-    commands_.run(std::string("unbindsym ") + kChord);
-    commands_.close();
+    owners_.release(::getpid());
 }
 
 void SwayHotkey::readEvents() {
@@ -53,7 +42,7 @@ void SwayHotkey::readEvents() {
         if (event->type == ipc::kBindingEvent) {
             if (sink_ && ranBindingCommand(event->payload) == command_) sink_->chord();
         } else if (event->type == ipc::kWorkspaceEvent && isConfigReload(event->payload)) {
-            bind();  // a reload drops the bindings made at run time
+            owners_.bindAgainIfHeld(::getpid());  // a reload drops the bindings made at run time
         }
     }
     if (!open) notifier_->setEnabled(false);  // sway has gone

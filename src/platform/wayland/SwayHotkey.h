@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/wayland/ChordOwners.h"
+#include "platform/wayland/ChordWatcher.h"
 #include "platform/wayland/SwayIpc.h"
 #include "ports/Desktop.h"
 
@@ -11,6 +13,8 @@ namespace qpa::wayland {
 
 // The toggle chord as a sway binding of our own: sway recognises Ctrl+Shift+T (and keeps it from
 // the focused application) and reports each press as a binding event, read on the GUI thread.
+// Closing gives the chord back to whoever had it before (ChordOwners), and so does a watcher
+// process when this one dies without closing.
 // sway grants chords, not key states: every key reads as up.
 class SwayHotkey final : public QObject, public KeyboardHook {
   public:
@@ -22,10 +26,11 @@ class SwayHotkey final : public QObject, public KeyboardHook {
     KeyState keyState(Key) override { return {}; }
 
   private:
-    bool bind();
     void readEvents();
 
-    SwayIpc commands_, events_;
+    ChordOwners owners_;
+    SwayIpc events_;
+    ChordWatcher watcher_;
     std::string command_;  // what the binding runs: a no-op that names this process
     std::unique_ptr<QSocketNotifier> notifier_;
     KeyEvents* sink_ = nullptr;

@@ -142,6 +142,26 @@ std::optional<std::string> ranBindingCommand(std::string_view event) {
     return command.toString().toStdString();
 }
 
+std::string configText(std::string_view reply) {
+    return parse(reply).object().value(QLatin1String("config")).toString().toStdString();
+}
+
+std::optional<std::int64_t> ownViewToTile(std::string_view event, std::int64_t pid,
+                                          const std::wstring& title) {
+    const QJsonObject object = parse(event).object();
+    const QString change = object.value(QLatin1String("change")).toString();
+    const QJsonObject node = object.value(QLatin1String("container")).toObject();
+    const bool floating =
+        node.value(QLatin1String("type")).toString() == QLatin1String("floating_con");
+    if (change != QLatin1String("new") &&
+        !((change == QLatin1String("title") || change == QLatin1String("focus")) && floating))
+        return std::nullopt;
+    if (node.value(QLatin1String("pid")).toInteger() != pid ||
+        node.value(QLatin1String("name")).toString().toStdWString() != title)
+        return std::nullopt;
+    return node.value(QLatin1String("id")).toInteger();
+}
+
 bool isConfigReload(std::string_view event) {
     return parse(event).object().value(QLatin1String("change")).toString() ==
            QLatin1String("reload");

@@ -46,6 +46,16 @@ bool succeeded(std::string_view reply);
 // The command of a binding event whose binding ran; nothing for any other event.
 std::optional<std::string> ranBindingCommand(std::string_view event);
 
+// The text of the configuration file sway loaded, from a GET_CONFIG reply; empty for another one.
+std::string configText(std::string_view reply);
+
+// The id of this program's view with this title when a window event shows it floating where it
+// should stand tiled: mapped ("new"; sway floats it right after), or named or focused while
+// floating (a title may come after the mapping; focused: back from the scratchpad, or floated by
+// hand). Nothing for any other event.
+std::optional<std::int64_t> ownViewToTile(std::string_view event, std::int64_t pid,
+                                          const std::wstring& title);
+
 // A workspace event that says the configuration was reloaded (and with it run-time bindings lost).
 bool isConfigReload(std::string_view event);
 
