@@ -6,9 +6,8 @@
 
 namespace qpa {
 
-// The Ctrl+Shift+T chord, seen by a low-level keyboard hook (modKeyboard). The decision rests on
-// the key states alone, not on the event reported: Ctrl held now, Shift held or pressed since last
-// asked, T down and pressed since last asked, once per press of T.
+// The Ctrl+Shift+T chord of the whole desktop (modKeyboard): each press asks the main window for
+// the toggle.
 class ToggleHotkey final : public KeyEvents {
   public:
     // `toggle` asks the main window for the toggle; it must not run it within the key event.
@@ -18,16 +17,13 @@ class ToggleHotkey final : public KeyEvents {
     void HookKeyboard() { hook_.install(*this); }
     void UnhookKeyboard() { hook_.uninstall(); }
 
-    // The hook procedure.
-    bool keyEvent() noexcept override { return KeyboardProc(); }
+    // A hook that does not return at once is dropped by the system, and the toggle may open a
+    // message box: the main window runs it once this event has returned.
     void chord() noexcept override { toggle_(); }
 
   private:
-    bool KeyboardProc() noexcept;
-
     KeyboardHook& hook_;
     std::function<void()> toggle_;
-    bool armed_ = true;  // false from a toggle until T is seen up again
 };
 
 }  // namespace qpa

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/Form1.h"
+#include "desktop/ChordRule.h"
 #include "platform/portable/SeededChance.h"
 #include "platform/win32/DesktopWindows.h"
 #include "platform/win32/ExecutionState.h"
@@ -28,7 +29,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     qpa::SeededChance chance;
     qpa::win32::UserLocale locale;
     qpa::win32::DesktopWindows windows;
-    qpa::win32::KeyboardHook keyboard;
+    qpa::ChordRule chordRule;
+    qpa::win32::KeyboardHook keyboard(
+        [&chordRule](const qpa::ChordKeys& keys) { return chordRule.completes(keys); });
     qpa::win32::TrayIconWindow tray(instance, window);
     qpa::win32::RunKey runKey;
     qpa::win32::ExecutionState display;

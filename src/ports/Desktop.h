@@ -7,22 +7,24 @@
 
 namespace qpa {
 
-enum class Key { Control, Shift, T };
-
+// One key's state as a low-level keyboard hook reads it from the desktop.
 struct KeyState {
     bool down = false;               // held now
     bool pressedSinceAsked = false;  // pressed since its state was last asked for
 };
 
-// Every key event of the desktop, seen before the window with the focus gets it.
+// The keys of the toggle chord, read together when a key event comes.
+struct ChordKeys {
+    KeyState control, shift, t;
+};
+
+// The toggle chord, Ctrl+Shift+T, pressed anywhere on the desktop whichever program has the focus.
 class KeyboardHook : public Port {
   public:
-    // Starts handing the desktop's key events to `events`; false when the desktop refused.
+    // Starts telling `events` of each press of the chord; false when the desktop refused.
     virtual bool install(KeyEvents& events) = 0;
     // Stops; safe when nothing was installed.
     virtual void uninstall() = 0;
-    // A key's state as the desktop keeps it; asking clears its "pressed since asked" mark.
-    virtual KeyState keyState(Key key) = 0;
 };
 
 // An opaque picture for the tray; 0 is none.

@@ -14,13 +14,10 @@ class ViewEvents : public Port {
     virtual void tick() noexcept = 0;
 };
 
-// Keys of the whole desktop, whichever program has the focus.
+// The toggle chord of the whole desktop, whichever program has the focus.
 class KeyEvents : public Port {
   public:
-    // A key went down or up; the key states already say so for every key but the one reported.
-    // False keeps the event from the hooks behind this one (its window still gets the key).
-    virtual bool keyEvent() noexcept = 0;
-    // The desktop itself recognised the toggle chord (where it grants chords, not key states).
+    // The chord was pressed: once per press, however long it is held.
     virtual void chord() noexcept = 0;
 };
 

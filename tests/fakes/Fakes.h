@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cwctype>
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -268,7 +267,6 @@ class FakeWindows final : public WindowServices, Recorder {
     std::optional<std::int32_t> lines = 3;
 };
 
-// Key states served in order per key (the last one stays).
 class FakeKeyboard final : public KeyboardHook, Recorder {
   public:
     using Recorder::Recorder;
@@ -277,15 +275,7 @@ class FakeKeyboard final : public KeyboardHook, Recorder {
         return true;
     }
     void uninstall() override { events = logged(L"unhook", nullptr); }
-    KeyState keyState(Key key) override {
-        log(key == Key::Control ? L"ask Control" : key == Key::Shift ? L"ask Shift" : L"ask T");
-        auto& served = states[key];
-        const KeyState state = served.empty() ? KeyState{} : served.front();
-        if (served.size() > 1) served.pop_front();
-        return state;
-    }
     KeyEvents* events = nullptr;
-    std::map<Key, std::deque<KeyState>> states;
 };
 
 // A clock that moves only while the core waits: a wait runs out unless something happens in it.

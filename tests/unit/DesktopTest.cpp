@@ -1,5 +1,6 @@
 // The desktop integration: the toggle chord, the tray icon and its balloon, closing, the logon
 // entry.
+#include "desktop/ChordRule.h"
 #include "unit/Cases.h"
 
 using namespace qpa;
@@ -13,39 +14,35 @@ const std::wstring kBalloon =
     L"tray.\r\nClick on the blue 'T' icon (T for Tervalinx) to bring the software back.|5";
 }  // namespace
 
-TEST(Desktop, TheChordDecisionRestsOnTheThreeKeyStatesAndOnePressTogglesOnce) {
-    const std::wstring all = L"ask Control | ask Shift | ask T", two = L"ask Control | ask Shift";
-    const std::tuple<KeyState, KeyState, KeyState, std::wstring> rows[] = {
-        {kDown, kDown, kPressedAndDown, all + L" | post PushButton2"},  // Ctrl+Shift+T
-        {kDown, kPressed, kPressedAndDown,
-         all + L" | post PushButton2"},           // Shift pressed since asked
-        {kDown, kDown, kPressed, all},            // a mark left by typing T earlier
-        {kDown, kDown, kDown, all},               // T held, not pressed since asked
-        {kDown, kUp, kPressedAndDown, two},       // Ctrl+T
-        {kUp, kDown, kPressedAndDown, two},       // Shift+T
-        {kPressed, kDown, kPressedAndDown, two},  // Ctrl pressed since asked
+TEST(Desktop, TheChordRuleRestsOnTheThreeKeyStatesAndOnePressCompletesItOnce) {
+    const std::tuple<KeyState, KeyState, KeyState, bool> rows[] = {
+        {kDown, kDown, kPressedAndDown, true},      // Ctrl+Shift+T
+        {kDown, kPressed, kPressedAndDown, true},   // Shift pressed since asked
+        {kDown, kDown, kPressed, false},            // a mark left by typing T earlier
+        {kDown, kDown, kDown, false},               // T held, not pressed since asked
+        {kDown, kUp, kPressedAndDown, false},       // Ctrl+T
+        {kUp, kDown, kPressedAndDown, false},       // Shift+T
+        {kPressed, kDown, kPressedAndDown, false},  // Ctrl pressed since asked
     };
-    for (const auto& [ctrl, shift, t, seen] : rows) {
-        FakeForm f;
-        f.run(L"load");
-        f.keyboard.states = {{Key::Control, {ctrl}}, {Key::Shift, {shift}}, {Key::T, {kUp}}};
-        f.keyboard.events->keyEvent();  // T seen up: a new press may toggle
-        f.keyboard.states[Key::T] = {t};
-        f.take(L"");
-        const bool passedOn = f.keyboard.events->keyEvent();
-        EXPECT_EQ(f.take(L"ask post"), seen);
-        EXPECT_EQ(passedOn, seen.find(L"post") == std::wstring::npos) << seen;
+    for (const auto& [ctrl, shift, t, completes] : rows) {
+        ChordRule rule;
+        EXPECT_FALSE(rule.completes({ctrl, shift, kUp}));  // T seen up: a new press may count
+        EXPECT_EQ(rule.completes({ctrl, shift, t}), completes);
     }
+    // A repeat and a release in between: each press of T counts once.
+    ChordRule rule;
+    std::wstring seen;
+    for (const KeyState t :
+         {kPressedAndDown, kPressedAndDown, kPressedAndDown, kUp, kPressedAndDown})
+        seen += rule.completes({kDown, kDown, t}) ? L"chord " : L"- ";
+    EXPECT_EQ(seen, L"chord - - - chord ");
+}
+
+TEST(Desktop, EachChordTogglesOnceTheKeyEventHasReturnedInTheOrderAsked) {
     FakeForm f;
     f.run(L"windows 1; load").take(L"");
-    f.keyboard.states = {
-        {Key::Control, {kDown}},
-        {Key::Shift, {kDown}},
-        {Key::T, {kPressedAndDown, kPressedAndDown, kPressedAndDown, kUp, kPressedAndDown}}};
-    for (int event = 0; event < 5; ++event) f.keyboard.events->keyEvent();  // a repeat, a release
-    f.keyboard.events->chord();  // a desktop that recognises the chord itself
+    for (int press = 0; press < 3; ++press) f.keyboard.events->chord();
     EXPECT_EQ(f.take(L"post write"), L"post PushButton2 | post PushButton2 | post PushButton2");
-    // The toggles run after the key events have returned, in the order asked.
     EXPECT_EQ(f.run(L"posted").take(L"write"),
               L"write StartStopState=On | write StartStopState=Off | write StartStopState=On");
 }

@@ -4,8 +4,6 @@
 #include <X11/extensions/XInput2.h>
 #include <X11/keysym.h>
 
-#include <utility>
-
 namespace qpa::x11 {
 
 bool X11Hotkey::install(KeyEvents& events) {
@@ -63,29 +61,13 @@ void X11Hotkey::readEvents() {
 }
 
 void X11Hotkey::keyEvent(unsigned keycode, bool pressed) {
-    // The event is handed on with the key states as they were before it, as a Windows hook sees
-    // them; the keys are not held back.
-    if (events_) events_->keyEvent();
     for (std::size_t side = 0; side < 2; ++side) {
         if (keycode == controlKeys_[side]) controlDown_[side] = pressed;
         if (keycode == shiftKeys_[side]) shiftDown_[side] = pressed;
     }
-    if (keycode == tKey_) {
-        tDown_ = pressed;
-        if (pressed) tPressedSinceAsked_ = true;
-    }
-}
-
-KeyState X11Hotkey::keyState(Key key) {
-    switch (key) {
-        case Key::Control:
-            return {controlDown_[0] || controlDown_[1], false};
-        case Key::Shift:
-            return {shiftDown_[0] || shiftDown_[1], false};
-        case Key::T:
-            return {tDown_, std::exchange(tPressedSinceAsked_, false)};
-    }
-    return {};
+    const auto held = [](const std::array<bool, 2>& sides) { return sides[0] || sides[1]; };
+    if (pressed && keycode == tKey_ && events_ && held(controlDown_) && held(shiftDown_))
+        events_->chord();
 }
 
 }  // namespace qpa::x11

@@ -9,14 +9,13 @@
 
 namespace qpa::x11 {
 
-// Sees every key of the desktop as XInput2 raw events on a second X connection, without grabbing
-// them (the focused application still gets each key). Each event is handed on before the key's own
-// state changes, as a low-level keyboard hook sees it.
+// The toggle chord from every key of the desktop, seen as XInput2 raw events on a second X
+// connection without grabbing them (the focused application still gets each key): a press of T
+// while Ctrl and Shift are held, once per press (the server's key repeats are left out).
 class X11Hotkey final : public QObject, public KeyboardHook {
   public:
     bool install(KeyEvents& events) override;
     void uninstall() override;
-    KeyState keyState(Key key) override;
 
   private:
     void readEvents();
@@ -30,7 +29,6 @@ class X11Hotkey final : public QObject, public KeyboardHook {
     std::array<unsigned, 2> controlKeys_{}, shiftKeys_{};
     unsigned tKey_ = 0;
     std::array<bool, 2> controlDown_{}, shiftDown_{};
-    bool tDown_ = false, tPressedSinceAsked_ = false;
 };
 
 }  // namespace qpa::x11

@@ -21,7 +21,6 @@ class NoKeys final : public KeyboardHook {
   public:
     bool install(KeyEvents&) override { return false; }
     void uninstall() override {}
-    KeyState keyState(Key) override { return {}; }
 };
 
 }  // namespace qpa::wayland

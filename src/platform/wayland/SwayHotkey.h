@@ -15,7 +15,6 @@ namespace qpa::wayland {
 // the focused application) and reports each press as a binding event, read on the GUI thread.
 // Closing gives the chord back to whoever had it before (ChordOwners), and so does a watcher
 // process when this one dies without closing.
-// sway grants chords, not key states: every key reads as up.
 class SwayHotkey final : public QObject, public KeyboardHook {
   public:
     explicit SwayHotkey(const std::string& swaySocket);
@@ -23,7 +22,6 @@ class SwayHotkey final : public QObject, public KeyboardHook {
 
     bool install(KeyEvents& events) override;
     void uninstall() override;
-    KeyState keyState(Key) override { return {}; }
 
   private:
     void readEvents();

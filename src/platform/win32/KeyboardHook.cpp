@@ -2,31 +2,44 @@
 
 namespace qpa::win32 {
 
-KeyEvents* KeyboardHook::events_ = nullptr;
+namespace {
+KeyState asyncState(int virtualKey) {
+    const SHORT state = ::GetAsyncKeyState(virtualKey);
+    return {state < 0, (state & 1) != 0};  // bit 15: down now; bit 0: pressed since last asked
+}
+}  // namespace
+
+KeyboardHook* KeyboardHook::installed_ = nullptr;
 
 bool KeyboardHook::install(KeyEvents& events) {
     events_ = &events;
-    hook_.reset(::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardHook::LowLevelKeyboardProc,
+    installed_ = this;
+    hook_.reset(::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardHook::KeyboardProc,
                                     ::GetModuleHandleW(nullptr), 0));
     return static_cast<bool>(hook_);
 }
 
 void KeyboardHook::uninstall() {
     hook_.reset();
+    if (installed_ == this) installed_ = nullptr;
     events_ = nullptr;
 }
 
-KeyState KeyboardHook::keyState(Key key) {
-    const int virtualKey = key == Key::Control ? VK_CONTROL : key == Key::Shift ? VK_SHIFT : 'T';
-    const SHORT state = ::GetAsyncKeyState(virtualKey);
-    return {state < 0, (state & 1) != 0};  // bit 15: down now; bit 0: pressed since last asked
-}
-
-LRESULT CALLBACK KeyboardHook::LowLevelKeyboardProc(int code, WPARAM wParam,
-                                                    LPARAM lParam) noexcept {
-    // Only HC_ACTION announces an event to look at; the others pass on untouched. (The hook
-    // handle CallNextHookEx takes first is ignored by the system.)
-    if (code == HC_ACTION && events_ && !events_->keyEvent()) return 0;
+LRESULT CALLBACK KeyboardHook::KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    // Only HC_ACTION announces an event to look at; the others pass on untouched. A chord keeps
+    // its event from the hooks behind this one (its window still gets the key). (The hook handle
+    // CallNextHookEx takes first is ignored by the system.)
+    if (code == HC_ACTION && installed_ && installed_->events_) {
+        try {
+            const ChordKeys keys{asyncState(VK_CONTROL), asyncState(VK_SHIFT), asyncState('T')};
+            if (installed_->completesChord_(keys)) {
+                installed_->events_->chord();
+                return 0;
+            }
+        } catch (...) {
+            // The decision cannot fail; a hook procedure must not throw whatever happens.
+        }
+    }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
