@@ -28,6 +28,9 @@ count_boxes() {
     done
     echo "$count"
 }
+# The ids the X stand-ins' documents logged ("title|id|decimal").
+window_ids() { sed -n "s/^${1:-.*}|id|//p" "$TARGET_LOG"; }
+targets_got_at_least() { (($(received_count "Target A") >= $1 && $(received_count "Target B") >= $2)); }
 pictures_differ() { linux_same_view "$1" "$2" "${3:-2000x2000+0+0}"; [ $? = 1 ]; }
 
 # On X11 a stopped client (it never answers its X events again) stands in the walk as well.
@@ -54,6 +57,44 @@ scenario_AWalkReachesEachListedWindowInTurnAndGoesOnQuietlyPastAClosedOne() {
     before=$(received_count "Target A")
     wait_for 30 eval '(($(received_count "Target A") >= before + 2))' ||
         fail "no step reached Target A after Target B closed"
+    [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
+}
+
+# On X11 the wheel turns only over a listed window, where nothing stands above it: past a popup
+# over the targets' centres, among windows flickering over the screen, and never over a window that
+# took the id of a listed window that closed. Whatever the stand-ins receive is logged too.
+scenario_TheWheelReachesOnlyListedWindowsPastPopupsFlickerAndReusedIds() {
+    on x11
+    local doc target geometry a b outside
+    p_targets
+    spawn "$X_STAND_INS" "$TARGET_LOG" document "Doc A"
+    doc=$SPAWNED_PID
+    wait_for 20 window_exists "Doc A" >/dev/null || fail "Doc A did not open"
+    seed_running 1 7
+    p_start
+    wait_for 30 eval 'received "Doc A" | grep -q .' || fail "Doc A got no step: $(received)"
+    # Once the server has let the closed client go, the next one gets its ids: the same program gets
+    # the same window id.
+    stop_process "$doc"
+    wait_for 10 eval '! window_exists "Doc A" >/dev/null' || fail "Doc A did not close"
+    spawn "$X_STAND_INS" "$TARGET_LOG" document "Doc B"
+    wait_for 20 grep -q "^Doc B|id|" "$TARGET_LOG" || fail "Doc B did not open"
+    [ "$(window_ids "Doc B")" = "$(window_ids "Doc A")" ] || fail "Doc B got another id: $(window_ids)"
+    target=$(window_exists "Target A")
+    read -r -a geometry < <(xdotool getwindowgeometry --shell "$target" |
+        awk -F= '/^(X|Y|WIDTH|HEIGHT)=/ {printf "%s ", $2} END {print ""}')
+    spawn "$X_STAND_INS" "$TARGET_LOG" popup $((geometry[0] + geometry[2] / 2 - 100)) \
+        $((geometry[1] + geometry[3] / 2 - 60)) 200 120
+    a=$(received_count "Target A") b=$(received_count "Target B")
+    wait_for 30 targets_got_at_least $((a + 4)) $((b + 4)) ||
+        fail "the targets got too few steps past the popup: $(received)"
+    import -window root "$RESULTS/x11-popup-over-targets.png" 2>/dev/null
+    spawn "$X_STAND_INS" "$TARGET_LOG" flicker
+    a=$(received_count "Target A") b=$(received_count "Target B")
+    wait_for 45 targets_got_at_least $((a + 12)) $((b + 12)) ||
+        fail "the targets got too few steps among the flickering windows: $(received)"
+    outside=$(received | grep -v -e '^Target [AB]|' -e '^Doc A|' || true)
+    [ -z "$outside" ] || fail "steps outside the listed windows: $outside"
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
 }
 

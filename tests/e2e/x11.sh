@@ -3,6 +3,7 @@
 
 LINUX_BUILD=$BUILD
 WHEEL_TARGET=$BUILD/tools/targets/wheel-target
+X_STAND_INS=$BUILD/tools/targets/x-stand-ins
 LISTED_TARGETS=("Target A" "Target B")
 STEP_DOWN=-120  # whole notches only
 KEYS_PASS_ON=1

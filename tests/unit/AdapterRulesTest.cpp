@@ -1,21 +1,35 @@
-// The adapters' rules the scenarios cannot reach: the X11 wheel's whole notches for any delta,
-// sway's messages split across reads, and the aim past floating views in every shape of overlap.
+// The adapters' rules the scenarios cannot reach: the wheel's whole notches for any delta, the X11
+// windows still the listed ones, sway's messages split across reads, and the aim past the windows
+// above in every shape of overlap.
 #include <gtest/gtest.h>
 
 #include "platform/linux/X11Rules.h"
+#include "platform/portable/WheelNotches.h"
 #include "platform/wayland/IpcFraming.h"
 #include "platform/wayland/PointerRules.h"
 
 using namespace qpa::wayland;
 
-TEST(X11Rules, WheelDeltasBecomeWholeNotches) {
+TEST(PointerRules, WheelDeltasBecomeWholeNotches) {
     const std::pair<std::int32_t, int> rows[] = {
         {0, 0}, {75, 1}, {-75, 1}, {59, 1}, {180, 2}, {225, 2}, {-1125, 9}, {1125, 9}, {32767, 273},
     };
-    for (const auto& [delta, clicks] : rows)
-        EXPECT_EQ(qpa::x11::wheelClicks(delta), clicks) << delta;
+    for (const auto& [delta, clicks] : rows) EXPECT_EQ(qpa::wheelNotches(delta), clicks) << delta;
     EXPECT_EQ(qpa::x11::wheelButton(75), 4u);
     EXPECT_EQ(qpa::x11::wheelButton(-75), 5u);
+}
+
+TEST(X11Rules, AnIdDestroyedSinceTheListingIsNotListedUntilTheNextOne) {
+    qpa::x11::ListedWindows listed;
+    listed.list({0x1a00003, 0x1c00007});
+    listed.destroyed(0x1a00003);  // and the next client's window may get this id
+    listed.destroyed(0x2000001);  // never listed: nothing changes
+    EXPECT_FALSE(listed.contains(0x1a00003));
+    EXPECT_TRUE(listed.contains(0x1c00007));
+    EXPECT_FALSE(listed.contains(0x2000001));
+    listed.list({0x1a00003});
+    EXPECT_TRUE(listed.contains(0x1a00003));
+    EXPECT_FALSE(listed.contains(0x1c00007));
 }
 
 TEST(SwayRules, MessagesAreFramedAndCutOutHoweverTheReadsSplitThem) {
@@ -47,24 +61,31 @@ TEST(SwayRules, MessagesAreFramedAndCutOutHoweverTheReadsSplitThem) {
     }
 }
 
-TEST(SwayRules, TheWheelIsAimedPastTheViewsAbove) {
+TEST(PointerRules, TheWheelIsAimedPastTheWindowsAbove) {
     const Rect content{0, 0, 400, 300};
     struct Row {
         std::vector<Rect> above;
-        int x, y;
+        std::optional<std::pair<int, int>> at;
     };
     const Row rows[] = {
-        {{}, 200, 150},
-        {{{0, 0, 100, 100}}, 200, 150},                      // the centre is free
-        {{{100, 100, 200, 100}}, 200, 50},                   // the first of the largest free parts
-        {{{0, 40, 400, 120}}, 200, 230},                     // below is larger
-        {{{150, 0, 100, 300}, {0, 0, 150, 300}}, 325, 150},  // the right strip
-        {{{-50, -50, 500, 400}}, 200, 150},                  // wholly covered: the centre
+        {{}, {{200, 150}}},
+        {{{0, 0, 100, 100}}, {{200, 150}}},     // the centre is free
+        {{{100, 100, 200, 100}}, {{200, 50}}},  // the first of the largest free parts
+        {{{0, 40, 400, 120}}, {{200, 230}}},    // below is larger
+        {{{150, 0, 100, 300}, {0, 0, 150, 300}}, {{325, 150}}},  // the right strip
+        {{{-50, -50, 500, 400}}, std::nullopt},                  // wholly covered: nowhere
     };
     for (const Row& row : rows) {
-        const Point p = aimPoint(content, row.above);
-        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(row.x, row.y));
+        const auto p = qpa::aim::uncoveredPoint(content, row.above);
+        EXPECT_EQ(p ? std::optional(std::make_pair(p->x, p->y)) : std::nullopt, row.at);
     }
+    // Sway aims a wholly covered view at its centre; X11 leaves the step out.
+    const Point centre = aimPoint(content, rows[5].above);
+    EXPECT_EQ(std::make_pair(centre.x, centre.y), std::make_pair(200, 150));
+    EXPECT_FALSE(qpa::aim::uncoveredPoint({10, 10, 0, 50}, {}));
+    const Rect onScreen = qpa::aim::intersection({-100, 700, 400, 300}, {0, 0, 1280, 800});
+    EXPECT_EQ(std::make_tuple(onScreen.x, onScreen.y, onScreen.width, onScreen.height),
+              std::make_tuple(0, 700, 300, 100));
     const auto motion = absoluteMotion({700, 30}, {-1280, 0, 2560, 800});
     ASSERT_TRUE(motion);
     EXPECT_EQ(motion->x, 1980u);

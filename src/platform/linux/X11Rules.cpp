@@ -1,14 +1,9 @@
 #include "platform/linux/X11Rules.h"
 
-#include <cmath>
-
 namespace qpa::x11 {
 
-int wheelClicks(std::int32_t delta) {
-    if (delta == 0) return 0;
-    const double notches = std::fabs(static_cast<double>(delta)) / 120.0;
-    const int rounded = static_cast<int>(std::lround(notches));
-    return rounded < 1 ? 1 : rounded;
+void ListedWindows::list(const std::vector<std::uint64_t>& windows) {
+    windows_ = {windows.begin(), windows.end()};
 }
 
 }  // namespace qpa::x11

@@ -1,8 +1,8 @@
 #include "platform/linux/X11Windows.h"
 
 #include <X11/Xatom.h>
-#include <X11/Xutil.h>
 #include <X11/Xlib-xcb.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <unistd.h>
 
@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "platform/linux/Utf8.h"
-#include "platform/linux/X11Rules.h"
+#include "platform/portable/WheelNotches.h"
 
 namespace qpa::x11 {
 
@@ -39,6 +39,29 @@ std::span<const Item> items(const PropertyReply& r, int format) {
     return {static_cast<const Item*>(xcb_get_property_value(r.get())),
             static_cast<std::size_t>(xcb_get_property_value_length(r.get())) / sizeof(Item)};
 }
+// Any reply of the X server, or nothing when the request failed (a window gone meanwhile).
+template <class Reply>
+std::unique_ptr<Reply, FreeReply> checked(Reply* r, xcb_generic_error_t* error) {
+    std::free(error);
+    return std::unique_ptr<Reply, FreeReply>(r);
+}
+
+// The server serves no other client while it lives: the stacking, the windows and the pointer stay
+// as this client sees them. Held for a few requests only; released on every path.
+class ServerGrab {
+  public:
+    explicit ServerGrab(Display* display) : display_(display) { XGrabServer(display); }
+    ServerGrab(const ServerGrab&) = delete;
+    ServerGrab& operator=(const ServerGrab&) = delete;
+    ~ServerGrab() {
+        XUngrabServer(display_);
+        XSync(display_, False);
+    }
+
+  private:
+    Display* display_;
+};
+
 // Puts the pointer back where it was, on every path.
 class PointerRestore {
   public:
@@ -97,18 +120,35 @@ std::vector<WindowFacts> X11Windows::topLevelWindows() {
     // round trip to the server for the whole list instead of four a window.
     xcb_connection_t* c = XGetXCBConnection(display_.get());
     const auto ask = [c](Window w, Atom property, Atom type, std::uint32_t length) {
-        return xcb_get_property(c, 0, static_cast<xcb_window_t>(w), static_cast<xcb_atom_t>(property),
-                                static_cast<xcb_atom_t>(type), 0, length);
+        return xcb_get_property(c, 0, static_cast<xcb_window_t>(w),
+                                static_cast<xcb_atom_t>(property), static_cast<xcb_atom_t>(type), 0,
+                                length);
     };
+    // Each window is watched for its destruction from now on (see stillListed).
+    const std::uint32_t watch[] = {XCB_EVENT_MASK_STRUCTURE_NOTIFY};
     struct Asked {
         Window window;
+        xcb_void_cookie_t watched;
         xcb_get_property_cookie_t state, actions, pid, name;
     };
     std::vector<Asked> asked;
+    forgetDestroyed();  // of the windows listed before: they are all listed anew, or not
     for (Window w : frontToBack()) {
-        asked.push_back({w, ask(w, wmState_, wmState_, 1), ask(w, allowedActions_, XA_ATOM, 64),
+        asked.push_back({w,
+                         xcb_change_window_attributes_checked(c, static_cast<xcb_window_t>(w),
+                                                              XCB_CW_EVENT_MASK, watch),
+                         ask(w, wmState_, wmState_, 1), ask(w, allowedActions_, XA_ATOM, 64),
                          ask(w, pid_, XA_CARDINAL, 1), ask(w, netName_, XCB_ATOM_ANY, 1024)});
     }
+    std::vector<std::uint64_t> watched;
+    for (const Asked& a : asked) {
+        if (xcb_generic_error_t* gone = xcb_request_check(c, a.watched))
+            std::free(gone);
+        else
+            watched.push_back(a.window);
+    }
+    listed_.list(watched);
+    forgetDestroyed();  // windows gone while they were being listed
     for (const Asked& a : asked) {
         const PropertyReply state = reply(c, a.state), actions = reply(c, a.actions),
                             pid = reply(c, a.pid), name = reply(c, a.name);
@@ -171,15 +211,30 @@ void X11Windows::sendToRoot(Window window, Atom type, long a, long b, long c, lo
     XFlush(display_.get());
 }
 
+void X11Windows::forgetDestroyed() {
+    Display* d = display_.get();
+    XSync(d, False);  // the events the server sent before this are all read
+    while (XPending(d) > 0) {
+        XEvent event{};
+        XNextEvent(d, &event);
+        if (event.type == DestroyNotify) listed_.destroyed(event.xdestroywindow.window);
+    }
+}
+
+bool X11Windows::stillListed(Window window) {
+    forgetDestroyed();
+    return listed_.contains(window);
+}
+
 void X11Windows::raise(WindowHandle window) {
-    if (!display_) return;
+    if (!display_ || !stillListed(static_cast<Window>(window))) return;
     // Source 2: a pager's request, which window managers follow (and which un-minimises).
     sendToRoot(static_cast<Window>(window), activeWindow_, 2, CurrentTime, 0, 0);
 }
 
 void X11Windows::holdAbove(WindowHandle window, bool above) {
-    if (!display_) return;
     const auto w = static_cast<Window>(window);
+    if (!display_ || !stillListed(w)) return;
     sendToRoot(w, state_, above ? 1 : 0, static_cast<long>(stateAbove_), 0, 2);
     // Out of the above layer, a window manager may put it back where it stood before (openbox
     // does): it goes to the top of the others, as a window that leaves the topmost band does on
@@ -188,7 +243,7 @@ void X11Windows::holdAbove(WindowHandle window, bool above) {
 }
 
 void X11Windows::show(WindowHandle window) {
-    if (!display_) return;
+    if (!display_ || !stillListed(static_cast<Window>(window))) return;
     const IgnoreXErrors ignore(display_.get());
     XMapWindow(display_.get(), static_cast<Window>(window));
 }
@@ -224,46 +279,90 @@ Window X11Windows::topLevelAncestor(Window window) {
     }
 }
 
-void X11Windows::waitUntilUnderPointer(Window frame,
-                                       std::chrono::steady_clock::time_point deadline) {
-    // The stacking list can be ahead of what the server shows at the pointer: the wheel waits
-    // until the pointer is over the target itself, or the step would reach the window in front.
-    do {
-        Window root = 0, child = 0;
-        int rootX = 0, rootY = 0, x = 0, y = 0;
-        unsigned mask = 0;
-        if (!XQueryPointer(display_.get(), root_, &root, &child, &rootX, &rootY, &x, &y, &mask) ||
-            child == frame)
-            return;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    } while (std::chrono::steady_clock::now() < deadline);
-}
-
-void X11Windows::scroll(WindowHandle window, std::int32_t delta) {
-    if (!display_) return;
-    const int clicks = wheelClicks(delta);
-    if (clicks == 0) return;
-    const auto w = static_cast<Window>(window);
+std::optional<aim::Point> X11Windows::uncoveredPoint(Window window, Window frame) {
     Display* d = display_.get();
-    const IgnoreXErrors ignore(d);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
-    waitUntilTopmost(w, deadline);
-    XWindowAttributes attributes{};
-    if (!XGetWindowAttributes(d, w, &attributes)) return;  // the window is gone
+    XWindowAttributes target{}, screen{};
+    if (!XGetWindowAttributes(d, window, &target) || target.map_state != IsViewable ||
+        !XGetWindowAttributes(d, root_, &screen))
+        return std::nullopt;
     int x = 0, y = 0;
     Window child = 0;
-    if (!XTranslateCoordinates(d, w, root_, attributes.width / 2, attributes.height / 2, &x, &y,
-                               &child))
-        return;
-    const PointerRestore restore(d, root_);
-    XTestFakeMotionEvent(d, -1, x, y, CurrentTime);
-    waitUntilUnderPointer(topLevelAncestor(w), deadline);
+    if (!XTranslateCoordinates(d, window, root_, 0, 0, &x, &y, &child)) return std::nullopt;
+    const aim::Rect content =
+        aim::intersection({x, y, target.width, target.height}, {0, 0, screen.width, screen.height});
+    // Every mapped child of the root above the frame counts: other frames, docks, and the
+    // override-redirect windows (menus, tooltips, notifications) the window manager never sees.
+    Window rootReturn = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(d, root_, &rootReturn, &parent, &children, &count)) return std::nullopt;
+    const PropertyData childrenData(reinterpret_cast<unsigned char*>(children));
+    const std::span<const Window> bottomToTop(children, count);
+    const auto at = std::find(bottomToTop.begin(), bottomToTop.end(), frame);
+    if (at == bottomToTop.end()) return std::nullopt;
+    xcb_connection_t* c = XGetXCBConnection(d);
+    struct Asked {
+        xcb_get_window_attributes_cookie_t attributes;
+        xcb_get_geometry_cookie_t geometry;
+    };
+    std::vector<Asked> asked;
+    for (auto w = at + 1; w != bottomToTop.end(); ++w) {
+        const auto id = static_cast<xcb_window_t>(*w);
+        asked.push_back({xcb_get_window_attributes(c, id), xcb_get_geometry(c, id)});
+    }
+    std::vector<aim::Rect> above;
+    for (const Asked& a : asked) {
+        xcb_generic_error_t* error = nullptr;
+        const auto attributes =
+            checked(xcb_get_window_attributes_reply(c, a.attributes, &error), error);
+        error = nullptr;
+        const auto geometry = checked(xcb_get_geometry_reply(c, a.geometry, &error), error);
+        if (!attributes || !geometry || attributes->map_state != XCB_MAP_STATE_VIEWABLE) continue;
+        const int border = 2 * geometry->border_width;
+        above.push_back(
+            {geometry->x, geometry->y, geometry->width + border, geometry->height + border});
+    }
+    return aim::uncoveredPoint(content, above);
+}
+
+X11Windows::Wheel X11Windows::turnWheelOver(Window window, std::int32_t delta, int clicks) {
+    Display* d = display_.get();
+    const ServerGrab grab(d);
+    if (!stillListed(window)) return Wheel::gone;
+    const Window frame = topLevelAncestor(window);
+    const auto point = uncoveredPoint(window, frame);
+    if (!point) return Wheel::covered;
+    XTestFakeMotionEvent(d, -1, point->x, point->y, CurrentTime);
+    // The server has moved the pointer before it answers: the press goes where it now is.
+    Window root = 0, child = 0;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned mask = 0;
+    if (!XQueryPointer(d, root_, &root, &child, &rootX, &rootY, &x, &y, &mask) || child != frame)
+        return Wheel::covered;
     const unsigned button = wheelButton(delta);
     for (int i = 0; i < clicks; ++i) {
         XTestFakeButtonEvent(d, button, True, CurrentTime);
         XTestFakeButtonEvent(d, button, False, CurrentTime);
     }
-    XSync(d, False);
+    return Wheel::delivered;
+}
+
+void X11Windows::scroll(WindowHandle window, std::int32_t delta) {
+    const auto w = static_cast<Window>(window);
+    if (!display_ || !stillListed(w)) return;
+    const int clicks = wheelNotches(delta);
+    if (clicks == 0) return;
+    Display* d = display_.get();
+    const IgnoreXErrors ignore(d);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    waitUntilTopmost(w, deadline);
+    const PointerRestore restore(d, root_);
+    // A window the window manager is still raising, or one wholly covered for a moment, is tried
+    // again until the deadline; then the step is left out: a click anywhere else would reach
+    // another window.
+    while (turnWheelOver(w, delta, clicks) == Wheel::covered &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
 std::optional<std::int32_t> X11Windows::wheelScrollLines() {

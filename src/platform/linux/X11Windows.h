@@ -3,14 +3,19 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/linux/X11Display.h"
+#include "platform/linux/X11Rules.h"
+#include "platform/portable/AimPoint.h"
 #include "ports/WindowServices.h"
 
 namespace qpa::x11 {
 
-// Other applications' top-level windows through Xlib, the window manager's hints and XTest.
+// Other applications' top-level windows through Xlib, the window manager's hints and XTest. A
+// window is acted on only while it is still the one listed: the server gives a gone client's ids
+// to the next client, whose window was never listed.
 class X11Windows final : public WindowServices {
   public:
     // `wheelLines` answers the desktop's lines per wheel notch.
@@ -32,15 +37,23 @@ class X11Windows final : public WindowServices {
     void waitUntilTopmost(Window window, std::chrono::steady_clock::time_point deadline);
     // The child of the root that holds `window`: its frame under a reparenting window manager.
     Window topLevelAncestor(Window window);
-    void waitUntilUnderPointer(Window frame, std::chrono::steady_clock::time_point deadline);
+    // Reads the DestroyNotify events the server has sent so far (every listed window is watched).
+    void forgetDestroyed();
+    // The window is still the one the last listing found; what the server sent is read first.
+    bool stillListed(Window window);
+    enum class Wheel { delivered, gone, covered };
+    // One try at the wheel while the server is grabbed: nothing can move, map or appear in between.
+    Wheel turnWheelOver(Window window, std::int32_t delta, int clicks);
+    // A point of `window`'s content on screen that no window above its frame covers, or nothing.
+    std::optional<aim::Point> uncoveredPoint(Window window, Window frame);
 
     UniqueDisplay display_;
     Window root_ = 0;
     std::function<int()> wheelLines_;
+    ListedWindows listed_;
     Atom stacking_ = 0, allowedActions_ = 0, maximizeHorizontally_ = 0, maximizeVertically_ = 0,
          netName_ = 0, utf8_ = 0, activeWindow_ = 0, state_ = 0, stateAbove_ = 0, restack_ = 0,
-         pid_ = 0,
-         wmState_ = 0, windowType_ = 0, dockType_ = 0;
+         pid_ = 0, wmState_ = 0, windowType_ = 0, dockType_ = 0;
 };
 
 }  // namespace qpa::x11

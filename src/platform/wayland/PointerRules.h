@@ -3,26 +3,16 @@
 #include <optional>
 #include <vector>
 
+#include "platform/portable/AimPoint.h"
+
 // Where and how a virtual pointer turns the wheel over a view; free of Wayland headers so that the
 // unit tests can use them alone.
 namespace qpa::wayland {
 
-struct Point {
-    int x = 0, y = 0;
-};
-
-// A rectangle of the output layout, in layout pixels.
-struct Rect {
-    int x = 0, y = 0, width = 0, height = 0;
-    bool empty() const { return width <= 0 || height <= 0; }
-    bool contains(Point p) const {
-        return p.x >= x && p.y >= y && p.x < x + width && p.y < y + height;
-    }
-};
-
-// The point over `content` the wheel is turned at: its centre, or, when views that stay above it
-// cover the centre, the centre of the largest part of it that none of them covers.
-Point aimPoint(const Rect& content, const std::vector<Rect>& above);
+// The aim rule the X11 adapter shares: the content's centre, or past the views that stay above it.
+using aim::aimPoint;
+using aim::Point;
+using aim::Rect;
 
 // A pointer position as an absolute motion within the layout's extent; nothing outside the layout.
 struct AbsoluteMotion {
