@@ -90,6 +90,11 @@ X11Windows::X11Windows(std::function<int()> wheelLines)
     : display_(XOpenDisplay(nullptr)), wheelLines_(std::move(wheelLines)) {
     if (!display_) return;
     Display* d = display_.get();
+    if (QCoreApplication::instance()) {
+        eventReader_ =
+            std::make_unique<QSocketNotifier>(ConnectionNumber(d), QSocketNotifier::Read);
+        QObject::connect(eventReader_.get(), &QSocketNotifier::activated, [this] { readEvents(); });
+    }
     root_ = DefaultRootWindow(d);
     stacking_ = XInternAtom(d, "_NET_CLIENT_LIST_STACKING", False);
     allowedActions_ = XInternAtom(d, "_NET_WM_ALLOWED_ACTIONS", False);
@@ -212,8 +217,12 @@ void X11Windows::sendToRoot(Window window, Atom type, long a, long b, long c, lo
 }
 
 void X11Windows::forgetDestroyed() {
+    XSync(display_.get(), False);  // the events the server sent before this are all read
+    readEvents();
+}
+
+void X11Windows::readEvents() {
     Display* d = display_.get();
-    XSync(d, False);  // the events the server sent before this are all read
     while (XPending(d) > 0) {
         XEvent event{};
         XNextEvent(d, &event);

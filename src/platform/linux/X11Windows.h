@@ -1,11 +1,13 @@
 #pragma once
-#include <X11/Xlib.h>
-
+#include <QCoreApplication>
+#include <QSocketNotifier>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+// After Qt: Xlib defines macros (Bool, Status) that Qt's headers use as names.
 #include "platform/linux/X11Display.h"
 #include "platform/linux/X11Rules.h"
 #include "platform/portable/AimPoint.h"
@@ -39,6 +41,8 @@ class X11Windows final : public WindowServices {
     Window topLevelAncestor(Window window);
     // Reads the DestroyNotify events the server has sent so far (every listed window is watched).
     void forgetDestroyed();
+    // Reads the events already at hand, without a round trip.
+    void readEvents();
     // The window is still the one the last listing found; what the server sent is read first.
     bool stillListed(Window window);
     enum class Wheel { delivered, gone, covered };
@@ -51,6 +55,9 @@ class X11Windows final : public WindowServices {
     Window root_ = 0;
     std::function<int()> wheelLines_;
     ListedWindows listed_;
+    // Watching the listed windows also brings their moves and resizes: read as they come, so
+    // that they do not pile up while the program is Off.
+    std::unique_ptr<QSocketNotifier> eventReader_;
     Atom stacking_ = 0, allowedActions_ = 0, maximizeHorizontally_ = 0, maximizeVertically_ = 0,
          netName_ = 0, utf8_ = 0, activeWindow_ = 0, state_ = 0, stateAbove_ = 0, restack_ = 0,
          pid_ = 0, wmState_ = 0, windowType_ = 0, dockType_ = 0;
