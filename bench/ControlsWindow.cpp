@@ -18,14 +18,30 @@ LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 const wchar_t* classOf(qpa::ControlKind kind, DWORD& style) {
     switch (kind) {
-        case qpa::ControlKind::Frame: style = BS_GROUPBOX; return L"BUTTON";
-        case qpa::ControlKind::Label: style = SS_LEFT; return L"STATIC";
-        case qpa::ControlKind::TextField: style = ES_AUTOHSCROLL | WS_TABSTOP; return L"EDIT";
-        case qpa::ControlKind::OptionButton: style = BS_AUTORADIOBUTTON; return L"BUTTON";
-        case qpa::ControlKind::CheckBox: style = BS_AUTOCHECKBOX | WS_TABSTOP; return L"BUTTON";
-        case qpa::ControlKind::PushButton: style = BS_PUSHBUTTON | WS_TABSTOP; return L"BUTTON";
-        case qpa::ControlKind::List: style = LVS_REPORT | LVS_SINGLESEL; return WC_LISTVIEWW;
-        case qpa::ControlKind::Progress: style = 0; return PROGRESS_CLASSW;
+        case qpa::ControlKind::Frame:
+            style = BS_GROUPBOX;
+            return L"BUTTON";
+        case qpa::ControlKind::Label:
+            style = SS_LEFT;
+            return L"STATIC";
+        case qpa::ControlKind::TextField:
+            style = ES_AUTOHSCROLL | WS_TABSTOP;
+            return L"EDIT";
+        case qpa::ControlKind::OptionButton:
+            style = BS_AUTORADIOBUTTON;
+            return L"BUTTON";
+        case qpa::ControlKind::CheckBox:
+            style = BS_AUTOCHECKBOX | WS_TABSTOP;
+            return L"BUTTON";
+        case qpa::ControlKind::PushButton:
+            style = BS_PUSHBUTTON | WS_TABSTOP;
+            return L"BUTTON";
+        case qpa::ControlKind::List:
+            style = LVS_REPORT | LVS_SINGLESEL;
+            return WC_LISTVIEWW;
+        case qpa::ControlKind::Progress:
+            style = 0;
+            return PROGRESS_CLASSW;
     }
     return L"STATIC";
 }
@@ -55,9 +71,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     for (const qpa::ControlPlacement& p : qpa::kMainWindowLayout) {
         DWORD style = 0;
         const wchar_t* name = classOf(p.kind, style);
-        HWND child = CreateWindowExW(0, name, p.caption, WS_CHILD | WS_VISIBLE | style, px(p.left),
-                                     px(p.top), px(p.width), px(p.height), hwnd, nullptr, instance,
-                                     nullptr);
+        HWND child =
+            CreateWindowExW(0, name, p.caption, WS_CHILD | WS_VISIBLE | style, px(p.left),
+                            px(p.top), px(p.width), px(p.height), hwnd, nullptr, instance, nullptr);
         const bool button = p.kind == qpa::ControlKind::PushButton;
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(button ? buttonFont : windowFont),
                      FALSE);

@@ -1,7 +1,7 @@
 // The catalogue over real windows under Wine.
 //   wine-catalogue-probe windows N   opens N titled, maximisable windows and keeps them until
 //                                    killed
-//   wine-catalogue-probe measure     times the program's walk (CollectWindows through the user32
+//   wine-catalogue-probe measure     times the program's walk (the catalogue through the user32
 //                                    window services) against a bare GetWindow walk reading the
 //                                    same titles; prints "median min max" in microseconds for the
 //                                    bare walk, then for the program's, then the number listed.
@@ -24,9 +24,9 @@ int openWindows(int count) {
     RegisterClassW(&windowClass);
     for (int i = 1; i <= count; ++i) {
         const std::wstring title = L"Bench window " + std::to_wstring(i);
-        HWND window = CreateWindowW(L"CatalogueProbe", title.c_str(), WS_OVERLAPPEDWINDOW,
-                                    i % 40 * 8, i % 40 * 8, 160, 90, nullptr, nullptr,
-                                    windowClass.hInstance, nullptr);
+        HWND window =
+            CreateWindowW(L"CatalogueProbe", title.c_str(), WS_OVERLAPPEDWINDOW, i % 40 * 8,
+                          i % 40 * 8, 160, 90, nullptr, nullptr, windowClass.hInstance, nullptr);
         ShowWindow(window, SW_SHOWNOACTIVATE);
     }
     std::printf("ready\n");
@@ -50,12 +50,9 @@ int measure() {
         }
         sink = sink + characters;
     });
-    qpa::WindowTable table;
-    int listed = 0;
-    printTimed(31, [&] {
-        listed = qpa::CollectWindows(windows, 0, table);
-    });
-    std::printf("%d\n", listed);
+    qpa::Catalogue catalogue;
+    printTimed(31, [&] { catalogue.collect(windows, 0); });
+    std::printf("%d\n", catalogue.count());
     return 0;
 }
 

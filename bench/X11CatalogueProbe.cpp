@@ -1,6 +1,6 @@
 // The catalogue over real X windows.
 //   x11-catalogue-probe windows N   opens N titled top-level windows and keeps them until killed
-//   x11-catalogue-probe measure     times the program's walk (CollectWindows through the X11
+//   x11-catalogue-probe measure     times the program's walk (the catalogue through the X11
 //                                   window services) against a bare Xlib walk over the same
 //                                   windows; prints "median min max" in microseconds for the bare
 //                                   walk, then for the program's, then the number listed.
@@ -63,10 +63,9 @@ int measure() {
         }
         sink = sink + characters;
     });
-    qpa::WindowTable table;
-    int listed = 0;
-    printTimed(31, [&] { listed = qpa::CollectWindows(windows, 0, table); });
-    std::printf("%d\n", listed);
+    qpa::Catalogue catalogue;
+    printTimed(31, [&] { catalogue.collect(windows, 0); });
+    std::printf("%d\n", catalogue.count());
     XCloseDisplay(display);
     return 0;
 }

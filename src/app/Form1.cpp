@@ -44,28 +44,56 @@ void Form1::raise(Control control, UiEvent event) noexcept {
                     default:
                         return;
                 }
-            case UiEvent::Change:
-                return Text_Change(control);
             case UiEvent::GotFocus:
                 return Text_GotFocus(control);
             case UiEvent::LostFocus:
                 return Text_LostFocus(control);
             case UiEvent::MouseMove:
                 return MouseMove(control);
-            case UiEvent::Resize:
-                return Form_Resize();
             case UiEvent::QueryUnload:
                 return Form_QueryUnload();
         }
     } catch (...) {
-        // A handler without a trap of its own failed (a settings write the store refused, say):
-        // tell the user and keep running.
-        try {
-            ports_.dialogs.showMessage(describeCurrentException(), MessageKind::Warning,
-                                       applicationTitle_);
-        } catch (...) {
-        }
+        reportUntrapped();
     }
+}
+
+void Form1::reportUntrapped() noexcept {
+    // A handler without a trap of its own failed (a settings write the store refused, say): tell
+    // the user and keep running.
+    try {
+        ports_.dialogs.showMessage(describeCurrentException(), MessageKind::Warning,
+                                   applicationTitle_);
+    } catch (...) {
+    }
+}
+
+// The user's changes: kept as what the window shows, then the control's handler.
+void Form1::changed(Control field, const std::wstring& text) noexcept {
+    runHandler([&] {
+        fieldText(field) = text;
+        Text_Change(field);
+    });
+}
+
+void Form1::checked(Control box, bool isChecked) noexcept {
+    runHandler([&] {
+        if (box == Control::Check4) {
+            shown_.check4 = isChecked;
+            Check4_Click();
+        } else if (box == Control::Check8) {
+            shown_.check8 = isChecked;
+            Check8_Click();
+        }
+    });
+}
+
+void Form1::selected(int index) noexcept {
+    shown_.selectedEntry = index;
+}
+
+void Form1::resized(WindowState state) noexcept {
+    runHandler([&] { Form_Resize(state); });
 }
 
 void Form1::tick() noexcept {
@@ -102,9 +130,9 @@ void Form1::Form_Load() {
     trap(144, [&] { setCheckedByCode(Control::Check4, store_.getOn(SettingKey::WindowsStartup)); });
     trap(146, [&] { setCheckedByCode(Control::Check8, store_.getOn(SettingKey::Minimized)); });
     trap(148, [&] {
-        if (view_.checked(Control::Check4)) {
+        if (shown_.check4) {
             view_.setControlVisible(Control::Check8, true);
-            if (view_.checked(Control::Check8)) view_.setWindowState(WindowState::Minimized);
+            if (shown_.check8) view_.setWindowState(WindowState::Minimized);
         } else {
             view_.setControlVisible(Control::Check8, false);
         }
@@ -153,8 +181,8 @@ void Form1::prepareTrayIcon() {
     cSysTray1_.setInTray(true);
 }
 
-void Form1::Form_Resize() {
-    if (view_.windowState() != WindowState::Minimized || hiddenToTray_) return;
+void Form1::Form_Resize(WindowState state) {
+    if (state != WindowState::Minimized || hiddenToTray_) return;
     view_.setWindowVisible(false);
     view_.setWindowState(WindowState::Normal);
     hiddenToTray_ = true;

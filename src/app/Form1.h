@@ -43,11 +43,15 @@ class Form1 final : public ViewEvents {
     explicit Form1(const Form1Ports& ports);
 
     void raise(Control control, UiEvent event) noexcept override;
+    void changed(Control field, const std::wstring& text) noexcept override;
+    void checked(Control box, bool isChecked) noexcept override;
+    void selected(int index) noexcept override;
+    void resized(WindowState state) noexcept override;
     void tick() noexcept override;
 
     // Start-up: runs once when the main window has been created.
     void Form_Load();
-    void Form_Resize();
+    void Form_Resize(WindowState state);
     void Form_QueryUnload();
     void Timer1_Timer();
     // The On/Off switch, for the button and the hotkey alike.
@@ -70,9 +74,7 @@ class Form1 final : public ViewEvents {
     void SetShortTitle();
     void MaybeOpenHomePage();
     bool FileExists(const std::wstring& path) const;
-    bool switchedOn() const;
     Scope scope() const;
-    ScrollMethod selectedMethod() const;
     void toggle();
     void restoreSwitchState();
     void showOnState();
@@ -80,7 +82,20 @@ class Form1 final : public ViewEvents {
     void setOptionByCode(int n, bool selected);
     void setTextByCode(Control field, const std::wstring& text);
     void setCheckedByCode(Control box, bool checked);
+    void selectByCode(int index);
+    // The text of Text2 or Text3 as the window shows it.
+    std::wstring& fieldText(Control field);
     void message(const std::wstring& text);
+    // Runs a handler without a trap of its own; a failure gets a plain message.
+    template <class Handler>
+    void runHandler(Handler&& handler) noexcept {
+        try {
+            handler();
+        } catch (...) {
+            reportUntrapped();
+        }
+    }
+    void reportUntrapped() noexcept;
     void AddToStartup();
     void prepareTrayIcon();
 
@@ -93,8 +108,17 @@ class Form1 final : public ViewEvents {
     ToggleHotkey modKeyboard_;
     SysTray cSysTray1_;
     StartupEntry mStartUp_;
-    WindowTable windowTable_;
-    std::vector<WindowHandle> windowHandles_;
+    Catalogue catalogue_;
+    // What the window shows, as the handlers and the user's events left it: the controller reads
+    // it here, never back from the window.
+    struct Shown {
+        bool on = false;  // PushButton2 reads "Turn Off"
+        int method = 1;   // the selected one of Option1 to Option6; 0: none
+        int scope = 7;    // the selected one of Option7 and Option8; 0: none
+        std::wstring text2, text3;
+        bool check4 = false, check8 = false;
+        int selectedEntry = 0;  // in ListView1, 1-based; 0: none
+    } shown_;
     WindowHandle mainWindowHandle_ = 0;
     std::wstring applicationTitle_ = L"QuietPageAdvancer";
     bool isLoading_ = false;

@@ -15,32 +15,52 @@ bool isField(Control c) {
 }
 }  // namespace
 
+std::wstring& Form1::fieldText(Control field) {
+    return field == Control::Text2 ? shown_.text2 : shown_.text3;
+}
+
 void Form1::setOptionByCode(int n, bool selected) {
     view_.setOptionValue(n, selected);
-    if (selected) Option_Click(n);  // the option's click runs whenever it becomes selected
+    int& chosen = n <= 6 ? shown_.method : shown_.scope;
+    if (selected) {
+        chosen = n;
+        Option_Click(n);  // the option's click runs whenever it becomes selected
+    } else if (chosen == n) {
+        chosen = 0;  // clearing the selected option leaves its group with none
+    }
 }
 
 void Form1::setTextByCode(Control field, const std::wstring& text) {
     view_.setText(field, text);
+    fieldText(field) = text;
     Text_Change(field);
 }
 
 void Form1::setCheckedByCode(Control box, bool checked) {
-    if (view_.checked(box) == checked) return;  // an unchanged box raises no click
+    bool& shown = box == Control::Check4 ? shown_.check4 : shown_.check8;
+    if (shown == checked) return;  // an unchanged box raises no click
     view_.setChecked(box, checked);
+    shown = checked;
     if (box == Control::Check4) Check4_Click();
     if (box == Control::Check8) Check8_Click();
 }
 
+void Form1::selectByCode(int index) {
+    view_.selectListItem(index);
+    shown_.selectedEntry = index;
+}
+
 void Form1::Option_Click(int n) {
-    // A group is always stored whole: the six methods, or the two scopes.
+    // The window has selected the option: the others of its group are clear. A group is always
+    // stored whole: the six methods, or the two scopes.
     const auto [first, last] = optionGroup(n);
-    for (int i = first; i <= last; ++i) store_.saveTruth(optionKey(i), view_.optionValue(i));
+    (n <= 6 ? shown_.method : shown_.scope) = n;
+    for (int i = first; i <= last; ++i) store_.saveTruth(optionKey(i), i == n);
 }
 
 void Form1::Text_Change(Control field) {
     if (!isField(field)) return;
-    store_.save(fieldKey(field), view_.text(field));
+    store_.save(fieldKey(field), fieldText(field));
 }
 
 void Form1::Text_GotFocus(Control field) {
@@ -51,7 +71,7 @@ void Form1::Text_LostFocus(Control field) {
     // While a check hands the focus back, the field that loses it is not checked: two bad fields
     // would otherwise pass the focus back and forth for ever.
     if (!isField(field) || returningFocus_) return;
-    if (isNumeric(view_.text(field), ports_.regional.decimalSeparator())) return;
+    if (isNumeric(fieldText(field), ports_.regional.decimalSeparator())) return;
     returningFocus_ = true;
     const ScopeExit returned([this] { returningFocus_ = false; });
     message(texts::kMustBeNumeric);
@@ -60,7 +80,7 @@ void Form1::Text_LostFocus(Control field) {
 
 void Form1::Check4_Click() {
     if (isLoading_) return;
-    if (view_.checked(Control::Check4)) {
+    if (shown_.check4) {
         view_.setControlVisible(Control::Check8, true);
         store_.saveOn(SettingKey::WindowsStartup, true);
         AddToStartup();
@@ -73,7 +93,7 @@ void Form1::Check4_Click() {
 }
 
 void Form1::Check8_Click() {
-    store_.saveOn(SettingKey::Minimized, view_.checked(Control::Check8));
+    store_.saveOn(SettingKey::Minimized, shown_.check8);
 }
 
 void Form1::MouseMove(Control control) {
@@ -119,15 +139,11 @@ void Form1::PushButton1_Click() {
 
 void Form1::loadWindows() {
     Trap trap(reporter_, Location::Form1_loadWindows);
-    trap(100, [&] { CollectWindows(ports_.windows, mainWindowHandle_, windowTable_); });
+    trap(100, [&] { catalogue_.collect(ports_.windows, mainWindowHandle_); });
     trap(102, [&] { view_.clearList(); });
-    trap(104, [&] { windowHandles_.clear(); });
+    trap(104, [&] { shown_.selectedEntry = 0; });  // a cleared list has nothing selected
     trap(106, [&] {
-        for (const WindowEntry& entry : windowTable_) {
-            if (entry.title.empty()) continue;
-            windowHandles_.push_back(entry.handle);
-            view_.appendListItem(entry.title);
-        }
+        for (int n = 1; n <= catalogue_.count(); ++n) view_.appendListItem(catalogue_.title(n));
     });
 }
 

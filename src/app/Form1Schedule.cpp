@@ -13,27 +13,16 @@ namespace {
 constexpr int kTickMilliseconds = 1000;
 }  // namespace
 
-bool Form1::switchedOn() const {
-    return view_.caption(Control::PushButton2) == texts::kTurnOff;
-}
-
 Scope Form1::scope() const {
-    if (view_.optionValue(7)) return Scope::AvailableWindows;
-    return view_.optionValue(8) ? Scope::SelectedWindow : Scope::None;
-}
-
-ScrollMethod Form1::selectedMethod() const {
-    for (int n = 1; n <= 6; ++n) {
-        if (view_.optionValue(n)) return static_cast<ScrollMethod>(n);
-    }
-    return 0;
+    if (shown_.scope == 7) return Scope::AvailableWindows;
+    return shown_.scope == 8 ? Scope::SelectedWindow : Scope::None;
 }
 
 void Form1::Timer1_Timer() {
     // One tick at a time: a tick that comes while an earlier one is still in its report, its
     // repaint or its delivery does nothing; so does one that was on its way when the switch went
     // Off.
-    if (ticking_ || !switchedOn()) return;
+    if (ticking_ || !shown_.on) return;
     ticking_ = true;
     const ScopeExit ticked([this] { ticking_ = false; });
     Trap trap(reporter_, Location::Form1_Timer1_Timer);
@@ -41,21 +30,19 @@ void Form1::Timer1_Timer() {
     // changed, the rest of the tick is skipped and the display stays as the switch left it.
     trap.stopWhen([this, flips = switchFlips_] { return switchFlips_ != flips; });
     int count = 0;
-    trap(100, [&] { count = view_.listCount(); });
+    trap(100, [&] { count = catalogue_.count(); });
     if (count == 0) return;
-    trap(102, [&] { schedule_.placeCursor(scope(), count, view_.selectedListIndex()); });
+    trap(102, [&] { schedule_.placeCursor(scope(), count, shown_.selectedEntry); });
     trap(104, [&] { ++schedule_.elapsedSeconds; });
     const wchar_t decimal = ports_.regional.decimalSeparator();
     trap(106, [&] {
-        if (!isNumeric(view_.text(Control::Text2), decimal)) setTextByCode(Control::Text2, L"0");
+        if (!isNumeric(shown_.text2, decimal)) setTextByCode(Control::Text2, L"0");
     });
     trap(108, [&] {
-        if (!isNumeric(view_.text(Control::Text3), decimal)) setTextByCode(Control::Text3, L"5");
+        if (!isNumeric(shown_.text3, decimal)) setTextByCode(Control::Text3, L"5");
     });
-    trap(110, [&] {
-        schedule_.periodSeconds =
-            periodFromFields(view_.text(Control::Text2), view_.text(Control::Text3), decimal);
-    });
+    trap(110,
+         [&] { schedule_.periodSeconds = periodFromFields(shown_.text2, shown_.text3, decimal); });
     trap(112, [&] { view_.setProgressMaximum(schedule_.periodSeconds); });
     trap(114, [&] {
         if (schedule_.elapsedSeconds <= schedule_.periodSeconds) {
@@ -63,8 +50,8 @@ void Form1::Timer1_Timer() {
         }
     });
     trap(116, [&] {
-        view_.setCaption(Control::Frame4, texts::kStatusOnPrefix +
-                                              FormatCountdown(schedule_.remainingSeconds()));
+        view_.setCaption(Control::Frame4,
+                         texts::kStatusOnPrefix + FormatCountdown(schedule_.remainingSeconds()));
     });
     trap(118, [&] { view_.letPendingEventsRun(); });
     if (trap.stopped() || schedule_.periodSeconds > schedule_.elapsedSeconds) return;
@@ -72,30 +59,26 @@ void Form1::Timer1_Timer() {
     trap(120, [&] { schedule_.elapsedSeconds = 0; });
     trap(122, [&] { ports_.timer.stop(); });
     ScrollMethod method = 0;
-    trap(124, [&] { method = selectedMethod(); });
+    trap(124, [&] { method = static_cast<ScrollMethod>(shown_.method); });
     WindowHandle target = 0;
-    trap(126, [&] {
-        const int selected = view_.selectedListIndex();
-        if (selected >= 1 && selected <= static_cast<int>(windowHandles_.size())) {
-            target = windowHandles_[static_cast<std::size_t>(selected - 1)];
-        }
-    });
+    trap(126, [&] { target = catalogue_.handle(shown_.selectedEntry); });
     // With no entry selected there is no target this time; the cursor's entry is selected below.
     trap(128, [&] {
         if (target != 0) delivery_.SwitchToAndScroll(target, method);
     });
-    trap(130, [&] { schedule_.advanceCursor(scope(), view_.listCount()); });
+    trap(130, [&] { schedule_.advanceCursor(scope(), catalogue_.count()); });
     trap(132, [&] {
-        if (schedule_.windowCursor < 1 || schedule_.windowCursor > view_.listCount()) {
+        if (schedule_.windowCursor < 1 || schedule_.windowCursor > catalogue_.count()) {
             throw RuntimeError(L"Index out of bounds");
         }
-        view_.selectListItem(schedule_.windowCursor);
+        selectByCode(schedule_.windowCursor);
     });
     trap(134, [&] { ports_.timer.start(kTickMilliseconds); });
 }
 
 void Form1::showOnState() {
     view_.setCaption(Control::PushButton2, texts::kTurnOff);
+    shown_.on = true;
     schedule_.windowCursor = 1;
     ports_.timer.start(kTickMilliseconds);
     ports_.display.keepAwake(true);  // a hands-free reader must not find the screen dark
@@ -109,6 +92,7 @@ void Form1::showOffState() {
     view_.setProgressValue(0);
     view_.setProgressText(texts::kProgressBarText);
     view_.setCaption(Control::PushButton2, texts::kTurnOn);
+    shown_.on = false;
 }
 
 void Form1::PushButton2_Click() {
@@ -127,7 +111,7 @@ void Form1::PushButton2_Click() {
 void Form1::toggle() {
     Trap trap(reporter_, Location::Form1_PushButton2_Click);
     bool on = false;
-    trap(100, [&] { on = switchedOn(); });
+    trap(100, [&] { on = shown_.on; });
     if (on) {
         ++switchFlips_;
         trap(102, [&] { showOffState(); });
@@ -135,7 +119,7 @@ void Form1::toggle() {
         return;
     }
     int count = 0;
-    trap(106, [&] { count = view_.listCount(); });
+    trap(106, [&] { count = catalogue_.count(); });
     if (count == 0) {
         trap(108, [&] { message(texts::kEmptyQueue); });
         return;
@@ -149,7 +133,7 @@ void Form1::toggle() {
 
 void Form1::restoreSwitchState() {
     const std::wstring state = store_.get(SettingKey::StartStopState);
-    if (state == L"On" && view_.listCount() > 0) {
+    if (state == L"On" && catalogue_.count() > 0) {
         showOnState();
     } else if (state == L"On" || state == L"Off") {
         showOffState();

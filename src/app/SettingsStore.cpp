@@ -39,9 +39,8 @@ const SettingDefinition& definition(SettingKey key) {
 }
 
 bool equalsIgnoringCase(std::wstring_view text, std::wstring_view word) {
-    return std::ranges::equal(text, word, [](wchar_t a, wchar_t b) {
-        return std::towlower(a) == std::towlower(b);
-    });
+    return std::ranges::equal(
+        text, word, [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
 }
 
 std::wstring trimmed(const std::wstring& text) {

@@ -68,8 +68,9 @@ constexpr const char* controlName(Control c) {
     return names[static_cast<int>(c)];
 }
 
-// What happened to a control; the window raises these into its controller.
-enum class UiEvent { Click, Change, GotFocus, LostFocus, MouseMove, Resize, QueryUnload };
+// What happened to a control, where nothing comes with it; the window raises these into its
+// controller.
+enum class UiEvent { Click, GotFocus, LostFocus, MouseMove, QueryUnload };
 
 enum class Pointer { Default, Custom };
 enum class WindowState { Normal, Minimized };

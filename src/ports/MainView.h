@@ -8,8 +8,10 @@
 
 namespace qpa {
 
-// The main window and its controls as the controller sees them. Setting a value by code raises no
-// event: the controller runs the handler itself where the window's own run time would.
+// The main window and its controls as the controller sees them: written, never read back (the
+// controller keeps what they show, from its own writes and the events the window reports).
+// Setting a value by code raises no event: the controller runs the handler itself where the
+// window's own run time would.
 class MainView : public Port {
   public:
     // Where the window reports its events from now on.
@@ -21,7 +23,6 @@ class MainView : public Port {
 
     // Caption of the window, a frame or a push button.
     virtual void setCaption(Control control, const std::wstring& caption) = 0;
-    virtual std::wstring caption(Control control) const = 0;
     // Gives the window the program's own icon.
     virtual void setProgramIcon() = 0;
     // The background of the window and its frames, labels, options and boxes: the button face.
@@ -32,25 +33,21 @@ class MainView : public Port {
     virtual void setPointer(Pointer pointer) = 0;
     // Minimises or restores the window; a hidden window takes the state when it is shown.
     virtual void setWindowState(WindowState state) = 0;
-    virtual WindowState windowState() const = 0;
     // Shows or hides the main window (hidden: out of the taskbar too).
     virtual void setWindowVisible(bool visible) = 0;
     // Brings the window to the front, not minimised, with the keyboard focus.
     virtual void activateWindow() = 0;
 
     // Option n (1 to 8). Selecting one clears the others of its group; clearing selects none.
-    virtual bool optionValue(int n) const = 0;
     virtual void setOptionValue(int n, bool selected) = 0;
 
     // The text fields Text2 and Text3.
-    virtual std::wstring text(Control field) const = 0;
     virtual void setText(Control field, const std::wstring& text) = 0;
     virtual void selectAllText(Control field) = 0;
     // Moves the keyboard focus into a control.
     virtual void setFocus(Control control) = 0;
 
     // The check boxes Check4 and Check8, and whether a control is shown at all.
-    virtual bool checked(Control box) const = 0;
     virtual void setChecked(Control box, bool checked) = 0;
     virtual void setControlVisible(Control control, bool visible) = 0;
 
@@ -59,12 +56,10 @@ class MainView : public Port {
     virtual void setProgressValue(std::int32_t value) = 0;
     virtual void setProgressText(const std::wstring& text) = 0;
 
-    // ListView1: one column, items appended in order, 1-based indices, 0 for "none selected".
+    // ListView1: one column, items appended in order, 1-based indices. Clearing selects none.
     virtual void addListColumn(const std::wstring& header, int widthTwips) = 0;
     virtual void clearList() = 0;
     virtual void appendListItem(const std::wstring& text) = 0;
-    virtual int listCount() const = 0;
-    virtual int selectedListIndex() const = 0;
     virtual void selectListItem(int index) = 0;
 
     // Lets pending window events run (and paints) before returning.

@@ -74,23 +74,16 @@ struct Recorder {
 
 class FakeView final : public MainView, public ScheduleTimer, Recorder {
   public:
-    explicit FakeView(Journal& journal) : Recorder(journal) {
-        options[1] = options[7] = true;  // as designed
-        captions[at(Control::PushButton2)] = L"Turn On";
-        captions[at(Control::Frame4)] = L"Off.";
-    }
+    using Recorder::Recorder;
     void setEvents(ViewEvents& e) override { events = &e; }
     void postClick(Control c) override { posted.push_back(logged(L"post " + name(c), c)); }
     WindowHandle handle() const override { return 0x1000; }
     // The countdown in the status line as "status hh:mm:ss".
     void setCaption(Control c, const std::wstring& text) override {
         const std::wstring countdown = L"On. Next Scroll will occur in: ";
-        captions[at(c)] =
-            logged(text.rfind(countdown, 0) == 0 ? L"status " + text.substr(countdown.size())
-                                                 : L"caption " + name(c) + L" " + text,
-                   text);
+        log(text.rfind(countdown, 0) == 0 ? L"status " + text.substr(countdown.size())
+                                          : L"caption " + name(c) + L" " + text);
     }
-    std::wstring caption(Control c) const override { return captions[at(c)]; }
     void setProgramIcon() override { log(L"icon"); }
     void useButtonFaceColours() override { log(L"button face"); }
     bool loadCustomPointer(const std::wstring& path) override {
@@ -101,25 +94,14 @@ class FakeView final : public MainView, public ScheduleTimer, Recorder {
     }
     // As the window does, a change of state raises its resize event.
     void setWindowState(WindowState s) override {
-        state = logged(s == WindowState::Minimized ? L"minimize" : L"restore", s);
-        events->raise(Control::Form, UiEvent::Resize);
+        events->resized(logged(s == WindowState::Minimized ? L"minimize" : L"restore", s));
     }
-    WindowState windowState() const override { return state; }
     void setWindowVisible(bool v) override { log(v ? L"window shown" : L"window hidden"); }
-    void activateWindow() override { state = logged(L"activate", WindowState::Normal); }
-    bool optionValue(int n) const override { return options.at(static_cast<std::size_t>(n)); }
-    void setOptionValue(int n, bool on) override {
-        const auto [first, last] = optionGroup(n);
-        for (int i = first; on && i <= last; ++i) options[static_cast<std::size_t>(i)] = false;
-        options[static_cast<std::size_t>(n)] = on;
-    }
-    std::wstring text(Control f) const override { return texts[at(f)]; }
-    void setText(Control f, const std::wstring& t) override {
-        texts[at(f)] = logged(L"text " + name(f) + L" " + t, t);
-    }
+    void activateWindow() override { log(L"activate"); }
+    void setOptionValue(int, bool) override {}
+    void setText(Control f, const std::wstring& t) override { log(L"text " + name(f) + L" " + t); }
     void selectAllText(Control f) override { log(L"select all " + name(f)); }
     void setFocus(Control c) override { once(logged(L"focus " + name(c), &duringFocus)); }
-    bool checked(Control b) const override { return checks[at(b)]; }
     void setChecked(Control b, bool v) override {
         checks[at(b)] = logged(L"checked " + name(b) + (v ? L" 1" : L" 0"), v);
     }
@@ -137,8 +119,6 @@ class FakeView final : public MainView, public ScheduleTimer, Recorder {
         selected = 0;
     }
     void appendListItem(const std::wstring& t) override { items.push_back(t); }
-    int listCount() const override { return static_cast<int>(items.size()); }
-    int selectedListIndex() const override { return selected; }
     void selectListItem(int index) override {
         selected = logged(L"select " + number(index), index);
     }
@@ -148,10 +128,7 @@ class FakeView final : public MainView, public ScheduleTimer, Recorder {
 
     ViewEvents* events = nullptr;
     std::vector<Control> posted;
-    std::array<std::wstring, kControlCount> captions, texts;
-    std::array<bool, kControlCount> checks{};
-    std::array<bool, 9> options{};
-    WindowState state = WindowState::Normal;
+    std::array<bool, kControlCount> checks{};  // a click toggles a box
     std::vector<std::wstring> items;
     int selected = 0;
     std::function<void()> duringEvents, duringFocus;
@@ -333,15 +310,14 @@ class FakeForm {
     //   click CONTROL        a click on a button, an option or a box as the user sees it then
     //   tick [N]             the schedule timer's interval passes (N times)
     //   select N             the user selects list entry N (0: none)
-    //   type FIELD TEXT      the user types into a field; set FIELD TEXT changes it silently
+    //   type FIELD TEXT      the user types into a field
     //   enter FIELD, leave FIELD, hover CONTROL   the focus arrives, leaves; the pointer moves
     //   minimize, close      the user minimises the window; closes it
     //   release N            mouse button N released over the tray icon; balloon-closed: its
     //                        balloon went away
     //   posted               the clicks the controller posted to itself run
     //   desktop N            the desktop now holds the first N windows (more are added)
-    //   unset OPTION         the option is cleared without an event
-    //   wheel LINES          the lines a notch scrolls; "silent": the desktop does not say;
+        //   wheel LINES          the lines a notch scrolls; "silent": the desktop does not say;
     //                        "absent": no wheel
     //   once HOOK STEPS      the steps (separated by ", ") run inside the next message box,
     //                        repaint, move of the focus or balloon wait (HOOK: report, repaint,
@@ -395,28 +371,19 @@ class FakeForm {
             {L"on",
              [&] {
                  form().raise(Control::PushButton2, UiEvent::Click);
-                 view.selected = n;
+                 select(n);
              }},
             {L"click", [&] { click(controlNamed(first)); }},
             {L"tick",
              [&] {
                  for (int i = 0; i < n; ++i) form().tick();
              }},
-            {L"select", [&] { view.selected = n; }},
-            {L"set", [&] { view.texts[at(controlNamed(first))] = second; }},
-            {L"type",
-             [&] {
-                 view.texts[at(controlNamed(first))] = second;
-                 raise(UiEvent::Change);
-             }},
+            {L"select", [&] { select(n); }},
+            {L"type", [&] { form().changed(controlNamed(first), second); }},
             {L"enter", [&] { raise(UiEvent::GotFocus); }},
             {L"leave", [&] { raise(UiEvent::LostFocus); }},
             {L"hover", [&] { raise(UiEvent::MouseMove); }},
-            {L"minimize",
-             [&] {
-                 view.state = WindowState::Minimized;
-                 form().raise(Control::Form, UiEvent::Resize);
-             }},
+            {L"minimize", [&] { form().resized(WindowState::Minimized); }},
             {L"close", [&] { form().raise(Control::Form, UiEvent::QueryUnload); }},
             {L"release", [&] { tray.events->buttonReleased(n); }},
             {L"balloon-closed", [&] { tray.events->balloonClosed(); }},
@@ -429,7 +396,6 @@ class FakeForm {
                  addWindows(n - static_cast<int>(windows.desktop.size()));
                  windows.desktop.resize(static_cast<std::size_t>(n));
              }},
-            {L"unset", [&] { view.setOptionValue(optionNumber(controlNamed(first)), false); }},
             {L"wheel",
              [&] {
                  windows.wheel = first != L"absent";
@@ -448,11 +414,16 @@ class FakeForm {
         };
         steps.at(command)();
     }
-    // A click as the user sees it: an option gets selected, a box changes, then the click.
+    // A click as the user sees it: a box changes and says so; anything else is clicked (an option
+    // has been selected by the window then).
     void click(Control c) {
-        if (const int option = optionNumber(c)) view.setOptionValue(option, true);
-        if (c == Control::Check4 || c == Control::Check8) view.checks[at(c)] = !view.checks[at(c)];
+        if (c == Control::Check4 || c == Control::Check8)
+            return form().checked(c, view.checks[at(c)] = !view.checks[at(c)]);
         form().raise(c, UiEvent::Click);
+    }
+    void select(int n) {
+        view.selected = n;
+        form().selected(n);
     }
     static Control controlNamed(const std::wstring& text) {
         for (int c = 0; c < kControlCount; ++c)

@@ -19,12 +19,12 @@ TEST(Controls, Handlers) {
         // A field selects all when entered; one that holds no number gets the focus back each
         // time it is left.
         {L"load >> enter Text3", L"select", L"select all Text3"},
-        {L"load >> set Text3 ; leave Text3; leave Text3", L"message focus",
+        {L"load >> type Text3 ; leave Text3; leave Text3", L"message focus",
          L"message Must be a numeric entry. | focus Text3 | message Must be a numeric entry. | "
          L"focus Text3"},
-        {L"load >> set Text3  2.5 ; leave Text3; leave Form1", L"message focus", L""},
+        {L"load >> type Text3  2.5 ; leave Text3; leave Form1", L"message focus", L""},
         // Returning the focus to one bad field takes it from another, which stays quiet.
-        {L"load; set Text2 x; set Text3 y >> once focus leave Text3; leave Text2", L"message focus",
+        {L"load; type Text2 x; type Text3 y >> once focus leave Text3; leave Text2", L"message focus",
          L"message Must be a numeric entry. | focus Text2"},
         // The start-up box governs its "minimized" box, shown only while it is checked.
         {L"load >> click Check4; click Check8; click Check4; click Check4; click Check4",

@@ -93,7 +93,9 @@ void QtMainWindow::createControls() {
                 case ControlKind::CheckBox: {
                     auto* box = new QCheckBox(qtext(p.caption), this);
                     QObject::connect(box, &QCheckBox::clicked, this,
-                                     [this, c = p.control] { raise(c, UiEvent::Click); });
+                                     [this, c = p.control](bool on) {
+                                         report([&](ViewEvents& e) { e.checked(c, on); });
+                                     });
                     widget = box;
                     break;
                 }
@@ -117,6 +119,12 @@ void QtMainWindow::createControls() {
                     tree->setHeaderLabels({QString()});
                     tree->setToolTip(qtext(texts::kListToolTip));
                     tree->header()->setStretchLastSection(false);
+                    QObject::connect(tree, &QTreeWidget::itemSelectionChanged, this, [this, tree] {
+                        const auto items = tree->selectedItems();
+                        if (quietSelection_ > 0 || items.isEmpty()) return;
+                        const int index = tree->indexOfTopLevelItem(items.front()) + 1;
+                        report([&](ViewEvents& e) { e.selected(index); });
+                    });
                     widget = tree;
                     break;
                 }
@@ -142,8 +150,9 @@ void QtMainWindow::createControls() {
     static_cast<QRadioButton*>(control(Control::Option7))->setChecked(true);
     for (Control field : {Control::Text2, Control::Text3}) {
         auto* edit = static_cast<QLineEdit*>(control(field));
-        QObject::connect(edit, &QLineEdit::textEdited, this,
-                         [this, field] { raise(field, UiEvent::Change); });
+        QObject::connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+            report([&](ViewEvents& e) { e.changed(field, text.toStdWString()); });
+        });
     }
     // The tab order of the window: the two schedule fields first, then the layout's order.
     QWidget* previous = nullptr;
@@ -158,7 +167,8 @@ void QtMainWindow::createControls() {
     // As in a Windows dialog, a group of options is one tab stop, at its chosen option; the arrow
     // keys move within it and select as they move.
     for (QButtonGroup* group : {&methods_, &scopes_}) {
-        QObject::connect(group, &QButtonGroup::buttonToggled, this, [group] { tabStopAtChosen(*group); });
+        QObject::connect(group, &QButtonGroup::buttonToggled, this,
+                         [group] { tabStopAtChosen(*group); });
         tabStopAtChosen(*group);
     }
 }
@@ -177,7 +187,7 @@ Control QtMainWindow::controlOf(QObject* object) const {
 }
 
 void QtMainWindow::raise(Control c, UiEvent event) {
-    if (events_ && !closing_) events_->raise(c, event);
+    report([&](ViewEvents& e) { e.raise(c, event); });
 }
 
 void QtMainWindow::postClick(Control c) {
@@ -225,13 +235,10 @@ void QtMainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         // WORKAROUND: sway ignores a minimise, and Qt 6.4 on Wayland then reports the normal
         // state again at the next configure, which can come before this handler runs: the
-        // handler's first look sees the state this change reported.
+        // handler is told the state this change reported.
         const WindowState reported = isMinimized() ? WindowState::Minimized : WindowState::Normal;
-        QTimer::singleShot(0, this, [this, reported] {
-            stateForHandler_ = reported;
-            raise(Control::Form, UiEvent::Resize);
-            stateForHandler_.reset();
-        });
+        QTimer::singleShot(
+            0, this, [this, reported] { report([&](ViewEvents& e) { e.resized(reported); }); });
     }
     QWidget::changeEvent(event);
 }
@@ -248,7 +255,8 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
 void QtMainWindow::showAfterLoad() {
     if (stateWhenShown_ == WindowState::Minimized && QSystemTrayIcon::isSystemTrayAvailable()) {
         // Started into the tray: the window is not mapped until it is brought back.
-        QTimer::singleShot(0, this, [this] { raise(Control::Form, UiEvent::Resize); });
+        QTimer::singleShot(0, this,
+                           [this] { report([&](ViewEvents& e) { e.resized(currentState()); }); });
     } else {
         setWindowVisible(true);
         if (!isMinimized()) control(Control::Text2)->setFocus(Qt::TabFocusReason);
@@ -267,15 +275,6 @@ void QtMainWindow::setCaption(Control c, const std::wstring& text) {
     if (auto* frame = qobject_cast<QGroupBox*>(widget)) frame->setTitle(qtext(text));
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(qtext(text));
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(qtext(text));
-}
-
-std::wstring QtMainWindow::caption(Control c) const {
-    if (c == Control::Form) return windowTitle().toStdWString();
-    QWidget* widget = control(c);
-    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title().toStdWString();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdWString();
-    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdWString();
-    return {};
 }
 
 void QtMainWindow::setProgramIcon() {
@@ -317,8 +316,7 @@ void QtMainWindow::setWindowState(WindowState state) {
     }
 }
 
-WindowState QtMainWindow::windowState() const {
-    if (stateForHandler_) return *std::exchange(stateForHandler_, std::nullopt);
+WindowState QtMainWindow::currentState() const {
     if (!isVisible() && stateWhenShown_) return *stateWhenShown_;
     return isMinimized() ? WindowState::Minimized : WindowState::Normal;
 }
@@ -342,10 +340,6 @@ void QtMainWindow::activateWindow() {
     if (raiseOwnWindow_) raiseOwnWindow_();
 }
 
-bool QtMainWindow::optionValue(int n) const {
-    return static_cast<QRadioButton*>(control(optionControl(n)))->isChecked();
-}
-
 void QtMainWindow::setOptionValue(int n, bool selected) {
     auto* radio = static_cast<QRadioButton*>(control(optionControl(n)));
     QButtonGroup& group = optionGroup(n).first == 1 ? methods_ : scopes_;
@@ -355,12 +349,9 @@ void QtMainWindow::setOptionValue(int n, bool selected) {
     group.setExclusive(true);
 }
 
-std::wstring QtMainWindow::text(Control field) const {
-    return static_cast<QLineEdit*>(control(field))->text().toStdWString();
-}
-
 void QtMainWindow::setText(Control field, const std::wstring& value) {
-    static_cast<QLineEdit*>(control(field))->setText(qtext(value));  // textEdited is the user's only
+    static_cast<QLineEdit*>(control(field))
+        ->setText(qtext(value));  // textEdited is the user's only
 }
 
 void QtMainWindow::selectAllText(Control field) {
@@ -372,10 +363,6 @@ void QtMainWindow::setFocus(Control c) {
     ++quietFocus_;
     control(c)->setFocus(Qt::OtherFocusReason);
     --quietFocus_;
-}
-
-bool QtMainWindow::checked(Control box) const {
-    return static_cast<QCheckBox*>(control(box))->isChecked();
 }
 
 void QtMainWindow::setChecked(Control box, bool value) {
@@ -414,27 +401,22 @@ void QtMainWindow::addListColumn(const std::wstring& header, int widthTwips) {
 }
 
 void QtMainWindow::clearList() {
+    ++quietSelection_;
     list()->clear();
+    --quietSelection_;
 }
 
 void QtMainWindow::appendListItem(const std::wstring& value) {
     new QTreeWidgetItem(list(), QStringList{qtext(value)});
 }
 
-int QtMainWindow::listCount() const {
-    return list()->topLevelItemCount();
-}
-
-int QtMainWindow::selectedListIndex() const {
-    const auto selected = list()->selectedItems();
-    return selected.isEmpty() ? 0 : list()->indexOfTopLevelItem(selected.front()) + 1;
-}
-
 void QtMainWindow::selectListItem(int index) {
     QTreeWidgetItem* item = list()->topLevelItem(index - 1);
     if (!item) return;
+    ++quietSelection_;
     list()->setCurrentItem(item);
     item->setSelected(true);
+    --quietSelection_;
     list()->scrollToItem(item);
 }
 

@@ -30,22 +30,17 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     void postClick(Control control) override;
     WindowHandle handle() const override;
     void setCaption(Control control, const std::wstring& caption) override;
-    std::wstring caption(Control control) const override;
     void setProgramIcon() override;
     void useButtonFaceColours() override;
     bool loadCustomPointer(const std::wstring& path) override;
     void setPointer(Pointer pointer) override;
     void setWindowState(WindowState state) override;
-    WindowState windowState() const override;
     void setWindowVisible(bool visible) override;
     void activateWindow() override;
-    bool optionValue(int n) const override;
     void setOptionValue(int n, bool selected) override;
-    std::wstring text(Control field) const override;
     void setText(Control field, const std::wstring& text) override;
     void selectAllText(Control field) override;
     void setFocus(Control control) override;
-    bool checked(Control box) const override;
     void setChecked(Control box, bool value) override;
     void setControlVisible(Control control, bool visible) override;
     void setProgressMaximum(std::int32_t maximum) override;
@@ -54,8 +49,6 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     void addListColumn(const std::wstring& header, int widthTwips) override;
     void clearList() override;
     void appendListItem(const std::wstring& text) override;
-    int listCount() const override;
-    int selectedListIndex() const override;
     void selectListItem(int index) override;
     void letPendingEventsRun() override;
 
@@ -74,7 +67,14 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     static void tabStopAtChosen(QButtonGroup& group);
     int px(int twips) const;
     Control controlOf(QObject* object) const;
+    // Reports an event to the controller, unless the window is closing.
+    template <class Report>
+    void report(Report&& toController) {
+        if (events_ && !closing_) toController(*events_);
+    }
     void raise(Control control, UiEvent event);
+    // The state the window has, or takes when it is shown.
+    WindowState currentState() const;
     QProgressBar* progressBar() const;
     QTreeWidget* list() const;
 
@@ -88,7 +88,7 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     bool hasCustomCursor_ = false;
     bool closing_ = false;
     std::optional<WindowState> stateWhenShown_;  // of the hidden window
-    mutable std::optional<WindowState> stateForHandler_;  // for the resize handler's first look
+    int quietSelection_ = 0;                     // the list's selection is being changed by code
     int quietFocus_ = 0;
     double dpi_ = 96.0;
 };

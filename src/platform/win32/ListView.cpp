@@ -30,12 +30,6 @@ int ListView::count() const {
     return static_cast<int>(::SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0));
 }
 
-int ListView::selected() const {
-    return static_cast<int>(
-               ::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)) +
-           1;
-}
-
 void ListView::select(int index) {
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;

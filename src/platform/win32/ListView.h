@@ -13,8 +13,6 @@ class ListView {
     void clear();
     void append(const std::wstring& text);
     int count() const;
-    // The selected item, 0 for none.
-    int selected() const;
     // Makes item `index` the only selected one, with the focus mark, and scrolls it into view.
     void select(int index);
 

@@ -216,7 +216,7 @@ void MainWindow::letPendingEventsRun() {
 }
 
 void MainWindow::raise(Control c, UiEvent event) {
-    if (events_ && !closing_) events_->raise(c, event);
+    report([&](ViewEvents& e) { e.raise(c, event); });
 }
 
 void MainWindow::postClick(Control c) {
@@ -258,6 +258,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
         case WM_COMMAND:
             onCommand(wParam);
             return 0;
+        case WM_NOTIFY:
+            onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            break;
         case kFieldLeft:
             raise(static_cast<Control>(wParam), UiEvent::LostFocus);
             return 0;
@@ -292,7 +295,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
             return 1;
         }
         case WM_SIZE:
-            if (shown_) raise(Control::Form, UiEvent::Resize);
+            if (shown_) report([&](ViewEvents& e) { e.resized(currentState()); });
             return 0;
         case WM_ACTIVATE:
             onActivate(wParam);
@@ -320,14 +323,30 @@ void MainWindow::onCommand(WPARAM wParam) {
     const auto c = static_cast<Control>(id);
     const ControlKind kind = placementOf(c).kind;
     const WORD code = HIWORD(wParam);
-    if (code == BN_CLICKED && (kind == ControlKind::PushButton ||
-                               kind == ControlKind::OptionButton || kind == ControlKind::CheckBox)) {
+    if (code == BN_CLICKED && kind == ControlKind::CheckBox) {
+        const bool on = ::SendMessageW(control(c), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        report([&](ViewEvents& e) { e.checked(c, on); });
+    } else if (code == BN_CLICKED &&
+               (kind == ControlKind::PushButton || kind == ControlKind::OptionButton)) {
         raise(c, UiEvent::Click);
     } else if (kind == ControlKind::TextField && code == EN_CHANGE && quietChanges_ == 0) {
-        raise(c, UiEvent::Change);
+        const std::wstring text = textOf(c);
+        report([&](ViewEvents& e) { e.changed(c, text); });
     } else if (kind == ControlKind::TextField && code == EN_SETFOCUS) {
         raise(c, UiEvent::GotFocus);
     }
+}
+
+void MainWindow::onNotify(const NMHDR& header) {
+    // The user selected an entry of the list: an item that gains the selected state.
+    if (header.hwndFrom != control(Control::ListView1) || header.code != LVN_ITEMCHANGED ||
+        quietChanges_ > 0)
+        return;
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if (change.iItem < 0 || !(change.uChanged & LVIF_STATE) ||
+        !(change.uNewState & LVIS_SELECTED) || (change.uOldState & LVIS_SELECTED))
+        return;
+    report([&](ViewEvents& e) { e.selected(change.iItem + 1); });
 }
 
 void MainWindow::onActivate(WPARAM wParam) {
@@ -379,7 +398,7 @@ WindowHandle MainWindow::handle() const {
 
 void MainWindow::setCaption(Control c, const std::wstring& text) {
     // A caption set to the text it has is left alone: a frame repaints itself whole on every set.
-    if (caption(c) == text) return;
+    if (textOf(c) == text) return;
     if (c == Control::Form || placementOf(c).kind != ControlKind::Frame) {
         ::SetWindowTextW(c == Control::Form ? hwnd_ : control(c), text.c_str());
         return;
@@ -395,7 +414,7 @@ void MainWindow::setCaption(Control c, const std::wstring& text) {
     ::InvalidateRect(frame, &strip, TRUE);
 }
 
-std::wstring MainWindow::caption(Control c) const {
+std::wstring MainWindow::textOf(Control c) const {
     HWND target = c == Control::Form ? hwnd_ : control(c);
     const int length = ::GetWindowTextLengthW(target);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -442,7 +461,7 @@ void MainWindow::setWindowState(WindowState state) {
     }
 }
 
-WindowState MainWindow::windowState() const {
+WindowState MainWindow::currentState() const {
     if (!shown_) return startMinimized_ ? WindowState::Minimized : WindowState::Normal;
     if (stateWhenShown_ && !::IsWindowVisible(hwnd_)) return *stateWhenShown_;
     return ::IsIconic(hwnd_) ? WindowState::Minimized : WindowState::Normal;
@@ -467,10 +486,6 @@ void MainWindow::activateWindow() {
     ::SetActiveWindow(hwnd_);
 }
 
-bool MainWindow::optionValue(int n) const {
-    return ::SendMessageW(control(optionControl(n)), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 void MainWindow::setOptionValue(int n, bool selected) {
     if (selected) {
         const auto [first, last] = optionGroup(n);
@@ -479,6 +494,18 @@ void MainWindow::setOptionValue(int n, bool selected) {
     }
     ::SendMessageW(control(optionControl(n)), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED,
                    0);
+}
+
+void MainWindow::clearList() {
+    ++quietChanges_;
+    list_.clear();
+    --quietChanges_;
+}
+
+void MainWindow::selectListItem(int index) {
+    ++quietChanges_;
+    list_.select(index);
+    --quietChanges_;
 }
 
 void MainWindow::setText(Control field, const std::wstring& value) {
@@ -495,10 +522,6 @@ void MainWindow::setFocus(Control c) {
     ++quietFocus_;
     ::SetFocus(control(c));
     --quietFocus_;
-}
-
-bool MainWindow::checked(Control box) const {
-    return ::SendMessageW(control(box), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void MainWindow::setChecked(Control box, bool value) {

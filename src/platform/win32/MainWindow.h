@@ -30,33 +30,26 @@ class MainWindow final : public MainView, public ScheduleTimer {
     void postClick(Control control) override;
     WindowHandle handle() const override;
     void setCaption(Control control, const std::wstring& caption) override;
-    std::wstring caption(Control control) const override;
     void setProgramIcon() override;
     void useButtonFaceColours() override;
     bool loadCustomPointer(const std::wstring& path) override;
     void setPointer(Pointer pointer) override { pointer_ = pointer; }
     void setWindowState(WindowState state) override;
-    WindowState windowState() const override;
     void setWindowVisible(bool visible) override;
     void activateWindow() override;
-    bool optionValue(int n) const override;
     void setOptionValue(int n, bool selected) override;
-    std::wstring text(Control field) const override { return caption(field); }
     void setText(Control field, const std::wstring& text) override;
     void selectAllText(Control field) override;
     void setFocus(Control control) override;
-    bool checked(Control box) const override;
     void setChecked(Control box, bool value) override;
     void setControlVisible(Control control, bool visible) override;
     void setProgressMaximum(std::int32_t maximum) override { progress_.setMaximum(maximum); }
     void setProgressValue(std::int32_t value) override { progress_.setValue(value); }
     void setProgressText(const std::wstring& text) override { progress_.setText(text); }
     void addListColumn(const std::wstring& header, int widthTwips) override;
-    void clearList() override { list_.clear(); }
+    void clearList() override;
     void appendListItem(const std::wstring& text) override { list_.append(text); }
-    int listCount() const override { return list_.count(); }
-    int selectedListIndex() const override { return list_.selected(); }
-    void selectListItem(int index) override { list_.select(index); }
+    void selectListItem(int index) override;
     void letPendingEventsRun() override;
 
     // ScheduleTimer
@@ -70,6 +63,7 @@ class MainWindow final : public MainView, public ScheduleTimer {
                                       UINT_PTR id, DWORD_PTR owner) noexcept;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void onCommand(WPARAM wParam);
+    void onNotify(const NMHDR& header);
     void onActivate(WPARAM wParam);
     void createControls();
     void createListTip();
@@ -78,7 +72,16 @@ class MainWindow final : public MainView, public ScheduleTimer {
     Control controlAt(HWND hit) const;
     bool onSetCursor(HWND hit, UINT mouseMessage);
     void dispatchMessage(MSG& message);
+    // Reports an event to the controller, unless the window is closing.
+    template <class Report>
+    void report(Report&& toController) {
+        if (events_ && !closing_) toController(*events_);
+    }
     void raise(Control control, UiEvent event);
+    // A control's text, or the window's caption.
+    std::wstring textOf(Control control) const;
+    // The state the window has, or takes when it is shown.
+    WindowState currentState() const;
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
@@ -101,7 +104,8 @@ class MainWindow final : public MainView, public ScheduleTimer {
     bool shown_ = false;
     bool closing_ = false;
     std::optional<WindowState> stateWhenShown_;  // of the hidden window
-    // Changes made by code raise no event; focus moves made by code raise no LostFocus.
+    // Changes made by code raise no event (a field's text, the list's selection); focus moves
+    // made by code raise no LostFocus.
     int quietChanges_ = 0;
     int quietFocus_ = 0;
 };
