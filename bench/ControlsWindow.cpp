@@ -5,7 +5,7 @@
 // commctrl.h needs windows.h first
 #include <commctrl.h>
 
-#include "ports/Layout.h"
+#include "core/Layout.h"
 
 namespace {
 LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -61,13 +61,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     HWND hwnd = CreateWindowW(L"BenchControlsWindow", L"Controls", WS_OVERLAPPEDWINDOW,
                               CW_USEDEFAULT, CW_USEDEFAULT, px(qpa::kClientWidthTwips),
                               px(qpa::kClientHeightTwips), nullptr, nullptr, instance, nullptr);
-    LOGFONTW font{};
-    font.lfHeight = -12;
-    font.lfWeight = FW_BOLD;
-    lstrcpynW(font.lfFaceName, L"Arial", LF_FACESIZE);
-    HFONT windowFont = CreateFontIndirectW(&font);
-    font.lfHeight = -15;
-    HFONT buttonFont = CreateFontIndirectW(&font);
+    const auto createFont = [](const qpa::FontDesign& design) {
+        LOGFONTW font{};
+        font.lfHeight = -MulDiv(design.hundredthsOfPoint, 96, 7200);
+        font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
+        lstrcpynW(font.lfFaceName, design.face, LF_FACESIZE);
+        return CreateFontIndirectW(&font);
+    };
+    HFONT windowFont = createFont(qpa::kWindowFont);
+    HFONT buttonFont = createFont(qpa::kButtonFont);
     for (const qpa::ControlPlacement& p : qpa::kMainWindowLayout) {
         DWORD style = 0;
         const wchar_t* name = classOf(p.kind, style);

@@ -14,7 +14,7 @@
 #include <QTreeWidget>
 #include <QWidget>
 
-#include "ports/Layout.h"
+#include "core/Layout.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -23,10 +23,13 @@ int main(int argc, char** argv) {
     const double dpi = 96.0;
     const auto px = [dpi](int twips) { return static_cast<int>(twips * dpi / 1440.0 + 0.5); };
     window.setFixedSize(px(qpa::kClientWidthTwips), px(qpa::kClientHeightTwips));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9.0);
-    font.setBold(true);
-    window.setFont(font);
+    const auto qfont = [](const qpa::FontDesign& design) {
+        QFont font(QString::fromWCharArray(design.face));
+        font.setPointSizeF(design.hundredthsOfPoint / 100.0);
+        font.setBold(design.bold);
+        return font;
+    };
+    window.setFont(qfont(qpa::kWindowFont));
     for (const qpa::ControlPlacement& p : qpa::kMainWindowLayout) {
         const QString caption = QString::fromWCharArray(p.caption);
         QWidget* widget = nullptr;
@@ -48,9 +51,7 @@ int main(int argc, char** argv) {
                 break;
             case qpa::ControlKind::PushButton: {
                 auto* button = new QPushButton(caption, &window);
-                QFont buttonFont = button->font();
-                buttonFont.setPointSizeF(11.25);
-                button->setFont(buttonFont);
+                button->setFont(qfont(qpa::kButtonFont));
                 widget = button;
                 break;
             }

@@ -4,6 +4,7 @@
 
 #include "app/SettingsStore.h"
 #include "core/ErrorReport.h"
+#include "core/Layout.h"
 #include "core/Texts.h"
 #include "desktop/StartupEntry.h"
 #include "desktop/SysTray.h"
@@ -113,8 +114,9 @@ class Form1 final : public ViewEvents {
     // it here, never back from the window.
     struct Shown {
         bool on = false;  // PushButton2 reads "Turn Off"
-        int method = 1;   // the selected one of Option1 to Option6; 0: none
-        int scope = 7;    // the selected one of Option7 and Option8; 0: none
+        // The selected one of Option1 to Option6, and of Option7 and Option8; 0: none.
+        int method = optionSelectedAtStart(optionGroup(1));
+        int scope = optionSelectedAtStart(optionGroup(7));
         std::wstring text2, text3;
         bool check4 = false, check8 = false;
         int selectedEntry = 0;  // in ListView1, 1-based; 0: none

@@ -16,6 +16,28 @@ inline constexpr int kListColumnWidthTwips = 7000;
 inline constexpr const wchar_t* kListToolTip =
     L"Move | line to right and out of window to reveal full names.";
 
+// The captions of the main window's controls as designed (see Layout.h).
+inline constexpr const wchar_t* kHelpButton = L"Help";
+inline constexpr const wchar_t* kMethodDown = L"Push 'Down' button to scroll down";
+inline constexpr const wchar_t* kMethodPageDown = L"Push 'Page Down' to scroll down";
+inline constexpr const wchar_t* kMethodWheelDown = L"Mousewheel 'Down' one notch";
+inline constexpr const wchar_t* kMethodUp = L"Push 'Up' button to scroll up";
+inline constexpr const wchar_t* kMethodPageUp = L"Push 'Page Up' to scroll up";
+inline constexpr const wchar_t* kMethodWheelUp = L"Mousewheel 'Up' one notch";
+inline constexpr const wchar_t* kScopeAvailableWindows = L"Scroll in 'Available Windows'";
+inline constexpr const wchar_t* kScopeSelectedWindow = L"Scroll in selected window only";
+inline constexpr const wchar_t* kRefreshList = L"Refresh List";
+inline constexpr const wchar_t* kListHelpButton = L"?";
+inline constexpr const wchar_t* kMinimizedToTray = L"Minimized to system tray";
+inline constexpr const wchar_t* kScrollEvery = L"Scroll every:";
+inline constexpr const wchar_t* kMinutes = L"minute/s";
+inline constexpr const wchar_t* kSeconds = L"second/s";
+inline constexpr const wchar_t* kChordHint = L"Turn On (Press Ctrl + Shift + T to toggle ON/OFF)";
+inline constexpr const wchar_t* kScheduleFrame = L"Scroll Schedule";
+inline constexpr const wchar_t* kMethodFrame = L"Scroll method";
+inline constexpr const wchar_t* kScopeFrame = L"Scroll option";
+inline constexpr const wchar_t* kStartupFrame = L"Startup Options";
+
 inline constexpr const wchar_t* kTurnOn = L"Turn On";
 inline constexpr const wchar_t* kTurnOff = L"Turn Off";
 inline constexpr const wchar_t* kStatusOff = L"Off.";

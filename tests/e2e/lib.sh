@@ -73,9 +73,14 @@ window_exists() { xdotool search --name "^$1\$" 2>/dev/null | head -n 1 | grep .
 
 MAIN_TITLE="Velloranth Quiet Page Advancer For Your Desktop"
 
-# The centres of the controls the scenarios click, in twips of the main window's client area.
-declare -A CONTROL_AT=([PushButton2]="3420 322" [Text2]="2290 1972" [Option5]="4180 3172"
-    [Option8]="4180 4267" [Check4]="8400 4282" [Check8]="12480 4282")
+# The controls by name, from the window's own layout table: where a user clicks them, in twips of
+# the main window's client area, and their numbers.
+declare -A CONTROL_AT=() CONTROL_NUMBER=()
+g++ -std=c++20 -I"$root/src" "$here/ControlCentres.cpp" -o "$E2E_WORK/control-centres"
+while read -r name x y number; do
+    CONTROL_AT[$name]="$x $y"
+    CONTROL_NUMBER[$name]=$number
+done < <("$E2E_WORK/control-centres")
 
 # On an X display (the Linux program, and Wine's windows), driven through X: windows found by the
 # program's id and their title, clicks and keys through XTest, at 96 dots per inch (15 twips a

@@ -277,8 +277,8 @@ scenario_AnOverflowingPeriodIsReportedOneReportAtATime() {
     p_dismiss
     sleep 1.5
     [ "$(reports_open)" = 0 ] || fail "a report came after the switch Off"
-    [ "$PLATFORM" != wine ] || [ "$(p_control_text 8)|$(p_control_text 2)" = "Off.|Turn On" ] ||
-        fail "status and button read $(p_control_text 8)|$(p_control_text 2)"
+    [ "$PLATFORM" != wine ] || [ "$(p_control_text Frame4)|$(p_control_text PushButton2)" = "Off.|Turn On" ] ||
+        fail "status and button read $(p_control_text Frame4)|$(p_control_text PushButton2)"
 }
 
 scenario_TwoChordsRightAfterStartEndOffAndTheTrayBringsTheWindowBack() {
@@ -291,8 +291,8 @@ scenario_TwoChordsRightAfterStartEndOffAndTheTrayBringsTheWindowBack() {
     p_keys_into "Target A" ctrl+shift+t  # during the balloon's wait
     wait_for 20 setting_is StartStopState Off || fail "not switched Off"
     [ "$(p_state)" = hidden ] || fail "the window is $(p_state), not in the tray"
-    [ "$PLATFORM" != wine ] || [ "$(p_control_text 2)" = "Turn On" ] ||
-        fail "the button reads $(p_control_text 2)"
+    [ "$PLATFORM" != wine ] || [ "$(p_control_text PushButton2)" = "Turn On" ] ||
+        fail "the button reads $(p_control_text PushButton2)"
     p_tray_click
     wait_for 10 p_shown || fail "a click on the tray icon did not bring the window back"
 }

@@ -67,7 +67,7 @@ p_tray_click() {
 }
 
 # The text of a control of the main window, by its number in the window's control list.
-p_control_text() { helper text "$((1000 + $1))"; }
+p_control_text() { helper text "$((1000 + CONTROL_NUMBER[$1]))"; }
 
 # Notepad and wordpad, side by side, each with the long document.
 p_open_documents() {

@@ -25,6 +25,13 @@
 namespace qpa::qt {
 
 namespace {
+QFont qfont(const FontDesign& design) {
+    QFont font(QString::fromWCharArray(design.face));
+    font.setPointSizeF(design.hundredthsOfPoint / 100.0);
+    font.setBold(design.bold);
+    return font;
+}
+
 // Each tick's time on the monotonic clock the stand-in targets log their receipts by: bench/run
 // measures a step's delivery as the time from the tick to the receipt. Off unless asked for
 // (QT_LOGGING_RULES="qpa.timing.debug=true").
@@ -47,10 +54,7 @@ QtMainWindow::QtMainWindow() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9.0);
-    font.setBold(true);
-    setFont(font);
+    setFont(qfont(kWindowFont));
     setMouseTracking(true);
     createControls();
     timer_.setTimerType(Qt::PreciseTimer);  // the schedule counts whole seconds
@@ -101,9 +105,7 @@ void QtMainWindow::createControls() {
                 }
                 case ControlKind::PushButton: {
                     auto* button = new QPushButton(qtext(p.caption), this);
-                    QFont font = button->font();
-                    font.setPointSizeF(11.25);
-                    button->setFont(font);
+                    button->setFont(qfont(kButtonFont));
                     button->setAutoDefault(true);  // Enter presses the focused button, as Space
                     QObject::connect(button, &QPushButton::clicked, this,
                                      [this, c = p.control] { raise(c, UiEvent::Click); });
@@ -142,12 +144,12 @@ void QtMainWindow::createControls() {
             widget->setGeometry(px(p.left), px(p.top), px(p.width), px(p.height));
             widget->setMouseTracking(true);
             widget->installEventFilter(this);
-            if (p.control == Control::Label4) widget->hide();  // designed hidden, never shown
+            if (p.hidden) widget->hide();
             controls_[static_cast<std::size_t>(p.control)] = widget;
         }
     }
-    static_cast<QRadioButton*>(control(Control::Option1))->setChecked(true);
-    static_cast<QRadioButton*>(control(Control::Option7))->setChecked(true);
+    for (const ControlPlacement& p : kMainWindowLayout)
+        if (p.selectedAtStart) static_cast<QRadioButton*>(control(p.control))->setChecked(true);
     for (Control field : {Control::Text2, Control::Text3}) {
         auto* edit = static_cast<QLineEdit*>(control(field));
         QObject::connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "ports/Layout.h"
+#include "core/Layout.h"
 #include "ports/MainView.h"
 #include "ports/System.h"
 

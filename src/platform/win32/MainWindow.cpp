@@ -46,13 +46,13 @@ int controlId(Control c) {
     return kFirstControlId + static_cast<int>(c);
 }
 
-HFONT createArialBold(int hundredthsOfPoint, int dpi) {
+HFONT createFont(const FontDesign& design, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(hundredthsOfPoint, dpi, 7200);
-    font.lfWeight = FW_BOLD;
+    font.lfHeight = -MulDiv(design.hundredthsOfPoint, dpi, 7200);
+    font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = CLEARTYPE_QUALITY;
-    lstrcpynW(font.lfFaceName, L"Arial", LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, design.face, LF_FACESIZE);
     return ::CreateFontIndirectW(&font);
 }
 
@@ -97,8 +97,8 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
         ::ReleaseDC(nullptr, screen);
     }
     background_.reset(::CreateSolidBrush(backgroundColour_));
-    windowFont_.reset(createArialBold(900, dpi_));
-    buttonFont_.reset(createArialBold(1125, dpi_));
+    windowFont_.reset(createFont(kWindowFont, dpi_));
+    buttonFont_.reset(createFont(kButtonFont, dpi_));
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -134,12 +134,11 @@ int MainWindow::px(int twips) const {
 void MainWindow::createControls() {
     for (const ControlPlacement& p : kMainWindowLayout) {
         const ClassAndStyle cs = classFor(p);
-        const bool hidden = p.control == Control::Label4;  // designed hidden, never shown
         const bool showsCaption = p.kind != ControlKind::TextField && p.kind != ControlKind::List &&
                                   p.kind != ControlKind::Progress;
         HWND child =
             ::CreateWindowExW(cs.exStyle, cs.windowClass, showsCaption ? p.caption : L"",
-                              WS_CHILD | WS_CLIPSIBLINGS | (hidden ? 0u : WS_VISIBLE) | cs.style,
+                              WS_CHILD | WS_CLIPSIBLINGS | (p.hidden ? 0u : WS_VISIBLE) | cs.style,
                               px(p.left), px(p.top), px(p.width), px(p.height), hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(p.control))),
                               instance_, nullptr);
@@ -150,9 +149,8 @@ void MainWindow::createControls() {
             ::SetWindowSubclass(child, &MainWindow::FieldProc, 1,
                                 reinterpret_cast<DWORD_PTR>(this));
         }
+        if (p.selectedAtStart) ::SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
     }
-    ::SendMessageW(control(Control::Option1), BM_SETCHECK, BST_CHECKED, 0);
-    ::SendMessageW(control(Control::Option7), BM_SETCHECK, BST_CHECKED, 0);
     progress_.useControl(control(Control::ProgressBar1));
     progress_.setText(placementOf(Control::ProgressBar1).caption);
     list_.useControl(control(Control::ListView1));

@@ -7,7 +7,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/ListView.h"
 #include "platform/win32/ProgressBar.h"
-#include "ports/Layout.h"
+#include "core/Layout.h"
 #include "ports/MainView.h"
 #include "ports/System.h"
 
