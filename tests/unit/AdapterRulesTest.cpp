@@ -2,6 +2,7 @@
 // sway's messages split across reads, and the aim past floating views in every shape of overlap.
 #include <gtest/gtest.h>
 
+#include "platform/linux/DesktopEntryText.h"
 #include "platform/linux/X11Rules.h"
 #include "platform/wayland/IpcFraming.h"
 #include "platform/wayland/PointerRules.h"
@@ -16,6 +17,29 @@ TEST(X11Rules, WheelDeltasBecomeWholeNotches) {
         EXPECT_EQ(qpa::x11::wheelClicks(delta), clicks) << delta;
     EXPECT_EQ(qpa::x11::wheelButton(75), 4u);
     EXPECT_EQ(qpa::x11::wheelButton(-75), 5u);
+}
+
+// Each path as the Exec line of an autostart entry holds it: quoted, with a backslash before
+// " ` $ \ inside the quotes and % doubled, then the file's own escapes (a backslash doubled).
+TEST(DesktopEntryText, APathIsQuotedAndEscapedOrRefused) {
+    const std::pair<std::wstring, std::optional<std::wstring>> rows[] = {
+        {L"/opt/q/quiet", LR"("/opt/q/quiet")"},
+        {L"/opt/a b/quiet", LR"("/opt/a b/quiet")"},
+        {L"/opt/a\"b/quiet", LR"("/opt/a\\"b/quiet")"},
+        {L"/opt/a$b/quiet", LR"("/opt/a\\$b/quiet")"},
+        {L"/opt/a`b/quiet", LR"("/opt/a\\`b/quiet")"},
+        {L"/opt/a\\b/quiet", LR"("/opt/a\\\\b/quiet")"},
+        {L"/opt/Ünïcödé 中/quiet", LR"("/opt/Ünïcödé 中/quiet")"},
+        {L"/opt/50%/quiet", LR"(/usr/bin/env "/opt/50%%/quiet")"},  // GLib finds env
+        {L"/opt/a\nExec=x/quiet", std::nullopt},
+        {L"/opt/a\tb/quiet", std::nullopt},
+        {L"/opt/a\rb/quiet", std::nullopt},
+        {L"/opt/a\x7f/quiet", std::nullopt},
+        {L"/opt/a\x85/quiet", std::nullopt},
+        {L"", std::nullopt},
+    };
+    for (const auto& [path, exec] : rows) EXPECT_EQ(qpa::x11::desktopEntryExec(path), exec);
+    EXPECT_EQ(qpa::x11::desktopEntryString(L" a\\b\nc\td "), LR"(\sa\\b\nc\td )");
 }
 
 TEST(SwayRules, MessagesAreFramedAndCutOutHoweverTheReadsSplitThem) {
