@@ -70,15 +70,18 @@ void IniSettings::write(const std::wstring& application, const std::wstring& sec
         f.keptInMemory[key] = value;
         return;
     }
-    f.settings->setValue(qtext(key), qtext(value));
+    const QString name = qtext(key), text = qtext(value);
+    // Start-up stores back every value it restored: one the file holds already costs no rewrite.
+    const QVariant stored = f.settings->value(name);
+    if (stored.userType() == QMetaType::QString && stored.toString() == text) return;
+    f.settings->setValue(name, text);
     f.settings->sync();
     if (f.settings->status() == QSettings::NoError && f.settings->isWritable()) return;
-    const QString name = f.settings->fileName();
+    const std::wstring fileName = f.settings->fileName().toStdWString();
     // QSettings keeps its first error for good: read the file afresh, so that the next write is
     // judged by itself and reads give what the file holds.
     f.settings = openSettings(application, section);
-    throw RuntimeError(L"The setting \"" + key + L"\" could not be saved in " +
-                       name.toStdWString());
+    throw RuntimeError(L"The setting \"" + key + L"\" could not be saved in " + fileName);
 }
 
 std::wstring IniSettings::unreadableFile() const {
