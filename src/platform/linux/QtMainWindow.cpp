@@ -17,6 +17,7 @@
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
 #include <chrono>
+#include <limits>
 #include <utility>
 
 #include "core/Texts.h"
@@ -78,9 +79,14 @@ void QtMainWindow::createControls() {
                 case ControlKind::Label:
                     widget = new QLabel(qtext(p.caption), this);
                     break;
-                case ControlKind::TextField:
-                    widget = new QLineEdit(this);
+                case ControlKind::TextField: {
+                    auto* edit = new QLineEdit(this);
+                    // Qt cuts a text at 32767 characters by default; a stored value that long
+                    // is shown whole, so that the field never writes it back cut.
+                    edit->setMaxLength(std::numeric_limits<int>::max());
+                    widget = edit;
                     break;
+                }
                 case ControlKind::OptionButton: {
                     auto* radio = new QRadioButton(qtext(p.caption), this);
                     const int n = optionNumber(p.control);
@@ -158,7 +164,8 @@ void QtMainWindow::createControls() {
     // As in a Windows dialog, a group of options is one tab stop, at its chosen option; the arrow
     // keys move within it and select as they move.
     for (QButtonGroup* group : {&methods_, &scopes_}) {
-        QObject::connect(group, &QButtonGroup::buttonToggled, this, [group] { tabStopAtChosen(*group); });
+        QObject::connect(group, &QButtonGroup::buttonToggled, this,
+                         [group] { tabStopAtChosen(*group); });
         tabStopAtChosen(*group);
     }
 }
@@ -360,7 +367,8 @@ std::wstring QtMainWindow::text(Control field) const {
 }
 
 void QtMainWindow::setText(Control field, const std::wstring& value) {
-    static_cast<QLineEdit*>(control(field))->setText(qtext(value));  // textEdited is the user's only
+    static_cast<QLineEdit*>(control(field))
+        ->setText(qtext(value));  // textEdited is the user's only
 }
 
 void QtMainWindow::selectAllText(Control field) {
