@@ -34,10 +34,10 @@ linux_setting() {
     grep -E "^${1// /%20}=" "$QPA_SETTINGS" 2>/dev/null | head -n 1 | cut -d= -f2- | sed 's/^"\(.*\)"$/\1/'
 }
 
-# Starts the program; sets QPA_PID and QPA_WINDOW. A QPA_LAUNCH array, when set, is the command
-# that starts it (the program's path is its last word).
+# Starts the program (QPA_PROGRAM when set, else the build's); sets QPA_PID and QPA_WINDOW. A
+# QPA_LAUNCH array, when set, is the command that starts it (the program's path is its last word).
 linux_start_program() {
-    "${QPA_LAUNCH[@]}" "$LINUX_BUILD/src/main/quiet-page-advancer" \
+    "${QPA_LAUNCH[@]}" "${QPA_PROGRAM:-$LINUX_BUILD/src/main/quiet-page-advancer}" \
         >>"${QPA_LOG:-/dev/null}" 2>&1 &
     QPA_PID=$!
     QPA_WINDOW=$(xsession_wait_window "$QPA_TITLE" 20) || return 1

@@ -196,7 +196,9 @@ void Form1::cSysTray1_MouseUp(std::int16_t, std::uint32_t) {
 }
 
 void Form1::AddToStartup() {
-    if (!mStartUp_.AddToStartup()) message(ports_.words.startupListRefused);
+    const StartupEntry::Result result = mStartUp_.AddToStartup();
+    if (result == StartupEntry::Result::ListsRefused) message(ports_.words.startupListRefused);
+    if (result == StartupEntry::Result::PathRefused) message(ports_.words.startupPathRefused);
 }
 
 void Form1::Form_QueryUnload() {

@@ -60,19 +60,26 @@ struct DesktopWords {
     const wchar_t* startupCheckBox;     // Check4's caption
     const wchar_t* helpParagraph2;      // which programs to try it with
     const wchar_t* startupListRefused;  // when no list of programs started at logon takes it
+    const wchar_t* startupPathRefused;  // when the program's path cannot stand in such a list
 };
+// The Run keys take any path, so Windows' words need no second refusal.
+inline constexpr const wchar_t* kWindowsStartupRefused =
+    L"This software could not be added to the programs that start with Windows: the start-up "
+    L"list cannot be written.";
 inline constexpr DesktopWords kWindowsWords{
     L"Load this software on Windows startup",
     L"It is recommended that you test with software with 'MS Word' or 'Notepad' first - - not an "
     L"empty file because there is nothing to scroll but a long or multipage file.",
-    L"This software could not be added to the programs that start with Windows: the start-up "
-    L"list cannot be written."};
+    kWindowsStartupRefused, kWindowsStartupRefused};
 inline constexpr DesktopWords kLinuxWords{
     L"Load this software at login",
     L"It is recommended that you test with a word processor or a text editor first - - not an "
     L"empty file because there is nothing to scroll but a long or multipage file.",
     L"This software could not be added to the programs that start at login: the autostart "
-    L"folder cannot be written."};
+    L"folder cannot be written.",
+    L"This software could not be added to the programs that start at login: the path to it "
+    L"holds characters that an autostart entry cannot hold, such as a line break. Move it to "
+    L"another folder and try again."};
 inline constexpr const wchar_t* kHelpParagraph3Prefix =
     L"Questions? Please contact Team Tervalinx at ";
 
@@ -92,5 +99,13 @@ inline constexpr const wchar_t* kDesktopKeepsWindowsApart =
     L"session \"on Xorg\" or \"X11\"), or use the sway desktop. Programs that run through "
     L"XWayland can also be reached when this software is started through XWayland too "
     L"(QT_QPA_PLATFORM=xcb).";
+
+// Shown once at start-up by the Linux program when its settings file is there but cannot be read;
+// the file's name stands between the two parts.
+inline constexpr const wchar_t* kSettingsUnreadableTitle = L"Settings file";
+inline constexpr const wchar_t* kSettingsUnreadablePrefix = L"The settings file ";
+inline constexpr const wchar_t* kSettingsUnreadableSuffix =
+    L" cannot be read, so this software starts with its usual settings.\r\n\r\nChanges you make "
+    L"now last until the software is closed; they are not saved, and the file is left as it is.";
 
 }  // namespace qpa::texts

@@ -8,13 +8,16 @@ std::wstring StartupEntry::entryName() const {
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-bool StartupEntry::AddToStartup() {
+StartupEntry::Result StartupEntry::AddToStartup() {
     const std::wstring name = entryName();
-    if (name.empty()) return false;
+    if (name.empty()) return Result::ListsRefused;
     // Quoted: a path with blanks would otherwise start another program.
     const std::wstring command = L"\"" + registry_.programPath() + L"\"";
+    if (!registry_.canHold(command)) return Result::PathRefused;
     return registry_.setEntry(StartupRegistry::Scope::Machine, name, command) ||
-           registry_.setEntry(StartupRegistry::Scope::User, name, command);
+                   registry_.setEntry(StartupRegistry::Scope::User, name, command)
+               ? Result::Added
+               : Result::ListsRefused;
 }
 
 void StartupEntry::RemoveFromStartup() {

@@ -10,8 +10,10 @@ namespace qpa {
 class StartupEntry {
   public:
     explicit StartupEntry(StartupRegistry& registry) : registry_(registry) {}
-    // Registers the program; false when neither list could be written.
-    bool AddToStartup();
+    enum class Result { Added, ListsRefused, PathRefused };
+    // Registers the program: ListsRefused when neither list could be written, PathRefused when
+    // the lists cannot carry the program's path at all (then neither is tried).
+    Result AddToStartup();
     // Removes the entry from both lists.
     void RemoveFromStartup();
 

@@ -123,5 +123,12 @@ int main(int argc, char** argv) {
                                 qpa::texts::kDesktopKeepsWindowsApartTitle);
         });
     }
+    if (const std::wstring file = settings.unreadableFile(); !file.empty()) {
+        QTimer::singleShot(0, &window, [&dialogs, file] {
+            dialogs.showMessage(qpa::texts::kSettingsUnreadablePrefix + file +
+                                    qpa::texts::kSettingsUnreadableSuffix,
+                                qpa::MessageKind::Warning, qpa::texts::kSettingsUnreadableTitle);
+        });
+    }
     return application.exec();
 }

@@ -58,6 +58,9 @@ class StartupRegistry : public Port {
     enum class Scope { Machine, User };
     // The full path of the running program.
     virtual std::wstring programPath() const = 0;
+    // False when no entry of these lists can carry the command as it stands (a desktop entry is a
+    // line of text); every command fits unless an adapter says otherwise.
+    virtual bool canHold(const std::wstring& /*command*/) const { return true; }
     // Writes an entry; false when the list refuses.
     virtual bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) = 0;
     // Removes an entry; a missing one is no failure.

@@ -166,6 +166,32 @@ scenario_TheStartupBoxesStartInTheTrayAndWriteTheQuotedLogonEntry() {
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
 }
 
+# From a folder whose name holds every character a command line treats specially, the entry is
+# valid and a real launcher starts that very program from it; a folder with a line break in its
+# name gets a message, and no entry.
+scenario_TheLogonEntryCarriesAnyFolderNameOrIsRefusedWithAMessage() {
+    on x11
+    p_seed
+    p_copy_program "$E2E_WORK/Our \"50%\" \$HOME \`pwd\` back\\slash Ünïcödé 中"
+    p_start
+    p_click Check4
+    wait_for 10 p_entry_written || fail "no entry was written"
+    p_entry_valid || fail "the entry is not valid: $(cat "$(p_entry_file)")"
+    p_close
+    p_launch_entry || fail "the entry started nothing: $(cat "$(p_entry_file)")"
+    [ "$(p_program_file)" = "$QPA_PROGRAM" ] || fail "the entry started $(p_program_file)"
+    p_close
+    rm -f "$(p_entry_file)"
+    p_seed
+    p_copy_program "$E2E_WORK/line
+break"
+    p_start
+    p_click Check4
+    wait_for 10 eval '(($(messages_open) == 1))' || fail "no message: $(p_boxes)"
+    p_entry_written && fail "an entry was written: $(cat "$(p_entry_file)")"
+    p_dismiss
+}
+
 scenario_ChoicesAreStoredAndRestored() {
     on wine x11
     p_seed
@@ -253,6 +279,42 @@ scenario_AStoreThatRefusesWritesLosesNothing() {
     for pair in "${kept[@]}"; do
         setting_is "${pair%%=*}" "${pair#*=}" || fail "${pair%%=*} became $(p_setting "${pair%%=*}")"
     done
+}
+
+# A settings file that cannot be read: one message naming it, the usual settings, and the file
+# left as it was; changes are not reported as failures.
+scenario_AnUnreadableSettingsFileIsToldOnceAndLeftAlone() {
+    on x11
+    p_seed Text2=7 Text3=3
+    local before
+    before=$(sha256sum <"$QPA_SETTINGS")
+    p_unreadable_settings
+    p_start --hidden
+    local messages reports
+    messages=$(count_boxes "Settings file")
+    wait_for 10 p_shown || fail "the window did not come up"
+    p_click Option5
+    p_click Text2
+    p_type 5
+    sleep 1
+    reports=$(reports_open)
+    p_close
+    chmod 600 "$QPA_SETTINGS"
+    ((messages == 1 && reports == 0)) || fail "$messages messages about the file, $reports reports"
+    [ "$(sha256sum <"$QPA_SETTINGS")" = "$before" ] || fail "the file changed: $(cat "$QPA_SETTINGS")"
+}
+
+# A stored minutes value longer than a line field holds by default: no report at start-up, as for
+# a short one that is no number, and it comes back whole.
+scenario_AVeryLongStoredValueIsKeptWhole() {
+    on x11
+    local long
+    long=$(head -c 100000 /dev/zero | tr '\0' y)
+    p_seed "Text2=$long"
+    p_start  # a report would stand before the window
+    [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
+    p_close
+    [ "$(p_setting Text2)" = "$long" ] || fail "Text2 came back $(p_setting Text2 | wc -c) bytes long"
 }
 
 # Then, with a report open, the chord switches Off: the status line and the button follow.

@@ -28,6 +28,31 @@ p_setting_keys() { grep -o '^[A-Za-z0-9%]*=' "$QPA_SETTINGS" | tr -d = | sort; }
 # The settings folder mounted read-only for the program alone (permissions would not stop root).
 p_refuse_settings() { QPA_LAUNCH=(unshare -rm -- sh -c 'mount --bind -o ro "$0" "$0" && exec "$@"' "${QPA_SETTINGS%/*}"); }
 p_accept_settings() { QPA_LAUNCH=(); }
+# The settings file made write-only and the program started without root's power to read any file
+# (a mode alone would not stop root).
+p_unreadable_settings() {
+    chmod 200 "$QPA_SETTINGS"
+    QPA_LAUNCH=(setpriv "--bounding-set=-dac_override,-dac_read_search" --)
+}
+
+# A copy of the program in FOLDER (made for it): p_start starts that copy from then on.
+p_copy_program() {
+    mkdir -p "$1" && cp "$BUILD/src/main/quiet-page-advancer" "$1/"
+    QPA_PROGRAM=$1/quiet-page-advancer
+}
+# The autostart file the program wrote (the machine's), its checks, and the program it starts.
+p_entry_file() { echo "$XDG_CONFIG_DIRS/autostart/quiet-page-advancer.desktop"; }
+p_entry_written() { [ -e "$(p_entry_file)" ]; }
+p_entry_valid() { desktop-file-validate "$(p_entry_file)"; }
+# Started as the desktop starts it at login (GLib's launcher); the program's id is kept as
+# p_start keeps it.
+p_launch_entry() {
+    local id
+    gio launch "$(p_entry_file)" || return 1
+    id=$(xsession_wait_window "$QPA_TITLE" 20) || return 1
+    program_started "$(xdotool getwindowpid "$id")"
+}
+p_program_file() { readlink "/proc/$P_PID/exe"; }
 
 # The command of the autostart entry (the machine's, or with HKCU the user's), or nothing.
 p_logon_entry() {

@@ -205,6 +205,7 @@ class FakeSystem final : public ProgramFiles,
     wchar_t decimalSeparator() const override { return L'.'; }
     void keepAwake(bool awake) override { log(awake ? L"awake 1" : L"awake 0"); }
     std::wstring programPath() const override { return path; }
+    bool canHold(const std::wstring&) const override { return pathFits; }
     bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override {
         const bool allowed = scope == Scope::Machine ? machineWritable : userWritable;
         log(std::wstring(L"entry ") + where(scope) + L" " + name + L"=" + command +
@@ -221,7 +222,7 @@ class FakeSystem final : public ProgramFiles,
     std::wstring unreadable, path = L"C:\\Program Files\\Tervalinx\\QuietPageAdvancer.exe";
     double draw = 0.5;
     float seededWith = -1;
-    bool machineWritable = true, userWritable = true;
+    bool machineWritable = true, userWritable = true, pathFits = true;
 };
 
 // A desktop of top-level windows, front to back.
@@ -289,10 +290,11 @@ class FakeForm {
         if (!form_) {
             form_ = std::make_unique<Form1>(Form1Ports{view, view, dialogs, settings, system,
                                                        system, system, system, windows, keyboard,
-                                                       tray, system, system, texts::kWindowsWords});
+                                                       tray, system, system, desktopWords});
         }
         return *form_;
     }
+    texts::DesktopWords desktopWords = texts::kWindowsWords;
     // More listable windows, with handles 101, 102, ... titled "Window 1", "Window 2", ...
     void addWindows(int count) {
         for (int i = static_cast<int>(windows.desktop.size()) + 1; count-- > 0; ++i)
@@ -304,7 +306,9 @@ class FakeForm {
     //   program PATH         the program's own path; file PATH: a file beside it; unreadable
     //                        PATH: one whose time cannot be read; draw R: the next random draw
     //   refuse WHAT          "settings": the store refuses writes; "machine", "user": that list
-    //                        of programs started at logon refuses its entry
+    //                        of programs started at logon refuses its entry; "path": no entry
+    //                        can carry the program's path
+    //   linux                a Linux desktop's words rather than Windows'
     //   load                 start-up
     //   on [N]               the switch clicked On, then list entry N (default 1) selected
     //   click CONTROL        a click on a button, an option or a box as the user sees it then
@@ -362,7 +366,9 @@ class FakeForm {
                  settings.refuseWrites |= first == L"settings";
                  system.machineWritable &= first != L"machine";
                  system.userWritable &= first != L"user";
+                 system.pathFits &= first != L"path";
              }},
+            {L"linux", [&] { desktopWords = texts::kLinuxWords; }},
             {L"store",
              [&] {
                  settings.values[rest.substr(0, rest.find(L'='))] =

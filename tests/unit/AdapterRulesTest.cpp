@@ -3,6 +3,7 @@
 // above in every shape of overlap.
 #include <gtest/gtest.h>
 
+#include "platform/linux/DesktopEntryText.h"
 #include "platform/linux/X11Rules.h"
 #include "platform/portable/WheelNotches.h"
 #include "platform/wayland/IpcFraming.h"
@@ -30,6 +31,29 @@ TEST(X11Rules, AnIdDestroyedSinceTheListingIsNotListedUntilTheNextOne) {
     listed.list({0x1a00003});
     EXPECT_TRUE(listed.contains(0x1a00003));
     EXPECT_FALSE(listed.contains(0x1c00007));
+}
+
+// Each path as the Exec line of an autostart entry holds it: quoted, with a backslash before
+// " ` $ \ inside the quotes and % doubled, then the file's own escapes (a backslash doubled).
+TEST(DesktopEntryText, APathIsQuotedAndEscapedOrRefused) {
+    const std::pair<std::wstring, std::optional<std::wstring>> rows[] = {
+        {L"/opt/q/quiet", LR"("/opt/q/quiet")"},
+        {L"/opt/a b/quiet", LR"("/opt/a b/quiet")"},
+        {L"/opt/a\"b/quiet", LR"("/opt/a\\"b/quiet")"},
+        {L"/opt/a$b/quiet", LR"("/opt/a\\$b/quiet")"},
+        {L"/opt/a`b/quiet", LR"("/opt/a\\`b/quiet")"},
+        {L"/opt/a\\b/quiet", LR"("/opt/a\\\\b/quiet")"},
+        {L"/opt/Ünïcödé 中/quiet", LR"("/opt/Ünïcödé 中/quiet")"},
+        {L"/opt/50%/quiet", LR"(/usr/bin/env "/opt/50%%/quiet")"},  // GLib finds env
+        {L"/opt/a\nExec=x/quiet", std::nullopt},
+        {L"/opt/a\tb/quiet", std::nullopt},
+        {L"/opt/a\rb/quiet", std::nullopt},
+        {L"/opt/a\x7f/quiet", std::nullopt},
+        {L"/opt/a\x85/quiet", std::nullopt},
+        {L"", std::nullopt},
+    };
+    for (const auto& [path, exec] : rows) EXPECT_EQ(qpa::x11::desktopEntryExec(path), exec);
+    EXPECT_EQ(qpa::x11::desktopEntryString(L" a\\b\nc\td "), LR"(\sa\\b\nc\td )");
 }
 
 TEST(SwayRules, MessagesAreFramedAndCutOutHoweverTheReadsSplitThem) {

@@ -118,6 +118,12 @@ TEST(Desktop, TheLogonEntryIsTheProgramsOwnQuotedPath) {
          L"refused | " +
              refused + L" | remove machine Quiet.exe | remove user Quiet.exe"},
         {L"program ; load" + box, words, refused},
+        // A path no entry can carry: neither list is tried, and the words say why.
+        {L"program /tmp/a\nb/quiet; refuse path; linux; load" + box, words,
+         L"message This software could not be added to the programs that start at login: the "
+         L"path to it holds characters that an autostart entry cannot hold, such as a line "
+         L"break. Move it to another folder and try again. | remove machine quiet | remove user "
+         L"quiet"},
     };
     for (const Case& c : cases) check(c);
 }

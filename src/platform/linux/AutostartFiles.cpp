@@ -5,9 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "core/Texts.h"
+#include "platform/linux/DesktopEntryText.h"
 #include "platform/linux/Utf8.h"
 
 namespace qpa::x11 {
@@ -28,6 +30,13 @@ std::string folder(StartupRegistry::Scope scope) {
     return home + "/autostart";
 }
 
+// The Exec value for the core's command, the program's path in double quotes.
+std::optional<std::wstring> execValue(const std::wstring& command) {
+    const bool quoted = command.size() >= 2 && command.front() == L'"' && command.back() == L'"';
+    return desktopEntryExec(quoted ? std::wstring_view(command).substr(1, command.size() - 2)
+                                   : std::wstring_view(command));
+}
+
 std::filesystem::path entryFile(StartupRegistry::Scope scope, const std::wstring& name) {
     return std::filesystem::path(folder(scope)) / (qt::toUtf8(name) + ".desktop");
 }
@@ -39,7 +48,13 @@ std::wstring AutostartFiles::programPath() const {
     return error ? std::wstring() : qt::fromUtf8(path.string());
 }
 
+bool AutostartFiles::canHold(const std::wstring& command) const {
+    return execValue(command).has_value();
+}
+
 bool AutostartFiles::setEntry(Scope scope, const std::wstring& name, const std::wstring& command) {
+    const auto exec = execValue(command);
+    if (!exec) return false;
     const auto file = entryFile(scope, name);
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
@@ -47,8 +62,9 @@ bool AutostartFiles::setEntry(Scope scope, const std::wstring& name, const std::
     const auto temporary = file.string() + ".new";
     {
         std::ofstream out(temporary, std::ios::trunc);
-        out << "[Desktop Entry]\nType=Application\nName=" << qt::toUtf8(texts::kProductName)
-            << "\nExec=" << qt::toUtf8(command) << "\nX-GNOME-Autostart-enabled=true\n";
+        out << "[Desktop Entry]\nType=Application\nName="
+            << qt::toUtf8(desktopEntryString(texts::kProductName)) << "\nExec=" << qt::toUtf8(*exec)
+            << "\nX-GNOME-Autostart-enabled=true\n";
         if (!out.flush()) return false;
     }
     std::filesystem::rename(temporary, file, error);  // whole or not at all

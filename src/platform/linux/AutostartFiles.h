@@ -10,6 +10,8 @@ namespace qpa::x11 {
 class AutostartFiles final : public StartupRegistry {
   public:
     std::wstring programPath() const override;
+    // False for a path with a control character: the entry is one line of text.
+    bool canHold(const std::wstring& command) const override;
     bool setEntry(Scope scope, const std::wstring& name, const std::wstring& command) override;
     void removeEntry(Scope scope, const std::wstring& name) override;
 };

@@ -17,6 +17,7 @@
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
 #include <chrono>
+#include <limits>
 #include <utility>
 
 #include "core/Texts.h"
@@ -82,9 +83,14 @@ void QtMainWindow::createControls() {
                 case ControlKind::Label:
                     widget = new QLabel(qtext(p.caption), this);
                     break;
-                case ControlKind::TextField:
-                    widget = new QLineEdit(this);
+                case ControlKind::TextField: {
+                    auto* edit = new QLineEdit(this);
+                    // Qt cuts a text at 32767 characters by default; a stored value that long
+                    // is shown whole, so that the field never writes it back cut.
+                    edit->setMaxLength(std::numeric_limits<int>::max());
+                    widget = edit;
                     break;
+                }
                 case ControlKind::OptionButton: {
                     auto* radio = new QRadioButton(qtext(p.caption), this);
                     const int n = optionNumber(p.control);
