@@ -1,5 +1,5 @@
 // The pieces every layer uses: numbers as users type them, truth values, the countdown, the
-// period and its count, the common error report, and the seeded random source.
+// period and its count, the common error report.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -10,7 +10,6 @@
 #include "core/RuntimeError.h"
 #include "engine/Schedule.h"
 #include "fakes/Fakes.h"
-#include "platform/portable/SeededChance.h"
 
 using namespace qpa;
 
@@ -103,15 +102,4 @@ TEST(ErrorReport, ATrappedStepIsReportedWithItsLineAndTheProcedureGoesOn) {
               L"106\r\rPlease email screenshot of this message to support@tervalinx.example");
     EXPECT_EQ(dialogs.last.title, L"Application Error");
     EXPECT_EQ(dialogs.last.kind, MessageKind::Warning);
-}
-
-TEST(Chance, TheSeededSourceRepeatsItsDrawsWithinZeroToOne) {
-    SeededChance first, second;
-    first.seed(43200.5f);
-    second.seed(43200.5f);
-    for (int i = 0; i < 1000; ++i) {
-        const double draw = first.next();
-        EXPECT_TRUE(draw >= 0.0 && draw < 1.0 && draw == second.next());
-    }
-    EXPECT_TRUE(first.secondsOfDay() >= 0.0f && first.secondsOfDay() < 86401.0f);
 }

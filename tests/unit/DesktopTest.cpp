@@ -10,8 +10,7 @@ namespace {
 constexpr KeyState kUp{false, false}, kDown{true, false}, kPressed{false, true},
     kPressedAndDown{true, true};
 const std::wstring kBalloon =
-    L"balloon Velloranth Quiet Page Advancer For Your Desktop|has been minimized to the system "
-    L"tray.\r\nClick on the blue 'T' icon (T for Tervalinx) to bring the software back.|5";
+    L"balloon " + std::wstring(texts::kProductName) + L"|" + texts::kBalloonText + L"|5";
 }  // namespace
 
 TEST(Desktop, TheChordRuleRestsOnTheThreeKeyStatesAndOnePressCompletesItOnce) {
@@ -103,8 +102,7 @@ TEST(Desktop, TheLogonEntryIsTheProgramsOwnQuotedPath) {
     // Checking the box, then clearing it.
     const std::wstring words = L"entry remove message", box = L" >> click Check4; click Check4";
     const std::wstring refused =
-        L"message This software could not be added to the programs that "
-        L"start with Windows: the start-up list cannot be written.";
+        L"message " + std::wstring(texts::kWindowsWords.startupListRefused);
     const Case cases[] = {
         {L"program C:\\Program Files\\Tervalinx\\Quiet.exe; load" + box, words,
          L"entry machine Quiet.exe=\"C:\\Program Files\\Tervalinx\\Quiet.exe\" | "
@@ -120,10 +118,8 @@ TEST(Desktop, TheLogonEntryIsTheProgramsOwnQuotedPath) {
         {L"program ; load" + box, words, refused},
         // A path no entry can carry: neither list is tried, and the words say why.
         {L"program /tmp/a\nb/quiet; refuse path; linux; load" + box, words,
-         L"message This software could not be added to the programs that start at login: the "
-         L"path to it holds characters that an autostart entry cannot hold, such as a line "
-         L"break. Move it to another folder and try again. | remove machine quiet | remove user "
-         L"quiet"},
+         L"message " + std::wstring(texts::kLinuxWords.startupPathRefused) +
+             L" | remove machine quiet | remove user quiet"},
     };
     for (const Case& c : cases) check(c);
 }

@@ -65,20 +65,22 @@ TEST(Engine, StepsAndTheirDeltas) {
 
 TEST(Engine, TheScheduleAndItsSwitch) {
     const std::wstring ten = L"windows 1; store Text3=10; load; on";
-    const std::wstring off =
-        L"timer 0 | awake 0 | caption Frame4 Off. | pointer default | progress 0 | "
-        L"progress text Progress Bar | caption PushButton2 Turn On";
+    // Off, in one repaint.
+    const std::wstring off = L"timer 0 | awake 0 | caption Frame4 " +
+                             std::wstring(texts::kStatusOff) +
+                             L" | pointer default | progress 0 | progress text " +
+                             texts::kProgressBarText + L" | caption PushButton2 " + texts::kTurnOn;
     const Case cases[] = {
         {L"windows 1; load >> on", L"minimize caption status timer awake write",
          L"minimize | caption PushButton2 Turn Off | timer 1000 | awake 1 | write "
          L"StartStopState=On"},
         {L"windows 1; load; on >> click PushButton2",
-         L"timer awake caption status pointer progress write",
-         off + L" | write StartStopState=Off"},
+         L"timer awake caption status pointer progress write", off + L" | write StartStopState=Off",
+         true},
         // A tick that was on its way when the switch went Off does nothing.
         {L"windows 1; load; on; click PushButton2 >> tick", L"status progress scroll timer", L""},
         {L"load >> click PushButton2", L"message write caption timer",
-         L"message Please add items to the 'Queue' list below before turning on."},
+         L"message " + std::wstring(texts::kEmptyQueue)},
         // The count: the bar and the status at each tick, a step when the period is reached.
         {ten + L"; tick 8 >> tick", L"progress status scroll",
          L"progress maximum 10 | progress 9 | status 00:00:01"},
@@ -101,7 +103,8 @@ TEST(Engine, TheScheduleAndItsSwitch) {
          L"progress maximum 2 | status 00:00:05 | scroll 101 -75"},
         // A period past 32 bits is reported at each tick, one report at a time; the last good
         // period stays.
-        {L"windows 1; store Text3=3; load; on; tick >> type Text2 99999999; once report tick; tick; "
+        {L"windows 1; store Text3=3; load; on; tick >> type Text2 99999999; once report tick; "
+         L"tick; "
          L"tick",
          L"report status scroll",
          L"report Overflow, Timer1_Timer 110 | status 00:00:01 | report Overflow, Timer1_Timer 110 "
@@ -110,11 +113,12 @@ TEST(Engine, TheScheduleAndItsSwitch) {
         // Switched Off inside the tick's report or repaint: the rest of the tick is skipped.
         {L"windows 1; store Text2=99999999; load; on >> once report click PushButton2; tick",
          L"report timer awake caption status pointer progress write scroll",
-         L"report Overflow, Timer1_Timer 110 | " + off + L" | write StartStopState=Off"},
+         L"report Overflow, Timer1_Timer 110 | " + off + L" | write StartStopState=Off", true},
         {L"windows 1; store Text3=5; load; on >> once repaint click PushButton2; tick",
          L"progress status timer awake caption pointer write scroll",
          L"progress maximum 5 | progress 1 | status 00:00:04 | " + off +
-             L" | write StartStopState=Off"},
+             L" | write StartStopState=Off",
+         true},
         {L"windows 2; store Text3=0; load; on 2 >> once repaint click PushButton2, on 2; tick; "
          L"tick",
          L"scroll timer", L"timer 0 | timer 1000 | timer 0 | scroll 102 -75 | timer 1000"},

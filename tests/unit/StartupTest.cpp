@@ -9,13 +9,14 @@ TEST(Startup, FirstRunShowsTheDefaultsAndStoresOnlyTheRestoredControls) {
     EXPECT_EQ(
         f.run(L"load").take(L"caption Check4, caption Form1, column, icon, button, "
                             L"pointer image, write, caption PushButton2, visible, tray, hook"),
-        L"caption Check4 Load this software on Windows startup | caption Form1 Velloranth "
-        L"Quiet Page Advancer For Your Desktop | icon | column "
-        L"Available Windows 7000 | write Option1=True | write Option2=False | write "
-        L"Option3=False | write Option4=False | write Option5=False | write Option6=False | "
-        L"write Option7=True | write Option8=False | write Text2=0 | write Text3=2 | caption "
-        L"PushButton2 Turn On | visible Check8 0 | tray add 7 Velloranth Quiet Page Advancer "
-        L"For Your Desktop | hook");
+        L"caption Check4 " + std::wstring(texts::kWindowsWords.startupCheckBox) +
+            L" | caption Form1 " + texts::kProductName + L" | icon | column " +
+            texts::kListColumnHeader +
+            L" 7000 | write Option1=True | write Option2=False | write "
+            L"Option3=False | write Option4=False | write Option5=False | write Option6=False | "
+            L"write Option7=True | write Option8=False | write Text2=0 | write Text3=2 | caption "
+            L"PushButton2 Turn On | visible Check8 0 | tray add 7 " +
+            texts::kProductName + L" | hook");
     EXPECT_EQ(f.settings.address, L"Tervalinx\\Velloranth Quiet Page Advancer For Your Desktop");
     f.run(L"click PushButton7");  // a box without a title of its own carries the short title
     EXPECT_EQ(f.dialogs.last.title, L"Velloranth Quiet Page Advancer For Your");
@@ -29,9 +30,9 @@ TEST(Startup, StoredChoicesAndSwitchAreRestored) {
     const std::wstring state =
         L"caption PushButton2, caption Frame4, timer, awake, minimize, "
         L"write StartStopState, progress";
-    const std::wstring off =
-        L"timer 0 | awake 0 | caption Frame4 Off. | progress 0 | "
-        L"progress text Progress Bar | caption PushButton2 Turn On";
+    const std::wstring off = L"timer 0 | awake 0 | caption Frame4 " +
+                             std::wstring(texts::kStatusOff) + L" | progress 0 | progress text " +
+                             texts::kProgressBarText + L" | caption PushButton2 " + texts::kTurnOn;
     const Case cases[] = {
         // Each group is rewritten whole from what was restored; a field is restored as stored.
         {L"store Option1=False; store Option5=True; store Option7=False; store Option8=True; "
@@ -59,8 +60,8 @@ TEST(Startup, StoredChoicesAndSwitchAreRestored) {
         // that is neither "On" nor "Off" shows nothing.
         {L"windows 2; store StartStopState=On; load", state,
          L"caption PushButton2 Turn Off | timer 1000 | awake 1"},
-        {L"store StartStopState=On; load", state, off},
-        {L"windows 2; store StartStopState=Off; load", state, off},
+        {L"store StartStopState=On; load", state, off, true},
+        {L"windows 2; store StartStopState=Off; load", state, off, true},
         {L"windows 2; store StartStopState=on; load", state, L""},
         // Resumed On: the first tick counts, with the cursor on the first window.
         {L"windows 2; store StartStopState=On; store Text3=1; store Option7=0; store Option8=1; "
