@@ -5,7 +5,7 @@
 //                                   windows; prints "median min max" in microseconds for the bare
 //                                   walk, then for the program's, then the number listed.
 // The adapter's header first: it holds Qt's headers, which must come before Xlib's macros.
-#include "platform/linux/X11Windows.h"
+#include "platform/x11/X11Windows.h"
 
 // The bare walk's own.
 #include <X11/Xatom.h>
@@ -19,7 +19,7 @@
 
 #include "Timing.h"
 #include "engine/Catalogue.h"
-#include "platform/linux/X11Display.h"
+#include "platform/x11/X11Display.h"
 
 namespace {
 

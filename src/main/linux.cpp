@@ -10,22 +10,22 @@
 
 #include "app/Form1.h"
 #include "core/Texts.h"
-#include "platform/linux/AutostartFiles.h"
-#include "platform/linux/IniSettings.h"
-#include "platform/linux/QtMainWindow.h"
-#include "platform/linux/QtServices.h"
-#include "platform/linux/QtTray.h"
-#include "platform/linux/QuitOnSignals.h"
-#include "platform/linux/ScreenSaverSuspend.h"
-#include "platform/linux/X11Hotkey.h"
-#include "platform/linux/X11Windows.h"
 #include "platform/portable/SeededChance.h"
+#include "platform/qt/AutostartFiles.h"
+#include "platform/qt/IniSettings.h"
+#include "platform/qt/QtMainWindow.h"
+#include "platform/qt/QtServices.h"
+#include "platform/qt/QtTray.h"
+#include "platform/qt/QuitOnSignals.h"
 #include "platform/wayland/ChordWatcher.h"
 #include "platform/wayland/ClosedDesktop.h"
 #include "platform/wayland/IdleInhibit.h"
 #include "platform/wayland/SwayHotkey.h"
 #include "platform/wayland/SwayOwnView.h"
 #include "platform/wayland/SwayWindows.h"
+#include "platform/x11/ScreenSaverSuspend.h"
+#include "platform/x11/X11Hotkey.h"
+#include "platform/x11/X11Windows.h"
 
 namespace {
 // The program's icon in the sizes a title bar, a task switcher and a tray show (up to 48 pixels).
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     DesktopAdapters desktop = chooseDesktop();
     window.setRaiseOwnWindow(desktop.raiseOwnWindow);
     qpa::qt::QtTray tray(programIcon);
-    qpa::x11::AutostartFiles autostart;
+    qpa::qt::AutostartFiles autostart;
 
     qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, browser, chance,
                                     locale, *desktop.windows, *desktop.keyboard, tray, autostart,

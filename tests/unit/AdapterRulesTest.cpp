@@ -3,11 +3,11 @@
 // above in every shape of overlap.
 #include <gtest/gtest.h>
 
-#include "platform/linux/DesktopEntryText.h"
-#include "platform/linux/X11Rules.h"
 #include "platform/portable/WheelNotches.h"
+#include "platform/qt/DesktopEntryText.h"
 #include "platform/wayland/IpcFraming.h"
 #include "platform/wayland/PointerRules.h"
+#include "platform/x11/X11Rules.h"
 
 using namespace qpa::wayland;
 
@@ -52,8 +52,8 @@ TEST(DesktopEntryText, APathIsQuotedAndEscapedOrRefused) {
         {L"/opt/a\x85/quiet", std::nullopt},
         {L"", std::nullopt},
     };
-    for (const auto& [path, exec] : rows) EXPECT_EQ(qpa::x11::desktopEntryExec(path), exec);
-    EXPECT_EQ(qpa::x11::desktopEntryString(L" a\\b\nc\td "), LR"(\sa\\b\nc\td )");
+    for (const auto& [path, exec] : rows) EXPECT_EQ(qpa::qt::desktopEntryExec(path), exec);
+    EXPECT_EQ(qpa::qt::desktopEntryString(L" a\\b\nc\td "), LR"(\sa\\b\nc\td )");
 }
 
 TEST(SwayRules, MessagesAreFramedAndCutOutHoweverTheReadsSplitThem) {

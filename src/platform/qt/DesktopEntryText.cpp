@@ -1,8 +1,8 @@
-#include "platform/linux/DesktopEntryText.h"
+#include "platform/qt/DesktopEntryText.h"
 
 #include <algorithm>
 
-namespace qpa::x11 {
+namespace qpa::qt {
 
 namespace {
 bool isControl(wchar_t c) {
@@ -56,4 +56,4 @@ std::optional<std::wstring> desktopEntryExec(std::wstring_view path) {
     return desktopEntryString((holdsPercent ? L"/usr/bin/env " : L"") + quotedArgument(path));
 }
 
-}  // namespace qpa::x11
+}  // namespace qpa::qt

@@ -1,4 +1,4 @@
-#include "platform/linux/ScreenSaverSuspend.h"
+#include "platform/x11/ScreenSaverSuspend.h"
 
 #include <X11/extensions/scrnsaver.h>
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 // After Qt: Xlib defines macros (Bool, Status) that Qt's headers use as names.
-#include "platform/linux/X11Display.h"
-#include "platform/linux/X11Rules.h"
 #include "platform/portable/AimPoint.h"
+#include "platform/x11/X11Display.h"
+#include "platform/x11/X11Rules.h"
 #include "ports/WindowServices.h"
 
 namespace qpa::x11 {

@@ -1,4 +1,4 @@
-#include "platform/linux/IniSettings.h"
+#include "platform/qt/IniSettings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 #include <QStringList>
 
 #include "core/RuntimeError.h"
-#include "platform/linux/QtText.h"
+#include "platform/qt/QtText.h"
 
 namespace qpa::qt {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/X11Hotkey.h"
+#include "platform/x11/X11Hotkey.h"
 
 #include <X11/XKBlib.h>
 #include <X11/extensions/XInput2.h>

@@ -4,7 +4,7 @@
 #include <array>
 #include <memory>
 
-#include "platform/linux/X11Display.h"
+#include "platform/x11/X11Display.h"
 #include "ports/Desktop.h"
 
 namespace qpa::x11 {

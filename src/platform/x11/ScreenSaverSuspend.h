@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/linux/X11Display.h"
+#include "platform/x11/X11Display.h"
 #include "ports/Desktop.h"
 
 namespace qpa::x11 {

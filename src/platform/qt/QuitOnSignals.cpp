@@ -1,4 +1,4 @@
-#include "platform/linux/QuitOnSignals.h"
+#include "platform/qt/QuitOnSignals.h"
 
 #include <fcntl.h>
 #include <unistd.h>

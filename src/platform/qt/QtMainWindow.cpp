@@ -1,4 +1,4 @@
-#include "platform/linux/QtMainWindow.h"
+#include "platform/qt/QtMainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,7 +21,7 @@
 #include <utility>
 
 #include "core/Texts.h"
-#include "platform/linux/QtText.h"
+#include "platform/qt/QtText.h"
 
 namespace qpa::qt {
 

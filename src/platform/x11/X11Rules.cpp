@@ -1,4 +1,4 @@
-#include "platform/linux/X11Rules.h"
+#include "platform/x11/X11Rules.h"
 
 namespace qpa::x11 {
 

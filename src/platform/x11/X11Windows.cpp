@@ -1,4 +1,4 @@
-#include "platform/linux/X11Windows.h"
+#include "platform/x11/X11Windows.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib-xcb.h>
@@ -13,8 +13,8 @@
 #include <span>
 #include <thread>
 
-#include "platform/linux/Utf8.h"
 #include "platform/portable/WheelNotches.h"
+#include "platform/qt/Utf8.h"
 
 namespace qpa::x11 {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/QtServices.h"
+#include "platform/qt/QtServices.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QProcess>
 
-#include "platform/linux/QtText.h"
+#include "platform/qt/QtText.h"
 
 namespace qpa::qt {
 
@@ -22,8 +22,7 @@ QString displayed(const std::wstring& text) {
 void MessageBoxes::showMessage(const std::wstring& prompt, MessageKind kind,
                                const std::wstring& title) {
     QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    qtext(title),
-                    displayed(prompt), QMessageBox::Ok, owner_);
+                    qtext(title), displayed(prompt), QMessageBox::Ok, owner_);
     box.setObjectName(QStringLiteral("message"));
     box.exec();
 }

@@ -1,4 +1,4 @@
-#include "platform/linux/AutostartFiles.h"
+#include "platform/qt/AutostartFiles.h"
 
 #include <unistd.h>
 
@@ -9,10 +9,10 @@
 #include <system_error>
 
 #include "core/Texts.h"
-#include "platform/linux/DesktopEntryText.h"
-#include "platform/linux/Utf8.h"
+#include "platform/qt/DesktopEntryText.h"
+#include "platform/qt/Utf8.h"
 
-namespace qpa::x11 {
+namespace qpa::qt {
 
 namespace {
 std::string folder(StartupRegistry::Scope scope) {
@@ -76,4 +76,4 @@ void AutostartFiles::removeEntry(Scope scope, const std::wstring& name) {
     std::filesystem::remove(entryFile(scope, name), error);
 }
 
-}  // namespace qpa::x11
+}  // namespace qpa::qt

@@ -1,4 +1,4 @@
-#include "platform/linux/Utf8.h"
+#include "platform/qt/Utf8.h"
 
 #include <QString>
 

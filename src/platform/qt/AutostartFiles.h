@@ -3,7 +3,7 @@
 
 #include "ports/Desktop.h"
 
-namespace qpa::x11 {
+namespace qpa::qt {
 
 // Logon start-up entries as XDG autostart files: the machine's ($XDG_CONFIG_DIRS, /etc/xdg) and
 // the user's ($XDG_CONFIG_HOME, ~/.config), each in its "autostart" folder.
@@ -16,4 +16,4 @@ class AutostartFiles final : public StartupRegistry {
     void removeEntry(Scope scope, const std::wstring& name) override;
 };
 
-}  // namespace qpa::x11
+}  // namespace qpa::qt

@@ -1,4 +1,4 @@
-#include "platform/linux/X11Display.h"
+#include "platform/x11/X11Display.h"
 
 #include <X11/Xatom.h>
 
@@ -14,8 +14,8 @@ Property readProperty(Display* display, Window window, Atom property, long maxLe
     Property p;
     unsigned long after = 0;
     unsigned char* raw = nullptr;
-    if (XGetWindowProperty(display, window, property, 0, maxLength, False, AnyPropertyType,
-                           &p.type, &p.format, &p.count, &after, &raw) != Success) {
+    if (XGetWindowProperty(display, window, property, 0, maxLength, False, AnyPropertyType, &p.type,
+                           &p.format, &p.count, &after, &raw) != Success) {
         return {};
     }
     p.data.reset(raw);

@@ -5,7 +5,7 @@
 
 // How texts are written into a desktop entry file (an XDG autostart entry), kept free of Qt and X
 // headers so that they can be tested alone.
-namespace qpa::x11 {
+namespace qpa::qt {
 
 // A string value with the file format's own escapes: a backslash doubled, a newline, tab or
 // carriage return as \n, \t, \r, and a blank at the start as \s (a reader would drop it).
@@ -16,4 +16,4 @@ std::wstring desktopEntryString(std::wstring_view text);
 // as the same path.
 std::optional<std::wstring> desktopEntryExec(std::wstring_view path);
 
-}  // namespace qpa::x11
+}  // namespace qpa::qt
