@@ -116,7 +116,7 @@ void Form1::Form_Load() {
         if (FileExists(pointerFile)) view_.loadCustomPointer(pointerFile);
     });
     trap(114, [&] { MaybeOpenHomePage(); });
-    trap(116, [&] { mainWindowHandle_ = view_.handle(); });
+    trap(116, [&] { mainWindowHandle_ = ports_.mainWindow; });
     trap(118, [&] { view_.addListColumn(texts::kListColumnHeader, texts::kListColumnWidthTwips); });
     trap(120, [&] { loadWindows(); });
     for (int n = 1; n <= 8; ++n) {

@@ -35,6 +35,7 @@ struct Form1Ports {
     StartupRegistry& startup;
     DisplayKeeper& display;
     const texts::DesktopWords& words;
+    WindowHandle mainWindow;  // the main window's platform handle
 };
 
 // The main window controller: every handler of the main window. The window reports its events

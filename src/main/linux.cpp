@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
 
     qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, browser, chance,
                                     locale, *desktop.windows, *desktop.keyboard, tray, autostart,
-                                    *desktop.display, qpa::texts::kLinuxWords});
+                                    *desktop.display, qpa::texts::kLinuxWords, window.handle()});
     form.Form_Load();
     window.showAfterLoad();
     if (desktop.keepsWindowsApart) {

@@ -38,7 +38,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, browser, chance,
                                     locale, windows, keyboard, tray, runKey, display,
-                                    qpa::texts::kWindowsWords});
+                                    qpa::texts::kWindowsWords, window.handle()});
     form.Form_Load();
     window.showAfterLoad();
     return window.runMessageLoop();

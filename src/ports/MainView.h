@@ -18,9 +18,6 @@ class MainView : public Port {
     virtual void setEvents(ViewEvents& events) = 0;
     // Raises the control's click once the event being handled now has returned.
     virtual void postClick(Control control) = 0;
-    // The main window's platform handle.
-    virtual WindowHandle handle() const = 0;
-
     // Caption of the window, a frame or a push button.
     virtual void setCaption(Control control, const std::wstring& caption) = 0;
     // Gives the window the program's own icon.

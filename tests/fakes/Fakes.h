@@ -77,7 +77,6 @@ class FakeView final : public MainView, public ScheduleTimer, Recorder {
     using Recorder::Recorder;
     void setEvents(ViewEvents& e) override { events = &e; }
     void postClick(Control c) override { posted.push_back(logged(L"post " + name(c), c)); }
-    WindowHandle handle() const override { return 0x1000; }
     // The countdown in the status line as "status hh:mm:ss".
     void setCaption(Control c, const std::wstring& text) override {
         const std::wstring countdown = L"On. Next Scroll will occur in: ";
@@ -290,7 +289,7 @@ class FakeForm {
         if (!form_) {
             form_ = std::make_unique<Form1>(Form1Ports{view, view, dialogs, settings, system,
                                                        system, system, system, windows, keyboard,
-                                                       tray, system, system, desktopWords});
+                                                       tray, system, system, desktopWords, 0x1000});
         }
         return *form_;
     }
@@ -321,7 +320,7 @@ class FakeForm {
     //                        balloon went away
     //   posted               the clicks the controller posted to itself run
     //   desktop N            the desktop now holds the first N windows (more are added)
-        //   wheel LINES          the lines a notch scrolls; "silent": the desktop does not say;
+    //   wheel LINES          the lines a notch scrolls; "silent": the desktop does not say;
     //                        "absent": no wheel
     //   once HOOK STEPS      the steps (separated by ", ") run inside the next message box,
     //                        repaint, move of the focus or balloon wait (HOOK: report, repaint,

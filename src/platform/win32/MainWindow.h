@@ -28,7 +28,8 @@ class MainWindow final : public MainView, public ScheduleTimer {
     // MainView
     void setEvents(ViewEvents& events) override { events_ = &events; }
     void postClick(Control control) override;
-    WindowHandle handle() const override;
+    // The window's platform handle.
+    WindowHandle handle() const;
     void setCaption(Control control, const std::wstring& caption) override;
     void setProgramIcon() override;
     void useButtonFaceColours() override;
