@@ -11,11 +11,13 @@
 #include "app/Form1.h"
 #include "core/Texts.h"
 #include "platform/linux/AutostartFiles.h"
+#include "platform/linux/CommandLine.h"
 #include "platform/linux/IniSettings.h"
 #include "platform/linux/QtMainWindow.h"
 #include "platform/linux/QtServices.h"
 #include "platform/linux/QtTray.h"
 #include "platform/linux/ScreenSaverSuspend.h"
+#include "platform/linux/SingleInstance.h"
 #include "platform/linux/X11Hotkey.h"
 #include "platform/linux/X11Windows.h"
 #include "platform/portable/SeededChance.h"
@@ -83,7 +85,17 @@ DesktopAdapters chooseDesktop() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (qpa::qt::answeredInformationalOption(argc, argv)) return 0;
     QApplication application(argc, argv);
+    // One program per session: a second start only brings the first one's window forward, before
+    // it has built or read anything.
+    qpa::qt::QtTray* trayForLaterStarts = nullptr;
+    qpa::qt::SingleInstance instance;
+    if (!instance.claim([&trayForLaterStarts] {
+            if (trayForLaterStarts) trayForLaterStarts->actAsClicked();
+        })) {
+        return 0;
+    }
     application.setQuitOnLastWindowClosed(false);  // hidden in the tray is still running
     const QIcon programIcon = titleBarAndTrayIcon();
     application.setWindowIcon(programIcon);
@@ -99,6 +111,8 @@ int main(int argc, char** argv) {
     DesktopAdapters desktop = chooseDesktop();
     window.setRaiseOwnWindow(desktop.raiseOwnWindow);
     qpa::qt::QtTray tray(programIcon);
+    trayForLaterStarts = &tray;
+    window.setRestoredOutsideTray([&tray] { tray.actAsClicked(); });
     qpa::x11::AutostartFiles autostart;
 
     qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, browser, chance,

@@ -40,10 +40,16 @@ p_seed() {
 
 p_setting() { linux_setting "$1"; }
 
-p_start() {
-    "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
+XX "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
     program_started $!
     [ "${1:-}" = --hidden ] || wait_for 20 p_shown
+}
+
+# Starts the program while it runs: prints the second program's exit status.
+p_start_again() {
+    local status=0
+    timeout 20 "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 || status=$?
+    echo "$status"
 }
 
 # The program's views, one a line as sway_views gives them.

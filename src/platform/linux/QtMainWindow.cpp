@@ -25,6 +25,8 @@ namespace qpa::qt {
 QtMainWindow::QtMainWindow() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) dpi_ = screen->logicalDotsPerInch();
     setObjectName(QStringLiteral("Form1"));
+    trayHostCheck_.setInterval(1000);
+    connect(&trayHostCheck_, &QTimer::timeout, this, &QtMainWindow::followTrayHost);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(kClientWidthTwips), px(kClientHeightTwips));
@@ -141,7 +143,8 @@ void QtMainWindow::createControls() {
     // As in a Windows dialog, a group of options is one tab stop, at its chosen option; the arrow
     // keys move within it and select as they move.
     for (QButtonGroup* group : {&methods_, &scopes_}) {
-        QObject::connect(group, &QButtonGroup::buttonToggled, this, [group] { tabStopAtChosen(*group); });
+        QObject::connect(group, &QButtonGroup::buttonToggled, this,
+                         [group] { tabStopAtChosen(*group); });
         tabStopAtChosen(*group);
     }
 }
@@ -210,6 +213,14 @@ void QtMainWindow::changeEvent(QEvent* event) {
         // state again at the next configure, which can come before this handler runs: the
         // handler's first look sees the state this change reported.
         const WindowState reported = isMinimized() ? WindowState::Minimized : WindowState::Normal;
+        if (inTray_ && isVisible() && reported == WindowState::Normal) {
+            // Minimised for want of a tray host, and restored from the task bar.
+            QTimer::singleShot(0, this, [this] {
+                if (inTray_ && isVisible() && !isMinimized() && restoredOutsideTray_) {
+                    restoredOutsideTray_();
+                }
+            });
+        }
         QTimer::singleShot(0, this, [this, reported] {
             stateForHandler_ = reported;
             raise(Control::Form, UiEvent::Resize);
@@ -289,9 +300,10 @@ void QtMainWindow::setPointer(Pointer p) {
 }
 
 void QtMainWindow::setWindowState(WindowState state) {
-    if (!isVisible()) {
+    if (!isVisible() || inTray_) {
         // A hidden window takes the state when it is shown. Asked of Qt now, the window manager
-        // would be told too, and could hold the window iconic after it is brought back.
+        // would be told too, and could hold the window iconic after it is brought back; a window
+        // minimised in place of the tray stays minimised.
         stateWhenShown_ = state;
     } else if (state == WindowState::Minimized) {
         showMinimized();
@@ -302,19 +314,32 @@ void QtMainWindow::setWindowState(WindowState state) {
 
 WindowState QtMainWindow::windowState() const {
     if (stateForHandler_) return *std::exchange(stateForHandler_, std::nullopt);
-    if (!isVisible() && stateWhenShown_) return *stateWhenShown_;
+    if ((!isVisible() || inTray_) && stateWhenShown_) return *stateWhenShown_;
     return isMinimized() ? WindowState::Minimized : WindowState::Normal;
 }
 
 void QtMainWindow::setWindowVisible(bool visible) {
     const auto state = std::exchange(stateWhenShown_, std::nullopt);
+    inTray_ = !visible;
     if (visible) {
+        trayHostCheck_.stop();
         state == WindowState::Minimized ? showMinimized() : showNormal();
-    } else if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        hide();
-    } else {
-        // Without a tray there would be no way back: the window stays minimised instead.
-        showMinimized();
+        return;
+    }
+    // Without a tray there would be no way back: the window stays minimised instead.
+    QSystemTrayIcon::isSystemTrayAvailable() ? hide() : showMinimized();
+    trayHostCheck_.start();
+}
+
+// Qt says nothing public when a tray host comes or goes (its own tray icon hears it through the
+// platform plugin's private interface), so while the window is in the tray it asks once a second.
+void QtMainWindow::followTrayHost() {
+    if (!inTray_) return trayHostCheck_.stop();
+    const bool trayHost = QSystemTrayIcon::isSystemTrayAvailable();
+    if (!trayHost && !isVisible()) {
+        showMinimized();  // the tray holding the window went away: no way back but the task bar
+    } else if (trayHost && isVisible() && isMinimized()) {
+        hide();  // minimised for want of a tray host, and one has come
     }
 }
 
@@ -343,7 +368,8 @@ std::wstring QtMainWindow::text(Control field) const {
 }
 
 void QtMainWindow::setText(Control field, const std::wstring& value) {
-    static_cast<QLineEdit*>(control(field))->setText(qtext(value));  // textEdited is the user's only
+    static_cast<QLineEdit*>(control(field))
+        ->setText(qtext(value));  // textEdited is the user's only
 }
 
 void QtMainWindow::selectAllText(Control field) {

@@ -23,6 +23,12 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     void showAfterLoad();
     // Where the desktop does not let a window raise itself (sway), how to have it raised.
     void setRaiseOwnWindow(std::function<void()> raise) { raiseOwnWindow_ = std::move(raise); }
+    // What to do when the user restores, from the task bar, a window that was minimised in place
+    // of the tray (no tray host): the core has to hear that it is back, as from a click on the
+    // icon.
+    void setRestoredOutsideTray(std::function<void()> restored) {
+        restoredOutsideTray_ = std::move(restored);
+    }
     QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
 
     // MainView
@@ -76,10 +82,12 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     Control controlOf(QObject* object) const;
     void raise(Control control, UiEvent event);
     QProgressBar* progressBar() const;
+    void followTrayHost();
     QTreeWidget* list() const;
 
     ViewEvents* events_ = nullptr;
     std::function<void()> raiseOwnWindow_;
+    std::function<void()> restoredOutsideTray_;
     std::array<QWidget*, kControlCount> controls_{};
     QButtonGroup methods_, scopes_;
     QTimer timer_;
@@ -88,6 +96,9 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     bool hasCustomCursor_ = false;
     bool closing_ = false;
     std::optional<WindowState> stateWhenShown_;  // of the hidden window
+    // The core put the window into the tray: hidden there, or minimised while no tray host runs.
+    bool inTray_ = false;
+    QTimer trayHostCheck_;  // while in the tray: the tray host may come or go
     mutable std::optional<WindowState> stateForHandler_;  // for the resize handler's first look
     int quietFocus_ = 0;
     double dpi_ = 96.0;

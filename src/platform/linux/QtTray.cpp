@@ -10,18 +10,18 @@ namespace qpa::qt {
 
 QtTray::QtTray(const QIcon& icon) : programIcon_(icon) {
     clock_.start();
-    QObject::connect(&icon_, &QSystemTrayIcon::activated, this,
-                     [this](QSystemTrayIcon::ActivationReason reason) {
-                         if (!events_) return;
-                         // Qt reports a click at the press, and a second click soon after the
-                         // first as a double click only: each of these stands for a release.
-                         if (reason == QSystemTrayIcon::Trigger ||
-                             reason == QSystemTrayIcon::DoubleClick) {
-                             events_->buttonReleased(1);
-                         } else if (reason == QSystemTrayIcon::Context) {
-                             events_->buttonReleased(2);
-                         }
-                     });
+    QObject::connect(
+        &icon_, &QSystemTrayIcon::activated, this,
+        [this](QSystemTrayIcon::ActivationReason reason) {
+            if (!events_) return;
+            // Qt reports a click at the press, and a second click soon after the
+            // first as a double click only: each of these stands for a release.
+            if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+                events_->buttonReleased(1);
+            } else if (reason == QSystemTrayIcon::Context) {
+                events_->buttonReleased(2);
+            }
+        });
     QObject::connect(&icon_, &QSystemTrayIcon::messageClicked, this, [this] {
         if (events_) events_->balloonClosed();
     });
@@ -49,6 +49,10 @@ void QtTray::balloon(const std::wstring& title, const std::wstring& text, int se
 void QtTray::remove() {
     icon_.hide();
     events_ = nullptr;
+}
+
+void QtTray::actAsClicked() {
+    if (events_) events_->buttonReleased(1);
 }
 
 double QtTray::elapsedSeconds() {
