@@ -323,6 +323,14 @@ void QtMainWindow::setWindowVisible(bool visible) {
     inTray_ = !visible;
     if (visible) {
         trayHostCheck_.stop();
+        if (!isVisible() && isMinimized() && testAttribute(Qt::WA_WState_Created)) {
+            // The hidden window still carries the minimised state it had when it went into the
+            // tray, and a minimise asked by Qt (the switch's) left "iconic" in its hints. Qt would
+            // map it again before it changes those hints, and the window manager, quicker, would
+            // map it iconic: the window would come back minimised and go straight back into the
+            // tray. A fresh native window starts without that past.
+            destroy();
+        }
         state == WindowState::Minimized ? showMinimized() : showNormal();
         return;
     }
