@@ -369,9 +369,10 @@ scenario_WithoutATrayHostTheWindowStaysMinimisedAndTheTrayWorksOnceItComes() {
     [ "$(p_state)" = minimised ] || fail "minimised without a tray host, the window is $(p_state)"
     xdotool windowactivate "$(main_window)"
     wait_for 10 eval '[ "$(p_state)" = shown ]' || fail "not restored from the task bar"
-    p_click PushButton2
+    p_keys_into "Target A" ctrl+shift+t
+    wait_for 15 setting_is StartStopState On || fail "the chord did not switch On"
     sleep 2
-    [ "$(p_state)" = minimised ] || fail "after Turn On the window is $(p_state)"
+    [ "$(p_state)" = minimised ] || fail "switched On, the window is $(p_state)"
     p_tray_host_start
     wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "not into the tray once it came"
     p_tray_click
