@@ -40,7 +40,8 @@ p_seed() {
 
 p_setting() { linux_setting "$1"; }
 
-XX "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
+p_start() {
+    "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
     program_started $!
     [ "${1:-}" = --hidden ] || wait_for 20 p_shown
 }
