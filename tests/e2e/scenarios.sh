@@ -346,6 +346,9 @@ scenario_ASecondStartBringsTheFirstWindowBackAndEndsSoOneChordTogglesOnce() {
     ! received_titles | uniq -d | grep -q . || fail "a window got two steps in a row: $(received)"
     p_keys_into "Target A" ctrl+shift+t
     wait_for 15 setting_is StartStopState Off || fail "the chord did not switch Off"
+    kill -9 "$P_PID"
+    wait "$P_PID" 2>/dev/null || true
+    p_start || fail "the socket a killed program left kept the next start out"
 }
 
 # Without a tray host (GNOME on X11) the window stays minimised instead; the tray host going and
