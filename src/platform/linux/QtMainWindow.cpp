@@ -213,7 +213,7 @@ void QtMainWindow::changeEvent(QEvent* event) {
         // state again at the next configure, which can come before this handler runs: the
         // handler's first look sees the state this change reported.
         const WindowState reported = isMinimized() ? WindowState::Minimized : WindowState::Normal;
-        if (inTray_ && isVisible() && reported == WindowState::Normal) {
+        if (inTray_ && isVisible() && reported == WindowState::Normal && managerTellsMinimised_) {
             // Minimised for want of a tray host, and restored from the task bar.
             QTimer::singleShot(0, this, [this] {
                 if (inTray_ && isVisible() && !isMinimized() && restoredOutsideTray_) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QButtonGroup>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -99,6 +100,9 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     // The core put the window into the tray: hidden there, or minimised while no tray host runs.
     bool inTray_ = false;
     QTimer trayHostCheck_;  // while in the tray: the tray host may come or go
+    // An X11 window manager says when it minimises or restores a window; a Wayland compositor
+    // does not (Qt reports the normal state again at the next configure, on sway as elsewhere).
+    const bool managerTellsMinimised_ = QGuiApplication::platformName() == QLatin1String("xcb");
     mutable std::optional<WindowState> stateForHandler_;  // for the resize handler's first look
     int quietFocus_ = 0;
     double dpi_ = 96.0;
