@@ -7,7 +7,7 @@ LISTED_TARGETS=("Target A" "Target B")
 STEP_DOWN=-120  # whole notches only
 KEYS_PASS_ON=1
 TRAY_ROUNDS=30  # Qt took a quick second click for a double click and lost it
-BALLOON_ROUNDS=20
+BALLOON_ROUNDS=${BALLOON_ROUNDS:-20}
 
 p_setup() {
     xsession_start --tray
