@@ -143,8 +143,7 @@ void QtMainWindow::createControls() {
     // As in a Windows dialog, a group of options is one tab stop, at its chosen option; the arrow
     // keys move within it and select as they move.
     for (QButtonGroup* group : {&methods_, &scopes_}) {
-        QObject::connect(group, &QButtonGroup::buttonToggled, this,
-                         [group] { tabStopAtChosen(*group); });
+        QObject::connect(group, &QButtonGroup::buttonToggled, this, [group] { tabStopAtChosen(*group); });
         tabStopAtChosen(*group);
     }
 }
@@ -328,8 +327,8 @@ void QtMainWindow::setWindowVisible(bool visible) {
             // tray, and a minimise asked by Qt (the switch's) left "iconic" in its hints. Qt would
             // map it again before it changes those hints, and the window manager, quicker, would
             // map it iconic: the window would come back minimised and go straight back into the
-            // tray. A fresh native window starts without that past.
-            destroy();
+            // tray. A fresh native window starts without that past (its dialogs keep theirs).
+            destroy(true, false);
         }
         state == WindowState::Minimized ? showMinimized() : showNormal();
         return;
@@ -376,8 +375,7 @@ std::wstring QtMainWindow::text(Control field) const {
 }
 
 void QtMainWindow::setText(Control field, const std::wstring& value) {
-    static_cast<QLineEdit*>(control(field))
-        ->setText(qtext(value));  // textEdited is the user's only
+    static_cast<QLineEdit*>(control(field))->setText(qtext(value));  // textEdited is the user's only
 }
 
 void QtMainWindow::selectAllText(Control field) {
