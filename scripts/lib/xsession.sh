@@ -31,11 +31,18 @@ xsession_start() {
     openbox >/dev/null 2>&1 &
     XSESSION_PIDS+=($!)
     if ((with_tray)); then
-        trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
-            >/dev/null 2>&1 &
-        XSESSION_PIDS+=($!)
+        xsession_tray_start
+        XSESSION_PIDS+=("$XSESSION_TRAY_PID")
     fi
     sleep 0.5
+}
+
+# Starts the tray host (trayer) on the display; its id is in XSESSION_TRAY_PID. A tray host
+# started again after one was ended is the caller's to end.
+xsession_tray_start() {
+    trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+        >/dev/null 2>&1 &
+    XSESSION_TRAY_PID=$!
 }
 
 xsession_stop() {

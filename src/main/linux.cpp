@@ -12,11 +12,13 @@
 #include "core/Texts.h"
 #include "platform/portable/SeededChance.h"
 #include "platform/qt/AutostartFiles.h"
+#include "platform/qt/CommandLine.h"
 #include "platform/qt/IniSettings.h"
 #include "platform/qt/QtMainWindow.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtTray.h"
 #include "platform/qt/QuitOnSignals.h"
+#include "platform/qt/SingleInstance.h"
 #include "platform/wayland/ChordWatcher.h"
 #include "platform/wayland/ClosedDesktop.h"
 #include "platform/wayland/IdleInhibit.h"
@@ -91,7 +93,17 @@ DesktopAdapters chooseDesktop() {
 int main(int argc, char** argv) {
     // The small process that gives sway's chord back should the program be killed.
     if (const auto watcherExit = qpa::wayland::runAsChordWatcher(argc, argv)) return *watcherExit;
+    if (qpa::qt::answeredInformationalOption(argc, argv)) return 0;
     QApplication application(argc, argv);
+    // One program per session: a second start only brings the first one's window forward, before
+    // it has built or read anything.
+    qpa::qt::QtTray* trayForLaterStarts = nullptr;
+    qpa::qt::SingleInstance instance;
+    if (!instance.claim([&trayForLaterStarts] {
+            if (trayForLaterStarts) trayForLaterStarts->actAsClicked();
+        })) {
+        return 0;
+    }
     application.setQuitOnLastWindowClosed(false);  // hidden in the tray is still running
     const QIcon programIcon = titleBarAndTrayIcon();
     application.setWindowIcon(programIcon);
@@ -109,6 +121,8 @@ int main(int argc, char** argv) {
     DesktopAdapters desktop = chooseDesktop();
     window.setRaiseOwnWindow(desktop.raiseOwnWindow);
     qpa::qt::QtTray tray(programIcon);
+    trayForLaterStarts = &tray;
+    window.setRestoredOutsideTray([&tray] { tray.actAsClicked(); });
     qpa::qt::AutostartFiles autostart;
 
     qpa::Form1 form(qpa::Form1Ports{window, window, dialogs, settings, files, browser, chance,

@@ -504,4 +504,85 @@ scenario_StartedOnOurWindowNeverCoversTheReader() {
     p_document_picture Reader "$RESULTS/sway-reader-after.png"
     pictures_differ "$RESULTS/sway-reader-before.png" "$RESULTS/sway-reader-after.png" ||
         fail "the reader did not move"
+
+# Autostart and a start from the menu make two starts of one session: the second only brings the
+# first window back (out of the tray), and one chord then toggles once.
+scenario_ASecondStartBringsTheFirstWindowBackAndEndsSoOneChordTogglesOnce() {
+    on x11 sway
+    p_targets
+    p_seed Text2=0 Text3=1 Option1=True Option7=True StartStopState=Off
+    p_start
+    p_minimise
+    wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "not hidden"
+    local status
+    status=$(p_start_again)
+    [ "$status" = 0 ] || fail "the second start ended with $status"
+    wait_for 10 p_shown || fail "the second start did not bring the window back"
+    p_keys_into "Target A" ctrl+shift+t
+    wait_for 15 setting_is StartStopState On || fail "the chord did not switch On"
+    wait_for 30 eval '(($(received_count "Target A") >= 2 && $(received_count "Target B") >= 2))' ||
+        fail "not every target was scrolled: $(received)"
+    # Two programs would walk side by side: each window two steps in a row.
+    ! received_titles | uniq -d | grep -q . || fail "a window got two steps in a row: $(received)"
+    p_keys_into "Target A" ctrl+shift+t
+    wait_for 15 setting_is StartStopState Off || fail "the chord did not switch Off"
+    kill -9 "$P_PID"
+    wait "$P_PID" 2>/dev/null || true
+    p_start || fail "the socket a killed program left kept the next start out"
+}
+
+# Without a tray host (GNOME on X11) the window stays minimised instead; the tray host going and
+# coming while the window is out of sight never loses it. --help and --version need no display.
+scenario_WithoutATrayHostTheWindowStaysMinimisedAndTheTrayWorksOnceItComes() {
+    on x11
+    local text
+    rm -f "$QPA_SETTINGS"
+    text=$(env -u DISPLAY "$BUILD/src/main/quiet-page-advancer" --help) || fail "--help failed"
+    [[ $text == Usage:* ]] || fail "--help printed: $text"
+    text=$(env -u DISPLAY "$BUILD/src/main/quiet-page-advancer" --version) || fail "--version failed"
+    [[ $text == "quiet-page-advancer "[0-9]* ]] || fail "--version printed: $text"
+    [ ! -e "$QPA_SETTINGS" ] || fail "--help or --version wrote the settings"
+    trap p_tray_host_start EXIT  # for the scenarios after this one
+    p_tray_host_stop
+    p_targets
+    p_seed
+    p_start
+    p_minimise
+    sleep 2  # a window bouncing back would be up again by now
+    [ "$(p_state)" = minimised ] || fail "minimised without a tray host, the window is $(p_state)"
+    xdotool windowactivate "$(main_window)"
+    wait_for 10 eval '[ "$(p_state)" = shown ]' || fail "not restored from the task bar"
+    p_keys_into "Target A" ctrl+shift+t
+    wait_for 15 setting_is StartStopState On || fail "the chord did not switch On"
+    sleep 2
+    [ "$(p_state)" = minimised ] || fail "switched On, the window is $(p_state)"
+    p_tray_host_start
+    wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "not into the tray once it came"
+    p_tray_click
+    wait_for 10 eval '[ "$(p_state)" = shown ]' || fail "the tray icon did not bring it back"
+    p_minimise
+    wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "not hidden into the tray host"
+    p_tray_host_stop
+    wait_for 2 eval '[ "$(p_state)" != hidden ]' || fail "lost with the tray host"
+}
+
+# The first switch On waits in the tray balloon (up to 5 s): a click on the icon meanwhile, at
+# any moment, brings the window back for good.
+scenario_AClickOnTheTrayIconDuringTheFirstBalloonBringsTheWindowBack() {
+    on wine x11
+    p_targets
+    local round restored=0 pause
+    for round in $(seq 1 "${BALLOON_ROUNDS:-20}"); do
+        p_seed
+        p_start
+        p_click PushButton2
+        wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "round $round: not into the tray"
+        pause=$((RANDOM % 2500))
+        sleep "$((pause / 1000)).$(printf %03d $((pause % 1000)))"
+        p_tray_click
+        wait_for 5 p_shown && sleep 3 && p_shown && restored=$((restored + 1))
+        p_close || fail "round $round: the program did not close"
+    done
+    ((restored == ${BALLOON_ROUNDS:-20})) ||
+        fail "$restored of ${BALLOON_ROUNDS:-20} clicks brought the window back for good"
 }

@@ -46,6 +46,13 @@ p_start() {
     [ "${1:-}" = --hidden ] || wait_for 20 p_shown
 }
 
+# Starts the program while it runs: prints the second program's exit status.
+p_start_again() {
+    local status=0
+    timeout 20 "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 || status=$?
+    echo "$status"
+}
+
 # The program's views, one a line as sway_views gives them.
 program_views() { sway_views | awk -F'\t' -v p="$P_PID" '$2 == p'; }
 main_view() { program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $1; exit}' | grep .; }

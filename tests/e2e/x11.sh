@@ -8,6 +8,7 @@ LISTED_TARGETS=("Target A" "Target B")
 STEP_DOWN=-120  # whole notches only
 KEYS_PASS_ON=1
 TRAY_ROUNDS=30  # Qt took a quick second click for a double click and lost it
+BALLOON_ROUNDS=${BALLOON_ROUNDS:-20}
 
 p_setup() {
     xsession_start --tray
@@ -16,7 +17,22 @@ p_setup() {
     : >"$QPA_LOG"
 }
 
-p_teardown() { xsession_stop; }
+p_teardown() {
+    [ ! -s "$E2E_WORK/trayer.pid" ] || stop_process "$(cat "$E2E_WORK/trayer.pid")"
+    xsession_stop
+}
+
+# The tray host: the one the session started, or the one started again here (its id in a file,
+# since each scenario runs in a subshell).
+tray_host_pid() { cat "$E2E_WORK/trayer.pid" 2>/dev/null || echo "$XSESSION_TRAY_PID"; }
+p_tray_host_stop() { stop_process "$(tray_host_pid)"; }
+# Starts the tray host again unless it runs.
+p_tray_host_start() {
+    kill -0 "$(tray_host_pid)" 2>/dev/null && return 0
+    xsession_tray_start
+    echo "$XSESSION_TRAY_PID" >"$E2E_WORK/trayer.pid"
+    wait_for 10 eval 'xdotool search --name "^panel\$" | grep -q .'
+}
 
 p_seed() {
     rm -f "$QPA_SETTINGS"
@@ -76,6 +92,13 @@ p_targets() {
 }
 
 p_receipt_ok() { true; }
+
+# Starts the program while it runs: prints the second program's exit status.
+p_start_again() {
+    local status=0
+    timeout 20 "$BUILD/src/main/quiet-page-advancer" >>"$QPA_LOG" 2>&1 || status=$?
+    echo "$status"
+}
 
 # The tray host's socket that holds the program's icon.
 tray_socket() {

@@ -48,6 +48,8 @@ double monotonicMicroseconds() {
 QtMainWindow::QtMainWindow() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) dpi_ = screen->logicalDotsPerInch();
     setObjectName(QStringLiteral("Form1"));
+    trayHostCheck_.setInterval(1000);
+    connect(&trayHostCheck_, &QTimer::timeout, this, &QtMainWindow::followTrayHost);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(kClientWidthTwips), px(kClientHeightTwips));
@@ -245,6 +247,14 @@ void QtMainWindow::changeEvent(QEvent* event) {
         // state again at the next configure, which can come before this handler runs: the
         // handler is told the state this change reported.
         const WindowState reported = isMinimized() ? WindowState::Minimized : WindowState::Normal;
+        if (inTray_ && isVisible() && reported == WindowState::Normal && managerTellsMinimised_) {
+            // Minimised for want of a tray host, and restored from the task bar.
+            QTimer::singleShot(0, this, [this] {
+                if (inTray_ && isVisible() && !isMinimized() && restoredOutsideTray_) {
+                    restoredOutsideTray_();
+                }
+            });
+        }
         QTimer::singleShot(
             0, this, [this, reported] { report([&](ViewEvents& e) { e.resized(reported); }); });
     }
@@ -313,9 +323,10 @@ void QtMainWindow::setPointer(Pointer p) {
 }
 
 void QtMainWindow::setWindowState(WindowState state) {
-    if (!isVisible()) {
+    if (!isVisible() || inTray_) {
         // A hidden window takes the state when it is shown. Asked of Qt now, the window manager
-        // would be told too, and could hold the window iconic after it is brought back.
+        // would be told too, and could hold the window iconic after it is brought back; a window
+        // minimised in place of the tray stays minimised.
         stateWhenShown_ = state;
     } else if (state == WindowState::Minimized) {
         showMinimized();
@@ -325,19 +336,40 @@ void QtMainWindow::setWindowState(WindowState state) {
 }
 
 WindowState QtMainWindow::currentState() const {
-    if (!isVisible() && stateWhenShown_) return *stateWhenShown_;
+    if ((!isVisible() || inTray_) && stateWhenShown_) return *stateWhenShown_;
     return isMinimized() ? WindowState::Minimized : WindowState::Normal;
 }
 
 void QtMainWindow::setWindowVisible(bool visible) {
     const auto state = std::exchange(stateWhenShown_, std::nullopt);
+    inTray_ = !visible;
     if (visible) {
+        trayHostCheck_.stop();
+        if (!isVisible() && isMinimized() && testAttribute(Qt::WA_WState_Created)) {
+            // The hidden window still carries the minimised state it had when it went into the
+            // tray, and a minimise asked by Qt (the switch's) left "iconic" in its hints. Qt would
+            // map it again before it changes those hints, and the window manager, quicker, would
+            // map it iconic: the window would come back minimised and go straight back into the
+            // tray. A fresh native window starts without that past (its dialogs keep theirs).
+            destroy(true, false);
+        }
         state == WindowState::Minimized ? showMinimized() : showNormal();
-    } else if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        hide();
-    } else {
-        // Without a tray there would be no way back: the window stays minimised instead.
-        showMinimized();
+        return;
+    }
+    // Without a tray there would be no way back: the window stays minimised instead.
+    QSystemTrayIcon::isSystemTrayAvailable() ? hide() : showMinimized();
+    trayHostCheck_.start();
+}
+
+// Qt says nothing public when a tray host comes or goes (its own tray icon hears it through the
+// platform plugin's private interface), so while the window is in the tray it asks once a second.
+void QtMainWindow::followTrayHost() {
+    if (!inTray_) return trayHostCheck_.stop();
+    const bool trayHost = QSystemTrayIcon::isSystemTrayAvailable();
+    if (!trayHost && !isVisible()) {
+        showMinimized();  // the tray holding the window went away: no way back but the task bar
+    } else if (trayHost && isVisible() && isMinimized()) {
+        hide();  // minimised for want of a tray host, and one has come
     }
 }
 

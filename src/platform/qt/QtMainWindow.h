@@ -1,6 +1,7 @@
 #pragma once
 #include <QButtonGroup>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -23,6 +24,12 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     void showAfterLoad();
     // Where the desktop does not let a window raise itself (sway), how to have it raised.
     void setRaiseOwnWindow(std::function<void()> raise) { raiseOwnWindow_ = std::move(raise); }
+    // What to do when the user restores, from the task bar, a window that was minimised in place
+    // of the tray (no tray host): the core has to hear that it is back, as from a click on the
+    // icon.
+    void setRestoredOutsideTray(std::function<void()> restored) {
+        restoredOutsideTray_ = std::move(restored);
+    }
     QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
 
     // MainView
@@ -77,10 +84,12 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     // The state the window has, or takes when it is shown.
     WindowState currentState() const;
     QProgressBar* progressBar() const;
+    void followTrayHost();
     QTreeWidget* list() const;
 
     ViewEvents* events_ = nullptr;
     std::function<void()> raiseOwnWindow_;
+    std::function<void()> restoredOutsideTray_;
     std::array<QWidget*, kControlCount> controls_{};
     QButtonGroup methods_, scopes_;
     QTimer timer_;
@@ -90,6 +99,12 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     bool closing_ = false;
     std::optional<WindowState> stateWhenShown_;  // of the hidden window
     int quietSelection_ = 0;                     // the list's selection is being changed by code
+    // The core put the window into the tray: hidden there, or minimised while no tray host runs.
+    bool inTray_ = false;
+    QTimer trayHostCheck_;  // while in the tray: the tray host may come or go
+    // An X11 window manager says when it minimises or restores a window; a Wayland compositor
+    // does not (Qt reports the normal state again at the next configure, on sway as elsewhere).
+    const bool managerTellsMinimised_ = QGuiApplication::platformName() == QLatin1String("xcb");
     int quietFocus_ = 0;
     double dpi_ = 96.0;
 };

@@ -51,6 +51,10 @@ void QtTray::remove() {
     events_ = nullptr;
 }
 
+void QtTray::actAsClicked() {
+    if (events_) events_->buttonReleased(1);
+}
+
 double QtTray::elapsedSeconds() {
     return static_cast<double>(clock_.elapsed()) / 1000.0;
 }

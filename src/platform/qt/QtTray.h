@@ -24,6 +24,10 @@ class QtTray final : public QObject, public TrayShell {
     double elapsedSeconds() override;
     void waitForEvents(double maximumSeconds) override;
 
+    // Brings the window back as a click on the icon does: for a second start of the program, and
+    // for a window the user restored by other means while it stood for the tray.
+    void actAsClicked();
+
   private:
     QSystemTrayIcon icon_;
     QIcon programIcon_;
