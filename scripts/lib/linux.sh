@@ -14,25 +14,16 @@ linux_private_config() {
     QPA_SETTINGS="$XDG_CONFIG_HOME/Tervalinx/$QPA_TITLE.ini"
 }
 
-# Writes the settings file from KEY=VALUE pairs, as a user's earlier run would have left it:
-# QSettings writes a blank in a key as %20 and quotes a value with a blank at an end.
+# Stores KEY=VALUE pairs in the settings file, as the program itself writes them (QSettings,
+# through the build's qpa-settings).
 linux_seed_settings() {
     mkdir -p "$(dirname "$QPA_SETTINGS")"
-    local pair key value
-    {
-        echo "[General]"
-        for pair in "$@"; do
-            key=${pair%%=*} value=${pair#*=}
-            [[ $value == " "* || $value == *" " ]] && value="\"$value\""
-            echo "${key// /%20}=$value"
-        done
-    } >"$QPA_SETTINGS"
+    (($# == 0)) || "$LINUX_BUILD/tests/e2e/qpa-settings" set "$@"
 }
 
-# A stored value as the program reads it (see linux_seed_settings).
-linux_setting() {
-    grep -E "^${1// /%20}=" "$QPA_SETTINGS" 2>/dev/null | head -n 1 | cut -d= -f2- | sed 's/^"\(.*\)"$/\1/'
-}
+# A stored value as the program reads it, and the stored keys.
+linux_setting() { "$LINUX_BUILD/tests/e2e/qpa-settings" get "$1"; }
+linux_setting_keys() { "$LINUX_BUILD/tests/e2e/qpa-settings" keys; }
 
 # Starts the program (QPA_PROGRAM when set, else the build's); sets QPA_PID and QPA_WINDOW. A
 # QPA_LAUNCH array, when set, is the command that starts it (the program's path is its last word).

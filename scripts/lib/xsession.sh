@@ -4,37 +4,31 @@
 
 XSESSION_PIDS=()
 
-xsession_free_display() {
-    local n
-    for n in $(seq 91 140); do
-        if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-            echo "$n"
-            return 0
-        fi
-    done
-    return 1
-}
-
 xsession_start() {
-    local with_tray=0
+    local with_tray=0 number i
     [ "${1:-}" = "--tray" ] && with_tray=1
-    local n
-    n=$(xsession_free_display)
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    XSESSION_PIDS+=($!)
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 1 100); do
-        xdpyinfo >/dev/null 2>&1 && break
-        sleep 0.1
+    # Xvfb takes a free display itself and writes its number once it accepts clients.
+    number=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    XSESSION_PIDS+=("$!")
+    for ((i = 0; i < 200; i++)); do
+        [ -s "$number" ] && break
+        sleep 0.05
     done
+    export DISPLAY=":$(head -n 1 "$number")"
+    rm -f "$number"
+    [ "$DISPLAY" != ":" ] || return 1
     openbox >/dev/null 2>&1 &
-    XSESSION_PIDS+=($!)
+    XSESSION_PIDS+=("$!")
+    # The window manager is up once it names itself on the root window.
+    for ((i = 0; i < 200; i++)); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+        sleep 0.05
+    done
     if ((with_tray)); then
         xsession_tray_start
         XSESSION_PIDS+=("$XSESSION_TRAY_PID")
     fi
-    sleep 0.5
 }
 
 # Starts the tray host (trayer) on the display; its id is in XSESSION_TRAY_PID. A tray host
@@ -43,6 +37,7 @@ xsession_tray_start() {
     trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
         >/dev/null 2>&1 &
     XSESSION_TRAY_PID=$!
+    timeout 10 xdotool search --sync --name '^panel$' >/dev/null 2>&1
 }
 
 xsession_stop() {
@@ -57,12 +52,5 @@ xsession_stop() {
 
 # Waits until a window with exactly this title exists; prints its id.
 xsession_wait_window() {
-    local title=$1 timeout=${2:-20} id=""
-    local i
-    for i in $(seq 1 $((timeout * 10))); do
-        id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
+    timeout "${2:-20}" xdotool search --sync --name "^$1\$" 2>/dev/null | head -n 1 | grep .
 }

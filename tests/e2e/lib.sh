@@ -87,6 +87,7 @@ done < <("$E2E_WORK/control-centres")
 # pixel). The sway driver replaces these.
 x_windows() { xdotool search --all "$@" --pid "$P_PID" --name "${NAME:-}" 2>/dev/null; }
 main_window() { NAME="^$MAIN_TITLE\$" x_windows | head -n 1 | grep .; }
+p_main_window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(main_window)" ]; }
 # The first visible line of a document's window when it can be read from outside after a run
 # (nothing where the platform follows it during the run), and the lines one step of DELTA moves
 # a document with 3 wheel lines: a Windows control takes the delta itself.

@@ -51,7 +51,7 @@ p_start() {
 # The stand-in targets, front to back: "Target A", "Target B", "Target C"; --hang TITLE SECONDS.
 p_targets() {
     spawn wine "$TARGET_EXE" "$TARGET_LOG_WINDOWS" "$@"
-    wait_for 20 window_exists "Target A" >/dev/null
+    xsession_wait_window "Target A" 20 >/dev/null
     sleep 0.5
 }
 
@@ -78,7 +78,7 @@ p_open_documents() {
     DOCUMENTS=("long-document.txt - Notepad" "long-wordpad.txt - Wine Wordpad")
     local x=0 title id
     for title in "${DOCUMENTS[@]}"; do
-        id=$(wait_for 20 window_exists "$title") || return 1
+        id=$(xsession_wait_window "$title" 20) || return 1
         xdotool windowsize "$id" 600 420 windowmove "$id" $x 40
         x=$((x + 640))
     done

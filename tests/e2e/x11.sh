@@ -39,7 +39,7 @@ p_seed() {
     linux_seed_settings "$@"
 }
 p_setting() { linux_setting "$1"; }
-p_setting_keys() { grep -o '^[A-Za-z0-9%]*=' "$QPA_SETTINGS" | tr -d = | sort; }
+p_setting_keys() { linux_setting_keys; }
 
 # The settings folder mounted read-only for the program alone (permissions would not stop root).
 p_refuse_settings() { QPA_LAUNCH=(unshare -rm -- sh -c 'mount --bind -o ro "$0" "$0" && exec "$@"' "${QPA_SETTINGS%/*}"); }
@@ -87,7 +87,7 @@ p_start() {
 # The stand-in targets: "Target A" (in front), "Target B" and "Fixed Target" (no maximise).
 p_targets() {
     spawn "$WHEEL_TARGET" "$TARGET_LOG"
-    wait_for 20 window_exists "Target A" >/dev/null
+    xsession_wait_window "Target A" 20 >/dev/null
     sleep 0.5
 }
 
@@ -121,7 +121,7 @@ p_tray_click() {
 p_open_documents() {
     spawn mousepad "$1"
     DOCUMENTS=("$(basename "$1") - Mousepad")
-    wait_for 20 eval "xdotool search --onlyvisible --name '${DOCUMENTS[0]}\$' | grep -q ." && sleep 1
+    timeout 20 xdotool search --sync --onlyvisible --name "${DOCUMENTS[0]}\$" >/dev/null && sleep 1
 }
 # The text area only, away from the caret's blinking at the first line.
 p_document_picture() {
