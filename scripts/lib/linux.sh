@@ -42,8 +42,8 @@ linux_close_program() {
     if [ -n "${QPA_WINDOW:-}" ]; then
         wmctrl -i -c "$QPA_WINDOW" 2>/dev/null || true
     fi
-    local i
-    for i in $(seq 1 50); do
+    local _
+    for _ in $(seq 1 50); do
         kill -0 "$QPA_PID" 2>/dev/null || break
         sleep 0.1
     done
@@ -57,6 +57,9 @@ linux_snapshot() { import -window "$1" "$2" 2>/dev/null; }
 # Compares a region (default: the top left, where a terminal's text stands) of two pictures.
 linux_same_view() {
     local region=${3:-480x300+10+10}
-    [ -s "$1" ] && [ -s "$2" ] || { echo "    missing picture: $1 or $2"; return 2; }
+    if [ ! -s "$1" ] || [ ! -s "$2" ]; then
+        echo "    missing picture: $1 or $2"
+        return 2
+    fi
     cmp -s <(convert "$1" -crop "$region" +repage rgb:-) <(convert "$2" -crop "$region" +repage rgb:-)
 }

@@ -82,7 +82,7 @@ CONFIG
     SWAYSESSION_PIDS+=($!)
     SWAYSOCK_PATH=""
     for ((i = 0; i < 100; i++)); do
-        SWAYSOCK_PATH=$(ls "$SWAY_RUNTIME"/sway-ipc.*.sock 2>/dev/null | head -n 1 || true)
+        SWAYSOCK_PATH=$(find "$SWAY_RUNTIME" -maxdepth 1 -name 'sway-ipc.*.sock' -print -quit 2>/dev/null)
         [ -n "$SWAYSOCK_PATH" ] && [ -S "$SWAY_RUNTIME/wayland-1" ] && break
         sleep 0.1
     done

@@ -11,5 +11,5 @@ wine_start() {
 }
 
 wine_stop() {
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
 }

@@ -15,7 +15,8 @@ xsession_start() {
         [ -s "$number" ] && break
         sleep 0.05
     done
-    export DISPLAY=":$(head -n 1 "$number")"
+    DISPLAY=":$(head -n 1 "$number")"
+    export DISPLAY
     rm -f "$number"
     [ "$DISPLAY" != ":" ] || return 1
     openbox >/dev/null 2>&1 &

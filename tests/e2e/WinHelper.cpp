@@ -33,7 +33,8 @@ std::wstring textOf(HWND hwnd) {
 
 // Printed as UTF-8.
 void print(const std::wstring& text) {
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    const int size =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
     std::printf("%s\n", bytes.c_str());

@@ -1,6 +1,7 @@
 # The scenario runner and its helpers. A scenario (scenarios.sh) runs in a subshell with `set -e`:
 # it fails at the first command that fails, `fail` saying why; processes it starts with `spawn` are
 # ended after it, by their ids.
+# shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 # The platforms a scenario applies to (wine, x11, sway); on another one it is left out.
 on() { [[ " $* " == *" $PLATFORM "* ]] || exit 200; }
@@ -42,7 +43,8 @@ received_titles() { received | cut -d'|' -f1; }
 
 run_scenarios() {
     local pattern=$1 results=$2 name status passed=0 failed=0 pid
-    for name in $(sed -n 's/^scenario_\([A-Za-z]*\)() {$/\1/p' "$here/scenarios.sh"); do
+    # The names come on their own descriptor: a scenario's commands may read standard input.
+    while read -r -u 3 name; do
         [ -n "$pattern" ] && [[ ! $name =~ $pattern ]] && continue
         : >"$TARGET_LOG"
         (set -e; "scenario_$name")
@@ -61,9 +63,11 @@ run_scenarios() {
             p_close >/dev/null || stop_process "$P_PID"
         fi
         rm -f "$E2E_WORK/program.pid"
-        for pid in $(cat "$E2E_WORK/spawned" 2>/dev/null); do stop_process "$pid"; done
+        if [ -f "$E2E_WORK/spawned" ]; then
+            while read -r pid; do stop_process "$pid"; done <"$E2E_WORK/spawned"
+        fi
         rm -f "$E2E_WORK/spawned"
-    done
+    done 3< <(sed -n 's/^scenario_\([A-Za-z]*\)() {$/\1/p' "$here/scenarios.sh")
     echo "$PLATFORM end-to-end: $passed passed, $failed failed" | tee "$results/e2e-$PLATFORM.txt"
     ((failed == 0))
 }
@@ -132,12 +136,18 @@ p_click() {
     sleep 0.3
 }
 p_type() { xdotool type --delay 60 "$1" && sleep 0.3; }
-p_key() { xdotool key --delay 100 $1 && sleep 0.3; }
+p_key() {
+    local keys
+    read -r -a keys <<<"$1"
+    xdotool key --delay 100 "${keys[@]}" && sleep 0.3
+}
 p_keys_into() {
     local id
     id=$(window_exists "$1") || return 1
     xdotool windowactivate --sync "$id" >/dev/null 2>&1
     sleep 0.3
-    xdotool key --clearmodifiers $2
+    local keys
+    read -r -a keys <<<"$2"
+    xdotool key --clearmodifiers "${keys[@]}"
     sleep 0.3
 }

@@ -36,6 +36,7 @@
 #   p_copy_program DIR, p_program_file, p_entry_file, p_entry_written, p_entry_valid,
 #   p_launch_entry              a copy of the program started from DIR; its file; the autostart
 #                               entry, written, valid, and started as a desktop starts it (x11)
+# shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 # Settings for a run that scrolls on its own from start-up: period 1 s, a method (1 to 6), a scope
 # (7: through "Available Windows", 8: the selected window), switched On.
@@ -192,11 +193,14 @@ scenario_TheStartupBoxesStartInTheTrayAndWriteTheQuotedLogonEntry() {
     trap "helper allow 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'" EXIT
     p_click Check4
     wait_for 10 eval '[ -n "$(p_logon_entry HKCU)" ]'
-    local user=$(p_logon_entry HKCU) machine=$(p_logon_entry)
+    local user machine
+    user=$(p_logon_entry HKCU)
+    machine=$(p_logon_entry)
     helper allow 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
     p_click Check4
-    [ "$user" = "$(p_program_command)" ] && [ -z "$machine" ] ||
+    if [ "$user" != "$(p_program_command)" ] || [ -n "$machine" ]; then
         fail "with the machine's list refused: user '$user', machine '$machine'"
+    fi
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
 }
 

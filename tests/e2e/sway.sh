@@ -1,6 +1,7 @@
 # The Linux program natively on Wayland, on a private headless sway with swaybar's tray, driven
 # through sway's IPC (swaymsg), wtype for keys, grim for pictures and the seat's cursor for clicks;
 # its settings file is read and written directly. Everything in the session runs as SWAY_USER.
+# shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 source "$root/scripts/lib/swaysession.sh"
 
@@ -155,6 +156,7 @@ p_open_documents() {
 p_follow_documents() { sleep 5; }
 p_document_line() {
     [ "$1" = "Foot Target" ] || return 0
+    # shellcheck disable=SC2034  # title is read by the condition that wait_for evaluates
     local file=$SWAYSESSION_WORK/foot-line title=$1
     rm -f "$file"
     # A key typed right after a focus change can be lost: typed again until foot answers.
@@ -162,4 +164,5 @@ p_document_line() {
         cat "$file"
 }
 # foot turns whole notches (the delta over 120, rounded), 3 lines each.
+# shellcheck disable=SC2017  # whole notches first, then their lines
 p_lines_per_step() { echo $((($1 + 60) / 120 * 3)); }

@@ -3,6 +3,7 @@
 # our helper program (WinHelper.cpp). There is no tray host: Wine then shows its own notification
 # area, the "Wine System Tray" window, where a click reaches the icon (Wine 8 docked into trayer
 # receives the button events but does not pass them on to the icon).
+# shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 EXE=$BUILD/src/main/QuietPageAdvancer.exe
 TARGET_EXE=$BUILD/tools/targets/ScrollTarget.exe

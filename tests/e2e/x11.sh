@@ -1,5 +1,6 @@
 # The Linux program on a private X display with openbox and a tray host (trayer), driven through
 # X (lib.sh); its settings file and logon entry are read and written directly.
+# shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 LINUX_BUILD=$BUILD
 WHEEL_TARGET=$BUILD/tools/targets/wheel-target

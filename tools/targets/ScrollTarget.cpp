@@ -3,13 +3,13 @@
 // logs every wheel message its top level receives as
 //   title|delta|x,y|inside|foreground|milliseconds
 // (delta: the high word, signed; x,y: the pointer position the message carries; inside: 1 when
-// that position lies in the window's client area on the screen; milliseconds: on a steady clock),
+// that position lies in the window's client area on the screen; milliseconds: on the performance
+// counter, which the program's tick notes use too),
 // and every key pressed as
 //   title|key|virtual-key
 // "Target A" holds a child window over its whole client area that leaves the wheel to the default
-// window procedure, which passes it up to "Target A". With --timer, a bare one-second timer logs
-// "timer|milliseconds" instead: the spacing a step's delivery adds to.
-// Usage: ScrollTarget LOGFILE [--hang TITLE SECONDS | --timer]
+// window procedure, which passes it up to "Target A".
+// Usage: ScrollTarget LOGFILE [--hang TITLE SECONDS]
 #include <windows.h>
 #include <windowsx.h>
 
@@ -122,7 +122,6 @@ void registerClass(const wchar_t* name, WNDPROC procedure) {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     logPath = argv[1];
-    const bool timer = argc > 2 && std::wstring(argv[2]) == L"--timer";
     for (int i = 2; i + 2 < argc; ++i) {
         if (std::wstring(argv[i]) == L"--hang") {
             hangingTitle = argv[i + 1];
@@ -141,14 +140,6 @@ int wmain(int argc, wchar_t** argv) {
         {L"Target B", WS_OVERLAPPEDWINDOW, true, false, 160, 160},
         {L"Target A", WS_OVERLAPPEDWINDOW, true, true, 200, 200},
     };
-    if (timer) {
-        ::SetTimer(nullptr, 0, 1000, nullptr);
-        MSG message;
-        while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-            if (message.message == WM_TIMER) logLine(L"timer|" + milliseconds());
-        }
-        return 0;
-    }
     std::vector<std::thread> threads;
     for (const TargetWindow& window : windows) {
         HANDLE created = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);

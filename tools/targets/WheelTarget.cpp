@@ -1,14 +1,12 @@
 // A stand-in application for the Linux end-to-end scenarios and the delivery figures of bench/run:
 // windows with a long text that log every wheel step they receive as "title|delta|milliseconds"
 // (on the monotonic clock) and every key pressed in them as "title|key|code"; one of fixed size (no
-// maximise) logs too. With --timer, a bare one-second timer logs "timer|milliseconds" instead: the
-// spacing a step's delivery adds to.
-// Usage: wheel-target LOGFILE [--timer]
+// maximise) logs too.
+// Usage: wheel-target LOGFILE
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTextStream>
-#include <QTimer>
 #include <QWheelEvent>
 #include <chrono>
 
@@ -29,17 +27,19 @@ void logLine(const QString& line) {
 }
 
 class LoggingText final : public QPlainTextEdit {
-public:
+  public:
     explicit LoggingText(const QString& title) {
         setWindowTitle(title);
         QString text;
-        for (int line = 1; line <= 3000; ++line) text += QStringLiteral("Line %1 of the target\n").arg(line);
+        for (int line = 1; line <= 3000; ++line)
+            text += QStringLiteral("Line %1 of the target\n").arg(line);
         setPlainText(text);
     }
 
-protected:
+  protected:
     void wheelEvent(QWheelEvent* event) override {
-        logLine(windowTitle() + '|' + QString::number(event->angleDelta().y()) + '|' + milliseconds());
+        logLine(windowTitle() + '|' + QString::number(event->angleDelta().y()) + '|' +
+                milliseconds());
         QPlainTextEdit::wheelEvent(event);
     }
     void keyPressEvent(QKeyEvent* event) override {
@@ -54,12 +54,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 2) return 2;
     logPath = QString::fromLocal8Bit(argv[1]);
-    if (argc > 2 && QString::fromLatin1(argv[2]) == QStringLiteral("--timer")) {
-        QTimer timer;
-        QObject::connect(&timer, &QTimer::timeout, [] { logLine(QStringLiteral("timer|") + milliseconds()); });
-        timer.start(1000);
-        return application.exec();
-    }
     LoggingText fixed(QStringLiteral("Fixed Target"));
     fixed.setFixedSize(300, 200);
     fixed.move(700, 500);

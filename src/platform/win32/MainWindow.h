@@ -4,10 +4,10 @@
 #include <array>
 #include <optional>
 
+#include "core/Layout.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/ListView.h"
 #include "platform/win32/ProgressBar.h"
-#include "core/Layout.h"
 #include "ports/MainView.h"
 #include "ports/System.h"
 
