@@ -107,9 +107,18 @@ TEST(PointerRules, TheWheelIsAimedPastTheWindowsAbove) {
     const Point centre = aimPoint(content, rows[5].above);
     EXPECT_EQ(std::make_pair(centre.x, centre.y), std::make_pair(200, 150));
     EXPECT_FALSE(qpa::aim::uncoveredPoint({10, 10, 0, 50}, {}));
-    const Rect onScreen = qpa::aim::intersection({-100, 700, 400, 300}, {0, 0, 1280, 800});
-    EXPECT_EQ(std::make_tuple(onScreen.x, onScreen.y, onScreen.width, onScreen.height),
-              std::make_tuple(0, 700, 300, 100));
+    // The content clipped to the screen; rectangles that only touch, or lie apart one way, share
+    // nothing.
+    const std::pair<Rect, std::tuple<int, int, int, int>> clips[] = {
+        {{-100, 700, 400, 300}, {0, 700, 300, 100}},
+        {{1280, 0, 100, 100}, {0, 0, 0, 0}},
+        {{100, 800, 100, 100}, {0, 0, 0, 0}},
+        {{100, -300, 100, 100}, {0, 0, 0, 0}},
+    };
+    for (const auto& [rect, clipped] : clips) {
+        const Rect r = qpa::aim::intersection(rect, {0, 0, 1280, 800});
+        EXPECT_EQ(std::make_tuple(r.x, r.y, r.width, r.height), clipped);
+    }
     const auto motion = absoluteMotion({700, 30}, {-1280, 0, 2560, 800});
     ASSERT_TRUE(motion);
     EXPECT_EQ(motion->x, 1980u);

@@ -41,6 +41,9 @@ TEST(Engine, StepsAndTheirDeltas) {
         {method(4) + L"load; on >> tick", L"scroll", L"scroll 101 75"},
         {method(5) + L"load; on >> tick", L"scroll", L"scroll 101 1125"},
         {method(6) + L"load; on >> tick", L"scroll", L"scroll 101 225"},
+        // The method chosen by a click counts from the next step.
+        {L"windows 1; store Text3=0; load; click Option6; on >> tick", L"scroll",
+         L"scroll 101 225"},
         {method(0) + L"load; on >> tick", L"scroll", L"scroll 101 0"},
         {method(3) + L"wheel absent; load; on >> tick", L"scroll", L"scroll 101 0"},
         {method(6) + L"wheel silent; load; on >> tick", L"scroll", L"scroll 101 225"},
