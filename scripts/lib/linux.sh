@@ -18,12 +18,12 @@ linux_private_config() {
 # through the build's qpa-settings).
 linux_seed_settings() {
     mkdir -p "$(dirname "$QPA_SETTINGS")"
-    (($# == 0)) || "$LINUX_BUILD/tests/e2e/qpa-settings" set "$@"
+    (($# == 0)) || "$LINUX_BUILD/tools/settings/qpa-settings" set "$@"
 }
 
 # A stored value as the program reads it, and the stored keys.
-linux_setting() { "$LINUX_BUILD/tests/e2e/qpa-settings" get "$1"; }
-linux_setting_keys() { "$LINUX_BUILD/tests/e2e/qpa-settings" keys; }
+linux_setting() { "$LINUX_BUILD/tools/settings/qpa-settings" get "$1"; }
+linux_setting_keys() { "$LINUX_BUILD/tools/settings/qpa-settings" keys; }
 
 # Starts the program (QPA_PROGRAM when set, else the build's); sets QPA_PID and QPA_WINDOW. A
 # QPA_LAUNCH array, when set, is the command that starts it (the program's path is its last word).
