@@ -19,7 +19,7 @@ class ViewEvents : public Port {
     virtual void changed(Control field, const std::wstring& text) noexcept = 0;
     // The user clicked a check box (Check4, Check8): whether it is checked now.
     virtual void checked(Control box, bool isChecked) noexcept = 0;
-    // The user selected an entry of the list (1-based).
+    // The user selected an entry of the list (1-based), or none (0).
     virtual void selected(int index) noexcept = 0;
     // The window was minimised or restored (or is to be, while hidden): its state.
     virtual void resized(WindowState state) noexcept = 0;

@@ -130,9 +130,11 @@ void QtMainWindow::createControls() {
                     tree->setToolTip(qtext(texts::kListToolTip));
                     tree->header()->setStretchLastSection(false);
                     QObject::connect(tree, &QTreeWidget::itemSelectionChanged, this, [this, tree] {
+                        if (quietSelection_ > 0) return;
+                        // The user's selection: an entry, or none (a click beside them).
                         const auto items = tree->selectedItems();
-                        if (quietSelection_ > 0 || items.isEmpty()) return;
-                        const int index = tree->indexOfTopLevelItem(items.front()) + 1;
+                        const int index =
+                            items.isEmpty() ? 0 : tree->indexOfTopLevelItem(items.front()) + 1;
                         report([&](ViewEvents& e) { e.selected(index); });
                     });
                     widget = tree;

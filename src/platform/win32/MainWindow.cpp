@@ -336,15 +336,16 @@ void MainWindow::onCommand(WPARAM wParam) {
 }
 
 void MainWindow::onNotify(const NMHDR& header) {
-    // The user selected an entry of the list: an item that gains the selected state.
+    // The user changed the list's selection: an entry selected, or none (a click beside them).
     if (header.hwndFrom != control(Control::ListView1) || header.code != LVN_ITEMCHANGED ||
         quietChanges_ > 0)
         return;
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    if (change.iItem < 0 || !(change.uChanged & LVIF_STATE) ||
-        !(change.uNewState & LVIS_SELECTED) || (change.uOldState & LVIS_SELECTED))
+    if (!(change.uChanged & LVIF_STATE) || !((change.uOldState ^ change.uNewState) & LVIS_SELECTED))
         return;
-    report([&](ViewEvents& e) { e.selected(change.iItem + 1); });
+    const auto index = static_cast<int>(
+        ::SendMessageW(header.hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    report([&](ViewEvents& e) { e.selected(index + 1); });
 }
 
 void MainWindow::onActivate(WPARAM wParam) {
