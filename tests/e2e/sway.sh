@@ -1,10 +1,12 @@
 # The Linux program natively on Wayland, on a private headless sway with swaybar's tray, driven
 # through sway's IPC (swaymsg), wtype for keys, grim for pictures and the seat's cursor for clicks;
-# its settings file is read and written directly. Everything in the session runs as SWAY_USER.
+# its settings file is seeded and read through QSettings (scripts/lib/linux.sh). Everything in the
+# session runs as SWAY_USER.
 # shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 source "$root/scripts/lib/swaysession.sh"
 
+LINUX_BUILD=$BUILD
 WHEEL_TARGET=$BUILD/tools/targets/wheel-target
 LISTED_TARGETS=("Target A" "Target B")  # "Fixed Target" has a fixed size: sway floats it
 STEP_DOWN=-120

@@ -1,5 +1,5 @@
 # The Linux program on a private X display with openbox and a tray host (trayer), driven through
-# X (lib.sh); its settings file and logon entry are read and written directly.
+# X (lib.sh); its settings file through QSettings (scripts/lib/linux.sh), its logon entry directly.
 # shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 LINUX_BUILD=$BUILD
