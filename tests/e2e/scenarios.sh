@@ -379,13 +379,11 @@ scenario_AnOverflowingPeriodIsReportedOneReportAtATime() {
     p_keys_into "Target A" ctrl+shift+t
     wait_for 10 setting_is StartStopState Off || fail "not switched Off"
     p_dismiss
-    # A tick on its way would report before the help that "?" opens: the window takes events in
-    # order, and a report opened by then is still up with the help over it.
-    wait_for 10 eval '(($(reports_open) == 0))' || fail "the report stayed"
-    p_click PushButton7
-    wait_for 10 eval '(($(messages_open) == 1))' || fail "the help did not come: $(p_boxes)"
+    # The absence of a late report can only be waited for: a tick on its way would have reported
+    # within its second (on sway, tiled among the targets, no button of ours is sure to be in
+    # reach for a later event of the window's own to show that everything before it was handled).
+    sleep 1.5
     [ "$(reports_open)" = 0 ] || fail "a report came after the switch Off"
-    p_dismiss
     [ "$PLATFORM" != wine ] || [ "$(p_control_text Frame4)|$(p_control_text PushButton2)" = "Off.|Turn On" ] ||
         fail "status and button read $(p_control_text Frame4)|$(p_control_text PushButton2)"
 }
@@ -417,7 +415,7 @@ scenario_AHungTargetHoldsNeitherOurWindowNorTheOthers() {
     # Until Target A has had 5 more steps (B hangs for 30 s), our window answers every time.
     while (($(received_count "Target A") - before < 5)); do
         asked=$((asked + 1))
-        ((asked <= 60)) || fail "Target A got too few steps while B hung: $(received)"
+        ((asked <= 300)) || fail "Target A got too few steps while B hung: $(received)"
         helper answers || fail "our window did not answer within a second at the ${asked}th asking"
     done
 }
