@@ -80,6 +80,8 @@ TEST(Desktop, TheTrayControlPutsItsIconUpAgainAfterAShellRestartAndWaitsOutItsBa
     {
         SysTray tray(shell);
         tray.setTrayTip(L"tip");  // not in the tray yet: nothing sent
+        tray.setTrayIcon(0, kPictureTypeIcon);
+        tray.setTrayIcon(5, kPictureTypeIcon - 1);  // not an icon: no picture taken
         tray.setInTray(true);
         tray.setInTray(true);  // unchanged: nothing
         tray.shellRestarted();
