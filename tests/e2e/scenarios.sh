@@ -601,7 +601,7 @@ scenario_WithoutATrayHostTheWindowStaysMinimisedAndTheTrayWorksOnceItComes() {
     wait_for 10 eval '[ "$(p_state)" = shown ]' || fail "not restored from the task bar"
     p_keys_into "Target A" ctrl+shift+t
     wait_for 15 setting_is StartStopState On || fail "the chord did not switch On"
-    sleep 2
+    sleep 2  # as above: switched On, a window bouncing back would be up again by now
     [ "$(p_state)" = minimised ] || fail "switched On, the window is $(p_state)"
     p_tray_host_start
     wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "not into the tray once it came"
@@ -627,6 +627,7 @@ scenario_AClickOnTheTrayIconDuringTheFirstBalloonBringsTheWindowBack() {
         pause=$((RANDOM % 2500))
         sleep "$((pause / 1000)).$(printf %03d $((pause % 1000)))"
         p_tray_click
+        # Back for good: a window sent back into the tray would be gone again within 3 s.
         wait_for 5 p_shown && sleep 3 && p_shown && restored=$((restored + 1))
         p_close || fail "round $round: the program did not close"
     done
