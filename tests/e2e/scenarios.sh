@@ -109,12 +109,18 @@ scenario_TheWheelReachesOnlyListedWindowsPastPopupsFlickerAndReusedIds() {
     p_start
     wait_for 30 eval 'received "Doc A" | grep -q .' || fail "Doc A got no step: $(received)"
     # Once the server has let the closed client go, the next one gets its ids: the same program gets
-    # the same window id.
+    # the same window id. Another client's short connection in between can take them first: then
+    # another Doc B is started (the first keeps its own ids), until one has Doc A's window id.
     stop_process "$doc"
     wait_for 10 eval '! window_exists "Doc A" >/dev/null' || fail "Doc A did not close"
-    spawn "$X_STAND_INS" "$TARGET_LOG" document "Doc B"
-    wait_for 20 grep -q "^Doc B|id|" "$TARGET_LOG" || fail "Doc B did not open"
-    [ "$(window_ids "Doc B")" = "$(window_ids "Doc A")" ] || fail "Doc B got another id: $(window_ids)"
+    local started
+    for started in 1 2 3 4 5; do
+        spawn "$X_STAND_INS" "$TARGET_LOG" document "Doc B"
+        wait_for 20 eval '(($(window_ids "Doc B" | wc -l) >= started))' || fail "Doc B did not open"
+        [ "$(window_ids "Doc B" | tail -n 1)" = "$(window_ids "Doc A")" ] && break
+    done
+    [ "$(window_ids "Doc B" | tail -n 1)" = "$(window_ids "Doc A")" ] ||
+        fail "no Doc B got Doc A's id: $(window_ids)"
     target=$(window_exists "Target A")
     read -r -a geometry < <(xdotool getwindowgeometry --shell "$target" |
         awk -F= '/^(X|Y|WIDTH|HEIGHT)=/ {printf "%s ", $2} END {print ""}')
