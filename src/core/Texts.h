@@ -100,6 +100,22 @@ inline constexpr const wchar_t* kDesktopKeepsWindowsApart =
     L"XWayland can also be reached when this software is started through XWayland too "
     L"(QT_QPA_PLATFORM=xcb).";
 
+// Shown once at start-up on GNOME when the program's Shell extension does not run (yet); a
+// failure's reason stands between the two parts.
+inline constexpr const wchar_t* kGnomeExtensionTitle = L"GNOME Shell extension";
+inline constexpr const wchar_t* kGnomeLogInOnce =
+    L"On GNOME this software reaches other programs' windows through its GNOME Shell extension, "
+    L"\"Quiet Page Advancer\". The extension is now installed and switched on, but GNOME loads a "
+    L"new extension only when you log in.\r\n\r\nLog out and log in once, then start this "
+    L"software again. Until then the 'Available Windows' list stays empty.";
+inline constexpr const wchar_t* kGnomeExtensionFailedPrefix =
+    L"On GNOME this software reaches other programs' windows through its GNOME Shell extension, "
+    L"\"Quiet Page Advancer\", and that extension does not run: ";
+inline constexpr const wchar_t* kGnomeExtensionFailedSuffix =
+    L"\r\n\r\nUntil it runs the 'Available Windows' list stays empty. Switch the extension on "
+    L"in GNOME's Extensions application, or log out and log in once, then start this software "
+    L"again.";
+
 // Shown once at start-up by the Linux program when its settings file is there but cannot be read;
 // the file's name stands between the two parts.
 inline constexpr const wchar_t* kSettingsUnreadableTitle = L"Settings file";

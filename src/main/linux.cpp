@@ -1,18 +1,25 @@
 // The Linux program: Qt Widgets for the window and the tray; Xlib for other applications' windows
-// and the toggle chord on X11, sway's IPC and a Wayland virtual pointer on sway.
+// and the toggle chord on X11, sway's IPC and a Wayland virtual pointer on sway, the program's
+// Shell extension on GNOME.
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
 #include <QStyleHints>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "app/Form1.h"
 #include "core/Texts.h"
+#include "platform/gnome/ExtensionSetup.h"
+#include "platform/gnome/GnomeHotkey.h"
+#include "platform/gnome/GnomeWindows.h"
+#include "platform/gnome/ShellBridge.h"
 #include "platform/portable/SeededChance.h"
 #include "platform/qt/AutostartFiles.h"
 #include "platform/qt/CommandLine.h"
+#include "platform/qt/DesktopNotifications.h"
 #include "platform/qt/IniSettings.h"
 #include "platform/qt/QtMainWindow.h"
 #include "platform/qt/QtServices.h"
@@ -51,16 +58,42 @@ int wheelLines() {
 }
 
 // The adapters that reach other applications' windows, the keys and the display: X11's (also on
-// XWayland), sway's on sway, and none on a Wayland desktop that keeps programs apart.
+// XWayland), sway's on sway, GNOME's on GNOME, and none on a Wayland desktop that keeps programs
+// apart.
 struct DesktopAdapters {
     std::unique_ptr<qpa::wayland::WaylandClient> wayland;  // outlives what uses it
+    std::unique_ptr<qpa::gnome::ShellBridge> gnomeShell;   // the same
     std::unique_ptr<qpa::WindowServices> windows;
     std::unique_ptr<qpa::KeyboardHook> keyboard;
     std::unique_ptr<qpa::DisplayKeeper> display;
     std::function<void()> raiseOwnWindow;
     std::unique_ptr<QObject> keepOwnViewTiled;
-    bool keepsWindowsApart = false;
+    // The one message for the user at start-up, with its title, when the desktop needs a step
+    // first; empty when none.
+    std::wstring startMessage, startMessageTitle;
+    // GNOME shows no balloon of Qt's: the program sends them as notifications itself.
+    std::unique_ptr<qpa::qt::DesktopNotifications> notifications;
 };
+
+bool gnomeSession() {
+    const QList<QByteArray> desktops = qgetenv("XDG_CURRENT_DESKTOP").split(':');
+    return std::any_of(desktops.begin(), desktops.end(), [](const QByteArray& desktop) {
+        return desktop.compare("GNOME", Qt::CaseInsensitive) == 0;
+    });
+}
+
+void chooseGnome(DesktopAdapters& d) {
+    if (const auto message = qpa::gnome::prepareShellExtension()) {
+        d.startMessage = *message;
+        d.startMessageTitle = qpa::texts::kGnomeExtensionTitle;
+    }
+    d.gnomeShell = std::make_unique<qpa::gnome::ShellBridge>();
+    auto windows = std::make_unique<qpa::gnome::GnomeWindows>(*d.gnomeShell, &wheelLines);
+    d.raiseOwnWindow = [w = windows.get()] { w->raiseOwn(qpa::texts::kProductName); };
+    d.windows = std::move(windows);
+    d.keyboard = std::make_unique<qpa::gnome::GnomeHotkey>();
+    d.notifications = std::make_unique<qpa::qt::DesktopNotifications>();
+}
 
 DesktopAdapters chooseDesktop() {
     DesktopAdapters d;
@@ -73,10 +106,15 @@ DesktopAdapters chooseDesktop() {
     d.wayland = std::make_unique<qpa::wayland::WaylandClient>();
     d.display = std::make_unique<qpa::wayland::IdleInhibit>(*d.wayland);
     const QByteArray sway = qgetenv("SWAYSOCK");
+    if (sway.isEmpty() && gnomeSession()) {
+        chooseGnome(d);
+        return d;
+    }
     if (sway.isEmpty()) {
         d.windows = std::make_unique<qpa::wayland::NoWindows>();
         d.keyboard = std::make_unique<qpa::wayland::NoKeys>();
-        d.keepsWindowsApart = true;
+        d.startMessage = qpa::texts::kDesktopKeepsWindowsApart;
+        d.startMessageTitle = qpa::texts::kDesktopKeepsWindowsApartTitle;
         return d;
     }
     auto windows =
@@ -122,6 +160,7 @@ int main(int argc, char** argv) {
     window.setRaiseOwnWindow(desktop.raiseOwnWindow);
     qpa::qt::QtTray tray(programIcon);
     trayForLaterStarts = &tray;
+    tray.showBalloonsAs(desktop.notifications.get());
     window.setRestoredOutsideTray([&tray] { tray.actAsClicked(); });
     qpa::qt::AutostartFiles autostart;
 
@@ -130,11 +169,11 @@ int main(int argc, char** argv) {
                                     *desktop.display, qpa::texts::kLinuxWords, window.handle()});
     form.Form_Load();
     window.showAfterLoad();
-    if (desktop.keepsWindowsApart) {
+    if (!desktop.startMessage.empty()) {
         // Once the window is up, so that the note stands over it.
-        QTimer::singleShot(0, &window, [&dialogs] {
-            dialogs.showMessage(qpa::texts::kDesktopKeepsWindowsApart, qpa::MessageKind::Plain,
-                                qpa::texts::kDesktopKeepsWindowsApartTitle);
+        QTimer::singleShot(0, &window, [&dialogs, &desktop] {
+            dialogs.showMessage(desktop.startMessage, qpa::MessageKind::Plain,
+                                desktop.startMessageTitle);
         });
     }
     if (const std::wstring file = settings.unreadableFile(); !file.empty()) {

@@ -43,6 +43,7 @@ void QtTray::changeTip(const std::wstring& tip) {
 }
 
 void QtTray::balloon(const std::wstring& title, const std::wstring& text, int seconds) {
+    if (notifications_ && notifications_->show(title, text, seconds)) return;
     icon_.showMessage(qtext(title), qtext(text), QSystemTrayIcon::NoIcon, seconds * 1000);
 }
 

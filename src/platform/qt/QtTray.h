@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include "platform/qt/DesktopNotifications.h"
 #include "ports/Desktop.h"
 
 namespace qpa::qt {
@@ -27,11 +28,14 @@ class QtTray final : public QObject, public TrayShell {
     // Brings the window back as a click on the icon does: for a second start of the program, and
     // for a window the user restored by other means while it stood for the tray.
     void actAsClicked();
+    // Shows balloons as the desktop's notifications rather than through the tray.
+    void showBalloonsAs(DesktopNotifications* notifications) { notifications_ = notifications; }
 
   private:
     QSystemTrayIcon icon_;
     QIcon programIcon_;
     TrayEvents* events_ = nullptr;  // while the icon is up
+    DesktopNotifications* notifications_ = nullptr;
     QElapsedTimer clock_;
 };
 

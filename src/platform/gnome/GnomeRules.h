@@ -1,0 +1,57 @@
+#pragma once
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+#include <cstdint>
+
+#include "ports/WindowServices.h"
+
+// What the GNOME adapters decide, free of D-Bus, so that the unit tests can use it alone.
+namespace qpa::gnome {
+
+// The names the program and its Shell extension meet under on the session bus. The extension
+// answers only the owner of kProgramBusName.
+inline constexpr char kProgramBusName[] = "com.tervalinx.QuietPageAdvancer";
+inline constexpr char kBridgeBusName[] = "com.tervalinx.QuietPageAdvancer.Shell";
+inline constexpr char kBridgePath[] = "/com/tervalinx/QuietPageAdvancer/Shell";
+inline constexpr char kBridgeInterface[] = "com.tervalinx.QuietPageAdvancer.Shell1";
+
+// The extension in its two builds: GNOME 43-44 load legacy scripts, 45 and later ES modules.
+inline constexpr char kLegacyExtension[] = "quiet-page-advancer-43@tervalinx.example";
+inline constexpr char kModuleExtension[] = "quiet-page-advancer-45@tervalinx.example";
+
+// One window as the extension lists it.
+struct ShellWindow {
+    quint64 id = 0;
+    QString title;
+    qint32 pid = 0;
+    bool canMaximise = false;
+    bool minimised = false;
+    QRect frame;
+};
+
+WindowFacts factsOf(const ShellWindow& window, qint64 ownPid);
+
+// The build of the extension a Shell of this version ("43.9", "48.rc") loads.
+QString extensionFor(const QString& shellVersion);
+
+// The wheel notches the extension turns for a delta (120 a notch, positive away from the user):
+// positive downwards, as GNOME counts them.
+int notchesDown(std::int32_t delta);
+
+// What GNOME Shell's GetExtensionInfo says of an extension.
+enum class ExtensionState {
+    Unknown,   // the Shell has not seen it: installed after log-in, or not at all
+    Running,   // enabled and running
+    Off,       // installed, not enabled
+    Failed,    // the Shell could not run it
+    Outdated,  // made for other versions of the Shell
+};
+ExtensionState extensionState(const QVariantMap& info);
+
+// The list of enabled extensions as `gsettings set` takes it, with `uuid` added to the one
+// `gsettings get` printed; empty when it is there already.
+QString enabledListWith(const QString& printed, const QString& uuid);
+
+}  // namespace qpa::gnome

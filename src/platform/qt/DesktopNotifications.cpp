@@ -1,0 +1,41 @@
+#include "platform/qt/DesktopNotifications.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+#include "platform/qt/QtText.h"
+
+namespace qpa::qt {
+
+namespace {
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+constexpr uchar kNormalUrgency = 1;  // low urgency goes to the message list without a banner
+}  // namespace
+
+DesktopNotifications::DesktopNotifications() : bus_(QDBusConnection::sessionBus()) {}
+
+bool DesktopNotifications::show(const std::wstring& title, const std::wstring& text, int seconds) {
+    if (!bus_.isConnected() || !bus_.interface()->isServiceRegistered(kService)) return false;
+    QDBusMessage notify =
+        QDBusMessage::createMethodCall(kService, QStringLiteral("/org/freedesktop/Notifications"),
+                                       kService, QStringLiteral("Notify"));
+    const QVariantMap hints{
+        {QStringLiteral("urgency"), QVariant::fromValue(kNormalUrgency)},
+        {QStringLiteral("desktop-entry"), QStringLiteral("com.tervalinx.QuietPageAdvancer")}};
+    notify.setArguments({QStringLiteral("Quiet Page Advancer"), shown_,
+                         QStringLiteral("com.tervalinx.QuietPageAdvancer"), qtext(title),
+                         qtext(text), QStringList(), hints, seconds > 0 ? seconds * 1000 : -1});
+    // Not waited for: the id only lets the next balloon replace this one.
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(notify));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished,
+                     [this](QDBusPendingCallWatcher* call) {
+                         const QDBusPendingReply<uint> reply = *call;
+                         if (reply.isValid()) shown_ = reply.value();
+                         call->deleteLater();
+                     });
+    return true;
+}
+
+}  // namespace qpa::qt
