@@ -6,12 +6,14 @@
 # the started program's id in $!. Processes are ended by the ids saved here, never by name.
 #   GNOME_ROOT     a root folder to run the session in with chroot (a newer GNOME); empty: this one
 #   GNOME_X11=1    let the Shell start Xwayland for X11 programs (DISPLAY is set once it is up)
+#   GNOME_KEEP_HOME=1  keep the user's home of the last session in WORK (a log-out and log-in)
+# The session's process ids are kept in WORK/gnome-pids, so that a session started again in a
+# subshell is still ended by whoever ends the first.
 # The test stand-in extension (tests/e2e/gnome/stand-in.js) is always installed and enabled: the
 # session is ready once it answers.
 
 GNOME_USER=${GNOME_USER:-qpa-gnome}
 GNOME_ROOT=${GNOME_ROOT:-}
-GNOMESESSION_PIDS=()
 AS_USER=()
 GNOME_STAND_IN=com.tervalinx.QuietPageAdvancer.ShellTest
 GNOME_STAND_IN_UUID=qpa-test-stand-in@tervalinx.example
@@ -63,6 +65,7 @@ gnomesession_install_stand_in() {
 # extensions in EXTENSIONS_FOLDER installed for the user, and UUIDs enabled.
 gnomesession_start() {
     local work=$1/gnome extensions=$2 i enabled
+    GNOMESESSION_PIDFILE=$1/gnome-pids
     shift 2
     if [ -n "$GNOME_ROOT" ]; then
         chroot "$GNOME_ROOT" id -u "$GNOME_USER" >/dev/null 2>&1 ||
@@ -77,7 +80,11 @@ gnomesession_start() {
     GNOME_RUNTIME=$work/runtime
     local outside
     outside=$(gnome_outside "$work")
-    rm -rf "$outside"
+    if [ -n "${GNOME_KEEP_HOME:-}" ]; then
+        rm -rf "$outside/runtime"
+    else
+        rm -rf "$outside"
+    fi
     mkdir -p "$outside/home/.local/share/gnome-shell/extensions" "$outside/runtime"
     chmod 755 "$outside"
     chmod 700 "$outside/runtime"
@@ -87,16 +94,20 @@ gnomesession_start() {
     [ "$(id -u)" = 0 ] && chown -R "$GNOME_USER:" "$outside"
     "${AS_USER[@]}" dbus-daemon --session "--address=unix:path=$GNOME_RUNTIME/bus" --nofork \
         >/dev/null 2>&1 &
-    GNOMESESSION_PIDS+=($!)
+    echo $! >>"$GNOMESESSION_PIDFILE"
     "${AS_USER[@]}" dbus-daemon --session "--address=unix:path=$GNOME_RUNTIME/system_bus" \
         --nofork >/dev/null 2>&1 &
-    GNOMESESSION_PIDS+=($!)
+    echo $! >>"$GNOMESESSION_PIDFILE"
     for ((i = 0; i < 50; i++)); do
         [ -S "$outside/runtime/bus" ] && [ -S "$outside/runtime/system_bus" ] && break
         sleep 0.1
     done
     enabled="'$GNOME_STAND_IN_UUID'"
     for i in "$@"; do enabled+=", '$i'"; done
+    # A kept home keeps what was enabled in it.
+    [ -n "${GNOME_KEEP_HOME:-}" ] &&
+        enabled+=$("${AS_USER[@]}" gsettings get org.gnome.shell enabled-extensions |
+            grep -o "'[^']*'" | grep -v "'$GNOME_STAND_IN_UUID'" | sed 's/^/, /' | tr -d '\n')
     "${AS_USER[@]}" gsettings set org.gnome.shell enabled-extensions "[$enabled]"
     "${AS_USER[@]}" gsettings set org.gnome.desktop.interface cursor-blink false
     # No screen lock or blank while the tests look at the screen.
@@ -106,9 +117,10 @@ gnomesession_start() {
     # shellcheck disable=SC2086  # no word when Xwayland may start
     "${AS_USER[@]}" gnome-shell --wayland --headless $x11 --virtual-monitor 1280x800 \
         --wayland-display=wayland-qpa >"$outside/shell.log" 2>&1 &
-    GNOMESESSION_PIDS+=($!)
+    local shell=$!
+    echo "$shell" >>"$GNOMESESSION_PIDFILE"
     for ((i = 0; i < 300; i++)); do
-        kill -0 "${GNOMESESSION_PIDS[-1]}" 2>/dev/null ||
+        kill -0 "$shell" 2>/dev/null ||
             { echo "gnome-shell ended: $(tail -n 5 "$outside/shell.log")"; return 1; }
         gnome_stand_in LeaveOverview >/dev/null 2>&1 && break
         sleep 0.1
@@ -126,15 +138,17 @@ gnomesession_start() {
     fi
 }
 
+# Ends the Shell, then the buses.
 gnomesession_stop() {
-    local i n pid
-    for ((i = ${#GNOMESESSION_PIDS[@]} - 1; i >= 0; i--)); do
-        pid=${GNOMESESSION_PIDS[$i]}
+    local n pid
+    [ -f "${GNOMESESSION_PIDFILE:-}" ] || return 0
+    for pid in $(tac "$GNOMESESSION_PIDFILE"); do
         kill "$pid" 2>/dev/null || continue
         for ((n = 0; n < 50; n++)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-        wait "$pid" 2>/dev/null || true
+        # The Shell may crash on its way out (43 does now and then): no news for the tests.
+        { wait "$pid"; } 2>/dev/null || true
     done
-    GNOMESESSION_PIDS=()
+    rm -f "$GNOMESESSION_PIDFILE"
 }
 
 # The windows, one a line, front first: id, pid, minimised, focused, x,y,w,h, type, title.

@@ -28,12 +28,24 @@ class Bridge {
         this._keyboard = seat.create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
         this._exported = Gio.DBusExportedObject.wrapJSObject(INTERFACE_XML, this);
         this._exported.export(Gio.DBus.session, OBJECT_PATH);
-        this._ownId = Gio.bus_own_name_on_connection(Gio.DBus.session, BUS_NAME,
-            Gio.BusNameOwnerFlags.NONE, null, null);
+        // Ready once the Shell's start (and the overview it opens then) is over: with Xwayland
+        // the start ends only after X11 is up.
+        const ready = () => {
+            Main.overview.hide();
+            this._ownId = Gio.bus_own_name_on_connection(Gio.DBus.session, BUS_NAME,
+                Gio.BusNameOwnerFlags.NONE, null, null);
+        };
+        if (Main.layoutManager._startingUp)
+            this._startId = Main.layoutManager.connect('startup-complete', ready);
+        else
+            ready();
     }
 
     disable() {
-        Gio.bus_unown_name(this._ownId);
+        if (this._startId)
+            Main.layoutManager.disconnect(this._startId);
+        if (this._ownId)
+            Gio.bus_unown_name(this._ownId);
         this._exported.unexport();
         this._pointer.run_dispose();
         this._keyboard.run_dispose();

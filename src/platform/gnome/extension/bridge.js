@@ -32,10 +32,14 @@ const LISTED_TYPES = [Meta.WindowType.NORMAL, Meta.WindowType.DIALOG, Meta.Windo
 // The pointer goes back where the user left it this long after a step: at once, the notches
 // could reach the client after the pointer has left its window.
 const POINTER_BACK_MS = 100;
-// X11 programs through Xwayland that read the wheel with XInput 2 (Qt, GTK 3) take the first
-// wheel event after the pointer arrives as the start of the scroll valuator and move nothing.
-// A scroll this small (a thousandth of a notch) sets that start, and moves nobody.
-const VALUATOR_START = 0.001;
+// X11 programs through Xwayland that read the wheel with XInput 2 (Qt, GTK 3) lose wheel events
+// that come with the pointer's arrival, and take the first one after it as where the scroll
+// valuator starts, moving nothing. So over an X11 window the pointer arrives first; a touchpad's
+// scroll of a few thousandths of a notch, too small to move anybody, then sets that start, and the
+// notches follow. Its direction alternates, so that programs that add such scrolls up into whole
+// notches (xterm, through the X server's core events) never reach one.
+const XWAYLAND_SETTLE_MS = 50;
+const VALUATOR_START = 0.05;
 
 class Bridge {
     constructor(settings) {
@@ -44,8 +48,9 @@ class Bridge {
 
     enable() {
         this._program = null;
-        this._pointerBackId = 0;
+        this._pointerBackId = this._settleId = 0;
         this._home = null;
+        this._valuatorStart = VALUATOR_START;
         // One pointer for the Shell's whole session: a Wayland client binds the seat's pointer
         // when one appears, so a device plugged for each step would come too late for it.
         const backend = global.stage.context?.get_backend?.() ?? Clutter.get_default_backend();
@@ -69,8 +74,10 @@ class Bridge {
         Gio.bus_unown_name(this._ownId);
         Gio.bus_unwatch_name(this._watchId);
         this._exported.unexport();
-        if (this._pointerBackId)
-            GLib.source_remove(this._pointerBackId);
+        for (const id of [this._pointerBackId, this._settleId]) {
+            if (id)
+                GLib.source_remove(id);
+        }
         this._pointer.run_dispose(); // unplugs the device now rather than whenever it is collected
         this._exported = this._pointer = this._program = null;
     }
@@ -170,33 +177,48 @@ class Bridge {
     }
 
     _scroll(id, notches) {
-        // The overview, a system dialog or the lock screen would take the wheel themselves.
+        // The overview, a system dialog or the lock screen would take the wheel themselves; a step
+        // still on its way to an X11 window keeps the pointer.
         if (notches === 0 || Main.overview.visible || Main.modalCount > 0 ||
-            Main.sessionMode.isLocked)
+            Main.sessionMode.isLocked || this._settleId)
             return false;
         const w = this._find(id);
         const point = w ? this._aimPoint(w) : null;
         if (!point)
             return false;
         const [x, y] = global.get_pointer();
-        if (!this._pointerBackId)
-            this._home = [x, y]; // where the user left it, before a run of steps
-        else
+        if (this._pointerBackId)
             GLib.source_remove(this._pointerBackId);
-        let time = GLib.get_monotonic_time(); // microseconds, as the seat's own events
+        else
+            this._home = [x, y]; // where the user left it, before a run of steps
+        this._pointerBackId = 0;
         const arrives = x !== point[0] || y !== point[1];
         if (arrives)
-            this._pointer.notify_absolute_motion(time, ...point);
-        if (arrives && w.get_client_type() === Meta.WindowClientType.X11) {
-            this._pointer.notify_scroll_continuous(++time, 0, VALUATOR_START,
-                Clutter.ScrollSource.WHEEL, Clutter.ScrollFinishFlags.NONE);
-        }
+            this._pointer.notify_absolute_motion(GLib.get_monotonic_time(), ...point);
         const direction = notches > 0 ? Clutter.ScrollDirection.DOWN : Clutter.ScrollDirection.UP;
-        for (let i = 0; i < Math.abs(notches); i++)
-            this._pointer.notify_discrete_scroll(++time, direction, Clutter.ScrollSource.WHEEL);
-        this._pointerBackId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, POINTER_BACK_MS, () => {
-            this._pointerBackId = 0;
-            this._pointer.notify_absolute_motion(GLib.get_monotonic_time(), ...this._home);
+        const turn = () => {
+            let time = GLib.get_monotonic_time(); // microseconds, as the seat's own events
+            for (let i = 0; i < Math.abs(notches); i++)
+                this._pointer.notify_discrete_scroll(++time, direction, Clutter.ScrollSource.WHEEL);
+            this._pointerBackId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, POINTER_BACK_MS, () => {
+                this._pointerBackId = 0;
+                this._pointer.notify_absolute_motion(GLib.get_monotonic_time(), ...this._home);
+                return GLib.SOURCE_REMOVE;
+            });
+        };
+        if (!arrives || w.get_client_type() !== Meta.WindowClientType.X11) {
+            turn();
+            return true;
+        }
+        this._settleId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, XWAYLAND_SETTLE_MS, () => {
+            this._valuatorStart = -this._valuatorStart;
+            this._pointer.notify_scroll_continuous(GLib.get_monotonic_time(), 0,
+                this._valuatorStart, Clutter.ScrollSource.FINGER, Clutter.ScrollFinishFlags.NONE);
+            this._settleId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, XWAYLAND_SETTLE_MS, () => {
+                this._settleId = 0;
+                turn();
+                return GLib.SOURCE_REMOVE;
+            });
             return GLib.SOURCE_REMOVE;
         });
         return true;

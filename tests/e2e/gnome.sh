@@ -1,0 +1,187 @@
+# The Linux program natively on GNOME Shell (Wayland), headless, with the program's own Shell
+# extension; driven from outside through a test stand-in extension (tests/e2e/gnome/stand-in.js)
+# that lists every window, types keys and clicks through virtual devices of the Shell, and takes
+# pictures with the Shell's screenshot service. Everything in the session runs as GNOME_USER;
+# GNOME_ROOT runs a newer GNOME in a chroot (scripts/lib/trixie-root.sh).
+# shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
+
+source "$root/scripts/lib/gnomesession.sh"
+
+LINUX_BUILD=$BUILD
+LISTED_TARGETS=("Target A" "Target B")  # "Fixed Target" cannot be maximised
+STEP_DOWN=-120
+KEYS_PASS_ON=""  # the Shell keeps a bound chord from the focused window
+P_START_PREFIX=()  # words before the program's path
+# Qt's own title bar and border above and left of the content, in pixels.
+CONTENT_TOP=31 CONTENT_LEFT=3
+BRIDGE_EXTENSION=quiet-page-advancer-43@tervalinx.example
+
+# The program and the stand-in targets, copied where the session's user reaches them (inside
+# GNOME_ROOT too), the extensions beside the program as the package lays them out.
+gnome_copy_programs() {
+    local bin
+    bin=$(gnome_outside "$GNOMESESSION_WORK/bin")
+    mkdir -p "$bin" "$bin/../share"
+    cp "$BUILD/src/main/quiet-page-advancer" "$BUILD/tools/targets/wheel-target" "$bin/"
+    cp -r "$BUILD/src/share/." "$bin/../share/"
+    chmod -R a+rX "$bin" "$bin/../share"
+    PROGRAM=$GNOMESESSION_WORK/bin/quiet-page-advancer
+    WHEEL_TARGET=$GNOMESESSION_WORK/bin/wheel-target
+}
+
+# Starts a session; with --without-extension the program's extension is neither installed nor
+# enabled, and a kept home (GNOME_KEEP_HOME) keeps what the program did to it.
+gnome_session() {
+    local extensions=$BUILD/src/share/gnome-shell/extensions enabled=("$BRIDGE_EXTENSION")
+    [ "${1:-}" = --without-extension ] && extensions="" enabled=()
+    gnomesession_start "$E2E_WORK" "$extensions" "${enabled[@]}" || return 1
+    gnome_copy_programs
+    QPA_SETTINGS=$(gnome_outside "$GNOME_HOME/.config/Tervalinx/$MAIN_TITLE.ini")
+    TARGET_LOG_INSIDE=$GNOMESESSION_WORK/target.log
+    ln -sf "$(gnome_outside "$TARGET_LOG_INSIDE")" "$TARGET_LOG"
+    : >"$(gnome_outside "$TARGET_LOG_INSIDE")"
+    chmod 666 "$(gnome_outside "$TARGET_LOG_INSIDE")"
+    QPA_LOG=$RESULTS/program-gnome.log
+}
+
+GNOME_X11=1  # X11 programs run through Xwayland as on a user's GNOME
+
+p_setup() {
+    local major
+    gnome_session || return 1
+    major=$("${AS_USER[@]}" gnome-shell --version | grep -o '[0-9][0-9]*' | head -n 1)
+    ((major < 45)) || BRIDGE_EXTENSION=quiet-page-advancer-45@tervalinx.example
+    if [ "$BRIDGE_EXTENSION" != quiet-page-advancer-43@tervalinx.example ]; then
+        gnomesession_stop
+        gnome_session
+    fi
+    : >"$QPA_LOG"
+    echo "    GNOME Shell $("${AS_USER[@]}" gnome-shell --version | grep -o '[0-9.]*$'), extension $BRIDGE_EXTENSION"
+}
+
+p_teardown() { gnomesession_stop; }
+
+p_seed() {
+    rm -f "$QPA_SETTINGS"
+    XDG_CONFIG_HOME=$(dirname "$(dirname "$QPA_SETTINGS")") linux_seed_settings "$@"
+    [ "$(id -u)" != 0 ] || chown -R "$GNOME_USER:" "$(dirname "$(dirname "$QPA_SETTINGS")")"
+}
+p_setting() { XDG_CONFIG_HOME=$(dirname "$(dirname "$QPA_SETTINGS")") linux_setting "$1"; }
+
+p_start() {
+    "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
+    program_started $!
+    [ "${1:-}" = --hidden ] || wait_for 20 p_shown
+}
+
+# Starts the program while it runs: prints the second program's exit status.
+p_start_again() {
+    local status=0
+    timeout 20 "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 || status=$?
+    echo "$status"
+}
+
+p_running() { kill -0 "$P_PID" 2>/dev/null; }
+# The program's windows, one a line as gnome_windows gives them.
+program_windows() { gnome_windows | awk -F'\t' -v p="$P_PID" '$2 == p'; }
+main_window() { program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 == t {print $1; exit}' | grep .; }
+p_shown() { program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 == t && $3 == "false"' | grep -q .; }
+p_state() {
+    local minimised
+    minimised=$(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 == t {print $3; exit}')
+    case $minimised in false) echo shown ;; true) echo minimised ;; *) echo hidden ;; esac
+}
+
+p_close() {
+    local id
+    id=$(main_window) && gnome_stand_in Close "$id" >/dev/null
+    wait_for 5 eval '! p_running' || stop_process "$P_PID"
+    ! p_running
+}
+
+# The stand-in targets side by side below our window.
+p_targets() {
+    spawn "${AS_USER[@]}" "$WHEEL_TARGET" "$TARGET_LOG_INSIDE"
+    wait_for 20 gnome_window_id "Fixed Target" >/dev/null || return 1
+    wait_for 20 gnome_window_id "Target A" >/dev/null || return 1
+    gnome_stand_in Place "$(gnome_window_id "Target A")" 0 420 620 370 >/dev/null
+    gnome_stand_in Place "$(gnome_window_id "Target B")" 650 420 620 370 >/dev/null
+    local fixed size
+    fixed=$(gnome_window_id "Fixed Target")
+    size=$(gnome_windows | awk -F'\t' -v i="$fixed" '$1 == i {split($5, r, ","); print r[3], r[4]}')
+    # shellcheck disable=SC2086  # its width and height
+    gnome_stand_in Place "$fixed" 1080 40 $size >/dev/null
+    sleep 0.5
+}
+
+p_receipt_ok() { true; }
+p_close_target() { gnome_stand_in Close "$(gnome_window_id "$1")" >/dev/null; }
+
+# Keys (as xdotool names them, space between) into a window found by its title, through the
+# stand-in's virtual keyboard once that window has the focus.
+p_keys_into() {
+    local id
+    id=$(gnome_window_id "$1") || return 1
+    gnome_stand_in Activate "$id" >/dev/null
+    wait_for 5 eval 'gnome_windows | awk -F"\t" -v i="$id" '"'"'$1 == i && $4 == "true"'"'"' | grep -q .'
+    gnome_stand_in Keys "$2" >/dev/null
+    sleep 0.3
+}
+
+p_boxes() { program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 != t {print $7}'; }
+p_dismiss() {
+    local id
+    for id in $(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 != t {print $1}'); do
+        gnome_stand_in Close "$id" >/dev/null || true
+    done
+}
+
+# A control of the main window, by its centre in twips (96 dots per inch: 15 twips a pixel).
+p_click() {
+    local at x y
+    read -r -a at <<<"${CONTROL_AT[$1]}"
+    IFS=, read -r x y _ < <(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 == t {print $5; exit}')
+    gnome_stand_in Click $((x + CONTENT_LEFT + at[0] / 15)) $((y + CONTENT_TOP + at[1] / 15)) >/dev/null
+}
+
+p_minimise() { gnome_stand_in Minimise "$(main_window)" >/dev/null; }
+
+# A picture of the top part of a window's content, left of a scroll bar.
+p_document_picture() {
+    local x y w
+    IFS=, read -r x y w _ < <(gnome_windows | awk -F'\t' -v t="$1" '$7 == t {print $5; exit}')
+    gnome_picture "$2" "$((x + 4)) $((y + 60)) $((w - 40)) 150"
+}
+p_screenshot() { gnome_picture "$1"; }
+
+# foot with a long scrollback, scrolled up a few pages, and GNOME's text editor with the document.
+p_open_documents() {
+    local line=$GNOMESESSION_WORK/foot-line document=$GNOMESESSION_WORK/document.txt
+    cp "$1" "$(gnome_outside "$document")"
+    chmod 644 "$(gnome_outside "$document")"
+    # A key of foot's own hands its visible text to a command: how its first line is read.
+    spawn "${AS_USER[@]}" foot -o scrollback.lines=10000 -T "Foot Target" \
+        -o "key-bindings.pipe-visible=[sh -c \"sed -n 1p >$line\"] Control+Shift+F10" \
+        sh -c 'seq 1 5000; exec sleep 100000'
+    spawn "${AS_USER[@]}" gnome-text-editor --standalone "$document"
+    DOCUMENTS=("Foot Target" "")
+    wait_for 20 gnome_window_id "Foot Target" >/dev/null || return 1
+    wait_for 20 eval 'DOCUMENTS[1]=$(gnome_windows | awk -F"\t" "/document.txt/ {print \$7; exit}" | grep .)' ||
+        return 1
+    gnome_stand_in Place "$(gnome_window_id "Foot Target")" 0 420 620 370 >/dev/null
+    gnome_stand_in Place "$(gnome_window_id "${DOCUMENTS[1]}")" 650 420 620 370 >/dev/null
+    p_keys_into "Foot Target" "$(printf 'shift+Page_Up %.0s' {1..8})"
+}
+p_follow_documents() { sleep 5; }
+p_document_line() {
+    [ "$1" = "Foot Target" ] || return 0
+    # shellcheck disable=SC2034  # title is read by the condition that wait_for evaluates
+    local file title=$1
+    file=$(gnome_outside "$GNOMESESSION_WORK/foot-line")
+    rm -f "$file"
+    wait_for 10 eval 'test -s "$file" || { p_keys_into "$title" ctrl+shift+F10; test -s "$file"; }' &&
+        cat "$file"
+}
+# foot turns whole notches (the delta over 120, rounded), 3 lines each.
+# shellcheck disable=SC2017  # whole notches first, then their lines
+p_lines_per_step() { echo $((($1 + 60) / 120 * 3)); }
