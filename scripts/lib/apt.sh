@@ -3,7 +3,12 @@
 # it, then: apt_install_missing PACKAGE... Safe to call again: it does nothing when all are there.
 
 apt_install_missing() {
-    local package missing=() sudo_cmd=()
+    local package missing=() sudo_cmd=() options=()
+    # Options for apt-get come first (--no-install-recommends).
+    while [[ ${1:-} == --* ]]; do
+        options+=("$1")
+        shift
+    done
     for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
@@ -13,6 +18,6 @@ apt_install_missing() {
     echo "Installing: ${missing[*]}"
     if [ "$(id -u)" != 0 ]; then sudo_cmd=(sudo); fi
     "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${options[@]}" \
         "${missing[@]}" >/dev/null
 }

@@ -46,6 +46,7 @@ gnome_stand_in() {
 # Both builds of an extension (bridge.js-like BODY between legacy.js's and module.js's parts)
 # into FOLDER/UUID-43 and FOLDER/UUID-45 is what CMake does for the program's; the stand-in has
 # no settings, and one folder serves both Shells: the module build is picked by the Shell's version.
+# shellcheck disable=SC2154  # root: the checkout, set by whoever sources this
 gnomesession_install_stand_in() {
     local folder=$1/$GNOME_STAND_IN_UUID wrappers=$root/src/platform/gnome/extension major
     major=$("${AS_USER[@]}" gnome-shell --version | grep -o '[0-9][0-9]*' | head -n 1)
@@ -126,16 +127,20 @@ gnomesession_start() {
         sleep 0.1
     done
     gnome_stand_in LeaveOverview >/dev/null || { echo "the Shell did not load the stand-in"; return 1; }
-    if [ -n "${GNOME_X11:-}" ]; then
-        # The Shell starts Xwayland for the first X11 client: its display is in the log at once.
-        for ((i = 0; i < 100; i++)); do
-            GNOME_DISPLAY=$(grep -o 'Using public X11 display :[0-9]*' "$outside/shell.log" | grep -o ':[0-9]*$')
-            [ -n "$GNOME_DISPLAY" ] && break
-            sleep 0.1
-        done
-        gnomesession_as_user "DISPLAY=$GNOME_DISPLAY" \
-            "XAUTHORITY=$(find "$outside/runtime" -maxdepth 1 -name '.mutter-Xwaylandauth.*' -print -quit | sed "s|^$GNOME_ROOT||")"
-    fi
+}
+
+# Adds the Shell's X display to AS_USER, for X11 programs (GNOME_X11): Xwayland's display and its
+# key file are the current session's.
+gnomesession_x11() {
+    local outside i display=""
+    outside=$(gnome_outside "$GNOMESESSION_WORK")
+    for ((i = 0; i < 100; i++)); do
+        display=$(grep -o 'Using public X11 display :[0-9]*' "$outside/shell.log" | grep -o ':[0-9]*$')
+        [ -n "$display" ] && break
+        sleep 0.1
+    done
+    gnomesession_as_user "DISPLAY=$display" "XAUTHORITY=$(find "$outside/runtime" -maxdepth 1 \
+        -name '.mutter-Xwaylandauth.*' -print -quit | sed "s|^$GNOME_ROOT||")"
 }
 
 # Ends the Shell, then the buses.

@@ -29,11 +29,11 @@ gnome_copy_programs() {
     WHEEL_TARGET=$GNOMESESSION_WORK/bin/wheel-target
 }
 
-# Starts a session; with --without-extension the program's extension is neither installed nor
-# enabled, and a kept home (GNOME_KEEP_HOME) keeps what the program did to it.
+# Starts a session with the program's extension installed and enabled, or without it (neither);
+# a kept home (GNOME_KEEP_HOME) keeps what the program did to it.
 gnome_session() {
     local extensions=$BUILD/src/share/gnome-shell/extensions enabled=("$BRIDGE_EXTENSION")
-    [ "${1:-}" = --without-extension ] && extensions="" enabled=()
+    [ "$1" = --without-extension ] && extensions="" enabled=()
     gnomesession_start "$E2E_WORK" "$extensions" "${enabled[@]}" || return 1
     gnome_copy_programs
     QPA_SETTINGS=$(gnome_outside "$GNOME_HOME/.config/Tervalinx/$MAIN_TITLE.ini")
@@ -48,12 +48,12 @@ GNOME_X11=1  # X11 programs run through Xwayland as on a user's GNOME
 
 p_setup() {
     local major
-    gnome_session || return 1
+    gnome_session --with-extension || return 1
     major=$("${AS_USER[@]}" gnome-shell --version | grep -o '[0-9][0-9]*' | head -n 1)
     ((major < 45)) || BRIDGE_EXTENSION=quiet-page-advancer-45@tervalinx.example
     if [ "$BRIDGE_EXTENSION" != quiet-page-advancer-43@tervalinx.example ]; then
         gnomesession_stop
-        gnome_session
+        gnome_session --with-extension
     fi
     : >"$QPA_LOG"
     echo "    GNOME Shell $("${AS_USER[@]}" gnome-shell --version | grep -o '[0-9.]*$'), extension $BRIDGE_EXTENSION"
@@ -170,7 +170,9 @@ p_open_documents() {
         return 1
     gnome_stand_in Place "$(gnome_window_id "Foot Target")" 0 420 620 370 >/dev/null
     gnome_stand_in Place "$(gnome_window_id "${DOCUMENTS[1]}")" 650 420 620 370 >/dev/null
-    p_keys_into "Foot Target" "$(printf 'shift+Page_Up %.0s' {1..8})"
+    # Until foot has left the end of its scrollback, where the wheel cannot go down.
+    wait_for 10 eval '(($(p_document_line "Foot Target") < 4900)) ||
+        { p_keys_into "Foot Target" "$(printf "shift+Page_Up %.0s" {1..8})"; false; }'
 }
 p_follow_documents() { sleep 5; }
 p_document_line() {

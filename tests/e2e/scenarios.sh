@@ -687,7 +687,7 @@ scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
     p_close
     gnomesession_stop
-    gnome_session
+    gnome_session --with-extension
 }
 
 # X11 programs under GNOME's Xwayland take every step, also when the pointer arrives anew for each
@@ -695,6 +695,7 @@ scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
 scenario_AProgramThroughXwaylandTakesEveryStep() {
     on gnome
     P_START_PREFIX=(QT_LOGGING_RULES=qpa.timing.debug=true)
+    gnomesession_x11
     spawn "${AS_USER[@]}" QT_QPA_PLATFORM=xcb "$WHEEL_TARGET" "$TARGET_LOG_INSIDE"
     wait_for 20 gnome_window_id "Target B" >/dev/null || fail "no X11 targets"
     gnome_stand_in Place "$(gnome_window_id "Target A")" 0 420 620 370 >/dev/null
