@@ -1,6 +1,9 @@
 // The Linux program: Qt Widgets for the window and the tray; Xlib for other applications' windows
-// and the toggle chord on X11, sway's IPC and a Wayland virtual pointer on sway.
+// and the toggle chord on X11, sway's IPC and a Wayland virtual pointer on sway, KWin's window
+// management, fake input and shortcut service on KDE Plasma.
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -10,6 +13,9 @@
 
 #include "app/Form1.h"
 #include "core/Texts.h"
+#include "platform/kde/KdeHotkey.h"
+#include "platform/kde/KdeWindows.h"
+#include "platform/kde/KwinPermission.h"
 #include "platform/portable/SeededChance.h"
 #include "platform/qt/AutostartFiles.h"
 #include "platform/qt/CommandLine.h"
@@ -54,13 +60,32 @@ int wheelLines() {
 // XWayland), sway's on sway, and none on a Wayland desktop that keeps programs apart.
 struct DesktopAdapters {
     std::unique_ptr<qpa::wayland::WaylandClient> wayland;  // outlives what uses it
+    std::unique_ptr<qpa::kde::KwinConnection> kwin;        // outlives what uses it
     std::unique_ptr<qpa::WindowServices> windows;
     std::unique_ptr<qpa::KeyboardHook> keyboard;
     std::unique_ptr<qpa::DisplayKeeper> display;
     std::function<void()> raiseOwnWindow;
     std::unique_ptr<QObject> keepOwnViewTiled;
     bool keepsWindowsApart = false;
+    std::wstring kwinHidesWindowsFrom;  // on KDE: this program's path, when KWin hides the windows
 };
+
+// KDE Plasma on Wayland: the session says so, or KWin is on the session bus.
+bool isKdeSession() {
+    if (qgetenv("XDG_CURRENT_DESKTOP").split(':').contains("KDE")) return true;
+    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(QStringLiteral("org.kde.KWin")).value();
+}
+
+// KWin's window management and fake input, shown to this program once a desktop entry names it.
+void chooseKdeAdapters(DesktopAdapters& d) {
+    d.kwin = qpa::kde::connectWithPermission();
+    if (!d.kwin->managesWindows() || !d.kwin->fakeInput()) {
+        d.kwinHidesWindowsFrom = qpa::kde::canonicalProgramPath();
+    }
+    d.windows = std::make_unique<qpa::kde::KdeWindows>(*d.kwin, &wheelLines);
+    d.keyboard = std::make_unique<qpa::kde::KdeHotkey>();
+}
 
 DesktopAdapters chooseDesktop() {
     DesktopAdapters d;
@@ -73,6 +98,10 @@ DesktopAdapters chooseDesktop() {
     d.wayland = std::make_unique<qpa::wayland::WaylandClient>();
     d.display = std::make_unique<qpa::wayland::IdleInhibit>(*d.wayland);
     const QByteArray sway = qgetenv("SWAYSOCK");
+    if (sway.isEmpty() && isKdeSession()) {
+        chooseKdeAdapters(d);
+        return d;
+    }
     if (sway.isEmpty()) {
         d.windows = std::make_unique<qpa::wayland::NoWindows>();
         d.keyboard = std::make_unique<qpa::wayland::NoKeys>();
@@ -135,6 +164,13 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &window, [&dialogs] {
             dialogs.showMessage(qpa::texts::kDesktopKeepsWindowsApart, qpa::MessageKind::Plain,
                                 qpa::texts::kDesktopKeepsWindowsApartTitle);
+        });
+    }
+    if (const std::wstring path = desktop.kwinHidesWindowsFrom; !path.empty()) {
+        QTimer::singleShot(0, &window, [&dialogs, path] {
+            dialogs.showMessage(
+                qpa::texts::kKwinHidesWindowsPrefix + path + qpa::texts::kKwinHidesWindowsSuffix,
+                qpa::MessageKind::Plain, qpa::texts::kDesktopKeepsWindowsApartTitle);
         });
     }
     if (const std::wstring file = settings.unreadableFile(); !file.empty()) {
