@@ -148,11 +148,17 @@ bool KwinConnection::roundTrip() {
 }
 
 bool KwinConnection::settle() {
-    // A window announced during the first round trip describes itself in answer to our request
-    // for it, which the second one waits for.
-    const bool settled = roundTrip() && roundTrip();
+    // A window announced during a round trip describes itself in answer to our request for it,
+    // which the next one waits for (and a global bound meanwhile announces its windows first).
+    bool settled = roundTrip() && roundTrip();
+    for (int more = 0; settled && more < 3 && !allDescribed(); ++more) settled = roundTrip();
     forgetUnmapped();
     return settled;
+}
+
+bool KwinConnection::allDescribed() const {
+    return std::all_of(windows_.begin(), windows_.end(),
+                       [](const auto& entry) { return entry.second->described; });
 }
 
 bool KwinConnection::waitFor(const std::function<bool()>& done, int milliseconds) {

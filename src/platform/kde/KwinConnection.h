@@ -74,6 +74,7 @@ class KwinConnection {
     static void windowCame(void* data, org_kde_plasma_window_management*, std::uint32_t,
                            const char* id);
     bool roundTrip();
+    bool allDescribed() const;
     void forgetUnmapped();
 
     Owned<wl_display> display_;
