@@ -15,6 +15,7 @@
 #include "core/Texts.h"
 #include "platform/kde/KdeHotkey.h"
 #include "platform/kde/KdeWindows.h"
+#include "platform/kde/KwinOwnWindow.h"
 #include "platform/kde/KwinPermission.h"
 #include "platform/portable/SeededChance.h"
 #include "platform/qt/AutostartFiles.h"
@@ -149,6 +150,11 @@ int main(int argc, char** argv) {
     qpa::qt::QtLocale locale;
     DesktopAdapters desktop = chooseDesktop();
     window.setRaiseOwnWindow(desktop.raiseOwnWindow);
+    std::unique_ptr<qpa::kde::KwinOwnWindow> minimisedByKwin;
+    if (desktop.kwin && desktop.kwin->managesWindows()) {
+        minimisedByKwin = std::make_unique<qpa::kde::KwinOwnWindow>(
+            *desktop.kwin, qpa::texts::kProductName, [&window] { window.minimisedByDesktop(); });
+    }
     qpa::qt::QtTray tray(programIcon);
     trayForLaterStarts = &tray;
     window.setRestoredOutsideTray([&tray] { tray.actAsClicked(); });

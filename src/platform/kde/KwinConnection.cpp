@@ -33,8 +33,12 @@ constexpr org_kde_plasma_window_listener kWindowListener{
     .title_changed = [](void* d, org_kde_plasma_window*,
                         const char* title) { windowOf(d).title = title ? title : ""; },
     .app_id_changed = [](void*, org_kde_plasma_window*, const char*) {},
-    .state_changed = [](void* d, org_kde_plasma_window*,
-                        std::uint32_t state) { windowOf(d).state = state; },
+    .state_changed =
+        [](void* d, org_kde_plasma_window*, std::uint32_t state) {
+            KwinWindow& window = windowOf(d);
+            window.state = state;
+            if (window.described) window.connection->stateChanged(window);
+        },
     .virtual_desktop_changed = [](void*, org_kde_plasma_window*, std::int32_t) {},
     .themed_icon_name_changed = [](void*, org_kde_plasma_window*, const char*) {},
     .unmapped = [](void* d, org_kde_plasma_window*) { windowOf(d).unmapped = true; },
@@ -133,6 +137,7 @@ void KwinConnection::windowCame(void* data, org_kde_plasma_window_management* ma
     auto window = std::make_unique<KwinWindow>();
     window->handle = ++self->lastHandle_;
     window->id = id;
+    window->connection = self;
     window->proxy.reset(org_kde_plasma_window_management_get_window_by_uuid(management, id));
     org_kde_plasma_window_add_listener(window->proxy.get(), &kWindowListener, window.get());
     self->windows_.emplace(id, std::move(window));
@@ -183,6 +188,29 @@ bool KwinConnection::waitFor(const std::function<bool()>& done, int milliseconds
         if (wl_display_read_events(d) < 0 || wl_display_dispatch_pending(d) < 0) return false;
     }
     return true;
+}
+
+void KwinConnection::stateChanged(const KwinWindow& window) const {
+    if (stateListener_) stateListener_(window);
+}
+
+int KwinConnection::fd() const {
+    return display_ ? wl_display_get_fd(display_.get()) : -1;
+}
+
+bool KwinConnection::readAvailable() {
+    wl_display* d = display_.get();
+    if (!d || wl_display_get_error(d) != 0) return false;
+    while (wl_display_prepare_read(d) != 0) {
+        if (wl_display_dispatch_pending(d) < 0) return false;
+    }
+    pollfd p{wl_display_get_fd(d), POLLIN, 0};
+    if (::poll(&p, 1, 0) <= 0) {
+        wl_display_cancel_read(d);
+    } else if (wl_display_read_events(d) < 0) {
+        return false;
+    }
+    return wl_display_dispatch_pending(d) >= 0 && wl_display_flush(d) >= 0;
 }
 
 void KwinConnection::forgetUnmapped() {

@@ -37,6 +37,7 @@ struct KwinWindow {
     bool described = false;  // KWin has sent its initial state
     bool unmapped = false;
     Owned<org_kde_plasma_window> proxy;
+    class KwinConnection* connection = nullptr;
 
     bool has(std::uint32_t flag) const { return (state & flag) != 0; }
 };
@@ -61,6 +62,16 @@ class KwinConnection {
     // Reads KWin's events until `done` holds or `milliseconds` have passed; false on the latter.
     bool waitFor(const std::function<bool()>& done, int milliseconds);
 
+    // Reads what KWin has sent without waiting (for a socket notifier on `fd`); false when the
+    // connection is lost.
+    bool readAvailable();
+    int fd() const;
+    // Called whenever KWin says a window's state changed, from inside the reading: defer what may
+    // run the event loop.
+    void setStateListener(std::function<void(const KwinWindow&)> listener) {
+        stateListener_ = std::move(listener);
+    }
+
     // The mapped windows, front to back (the newest, not yet stacked, in front).
     std::vector<const KwinWindow*> frontToBack() const;
     // The mapped window with this handle, or nothing.
@@ -74,6 +85,11 @@ class KwinConnection {
     static void windowCame(void* data, org_kde_plasma_window_management*, std::uint32_t,
                            const char* id);
     bool roundTrip();
+
+  public:
+    void stateChanged(const KwinWindow& window) const;  // from the window's listener
+
+  private:
     bool allDescribed() const;
     void forgetUnmapped();
 
@@ -84,6 +100,7 @@ class KwinConnection {
     std::map<std::string, std::unique_ptr<KwinWindow>> windows_;
     std::string stacking_;  // bottom to top
     std::int64_t lastHandle_ = 0;
+    std::function<void(const KwinWindow&)> stateListener_;
 };
 
 }  // namespace qpa::kde
