@@ -116,6 +116,18 @@ inline constexpr const wchar_t* kGnomeExtensionFailedSuffix =
     L"in GNOME's Extensions application, or log out and log in once, then start this software "
     L"again.";
 
+// Shown once at start-up on KDE Plasma (Wayland) when KWin still hides other programs' windows
+// from this program; the program's path stands between the two parts.
+inline constexpr const wchar_t* kKwinHidesWindowsPrefix =
+    L"KWin does not show this software the windows of other programs, so the 'Available "
+    L"Windows' list stays empty and nothing can be scrolled.\r\n\r\nKWin shows them to a "
+    L"program named by a desktop entry. Install this software's package, or save these lines as "
+    L"a file ending in .desktop in ~/.local/share/applications and start this software again:"
+    L"\r\n\r\n[Desktop Entry]\r\nType=Application\r\nName=Quiet Page Advancer\r\nNoDisplay=true"
+    L"\r\nExec=";
+inline constexpr const wchar_t* kKwinHidesWindowsSuffix =
+    L"\r\nX-KDE-Wayland-Interfaces=org_kde_plasma_window_management,org_kde_kwin_fake_input";
+
 // Shown once at start-up by the Linux program when its settings file is there but cannot be read;
 // the file's name stands between the two parts.
 inline constexpr const wchar_t* kSettingsUnreadableTitle = L"Settings file";

@@ -1,7 +1,10 @@
 // The Linux program: Qt Widgets for the window and the tray; Xlib for other applications' windows
 // and the toggle chord on X11, sway's IPC and a Wayland virtual pointer on sway, the program's
-// Shell extension on GNOME.
+// Shell extension on GNOME, KWin's window management, fake input and shortcut service on KDE
+// Plasma.
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -16,6 +19,10 @@
 #include "platform/gnome/GnomeHotkey.h"
 #include "platform/gnome/GnomeWindows.h"
 #include "platform/gnome/ShellBridge.h"
+#include "platform/kde/KdeHotkey.h"
+#include "platform/kde/KdeWindows.h"
+#include "platform/kde/KwinOwnWindow.h"
+#include "platform/kde/KwinPermission.h"
 #include "platform/portable/SeededChance.h"
 #include "platform/qt/AutostartFiles.h"
 #include "platform/qt/CommandLine.h"
@@ -63,6 +70,7 @@ int wheelLines() {
 struct DesktopAdapters {
     std::unique_ptr<qpa::wayland::WaylandClient> wayland;  // outlives what uses it
     std::unique_ptr<qpa::gnome::ShellBridge> gnomeShell;   // the same
+    std::unique_ptr<qpa::kde::KwinConnection> kwin;        // outlives what uses it
     std::unique_ptr<qpa::WindowServices> windows;
     std::unique_ptr<qpa::KeyboardHook> keyboard;
     std::unique_ptr<qpa::DisplayKeeper> display;
@@ -73,6 +81,7 @@ struct DesktopAdapters {
     std::wstring startMessage, startMessageTitle;
     // GNOME shows no balloon of Qt's: the program sends them as notifications itself.
     std::unique_ptr<qpa::qt::DesktopNotifications> notifications;
+    std::wstring kwinHidesWindowsFrom;  // on KDE: this program's path, when KWin hides the windows
 };
 
 bool gnomeSession() {
@@ -95,6 +104,23 @@ void chooseGnome(DesktopAdapters& d) {
     d.notifications = std::make_unique<qpa::qt::DesktopNotifications>();
 }
 
+// KDE Plasma on Wayland: the session says so, or KWin is on the session bus.
+bool isKdeSession() {
+    if (qgetenv("XDG_CURRENT_DESKTOP").split(':').contains("KDE")) return true;
+    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(QStringLiteral("org.kde.KWin")).value();
+}
+
+// KWin's window management and fake input, shown to this program once a desktop entry names it.
+void chooseKdeAdapters(DesktopAdapters& d) {
+    d.kwin = qpa::kde::connectWithPermission();
+    if (!d.kwin->managesWindows() || !d.kwin->fakeInput()) {
+        d.kwinHidesWindowsFrom = qpa::kde::canonicalProgramPath();
+    }
+    d.windows = std::make_unique<qpa::kde::KdeWindows>(*d.kwin, &wheelLines);
+    d.keyboard = std::make_unique<qpa::kde::KdeHotkey>();
+}
+
 DesktopAdapters chooseDesktop() {
     DesktopAdapters d;
     if (QGuiApplication::platformName() != QLatin1String("wayland")) {
@@ -108,6 +134,10 @@ DesktopAdapters chooseDesktop() {
     const QByteArray sway = qgetenv("SWAYSOCK");
     if (sway.isEmpty() && gnomeSession()) {
         chooseGnome(d);
+        return d;
+    }
+    if (sway.isEmpty() && isKdeSession()) {
+        chooseKdeAdapters(d);
         return d;
     }
     if (sway.isEmpty()) {
@@ -158,6 +188,11 @@ int main(int argc, char** argv) {
     qpa::qt::QtLocale locale;
     DesktopAdapters desktop = chooseDesktop();
     window.setRaiseOwnWindow(desktop.raiseOwnWindow);
+    std::unique_ptr<qpa::kde::KwinOwnWindow> minimisedByKwin;
+    if (desktop.kwin && desktop.kwin->managesWindows()) {
+        minimisedByKwin = std::make_unique<qpa::kde::KwinOwnWindow>(
+            *desktop.kwin, qpa::texts::kProductName, [&window] { window.minimisedByDesktop(); });
+    }
     qpa::qt::QtTray tray(programIcon);
     trayForLaterStarts = &tray;
     tray.showBalloonsAs(desktop.notifications.get());
@@ -174,6 +209,13 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &window, [&dialogs, &desktop] {
             dialogs.showMessage(desktop.startMessage, qpa::MessageKind::Plain,
                                 desktop.startMessageTitle);
+        });
+    }
+    if (const std::wstring path = desktop.kwinHidesWindowsFrom; !path.empty()) {
+        QTimer::singleShot(0, &window, [&dialogs, path] {
+            dialogs.showMessage(
+                qpa::texts::kKwinHidesWindowsPrefix + path + qpa::texts::kKwinHidesWindowsSuffix,
+                qpa::MessageKind::Plain, qpa::texts::kDesktopKeepsWindowsApartTitle);
         });
     }
     if (const std::wstring file = settings.unreadableFile(); !file.empty()) {

@@ -1,5 +1,5 @@
 # The end-to-end scenarios: each function scenario_NAME is one, run with `set -e`; its first line
-# names the platforms where it applies. The drivers (wine.sh, x11.sh, sway.sh) say how each step is
+# names the platforms where it applies. The drivers (wine.sh, x11.sh, sway.sh, kde.sh) say how each step is
 # done there, which stand-in targets may be listed (LISTED_TARGETS), what one step down looks like
 # to them (STEP_DOWN) and whether the focused window still gets the chord's keys (KEYS_PASS_ON).
 #
@@ -24,6 +24,9 @@
 #   p_control_text CONTROL      a control's text as Windows reads it (wine)
 #   p_tray_click, p_tray_shown  click the program's tray icon; the icon is up
 #   p_tray_host_stop, p_tray_host_start   end and start the tray host (x11)
+#   p_balloons                  the balloons the notification service got, "TITLE|TEXT" (kde)
+#   p_minimise_target TITLE     minimise a target's window (kde)
+#   p_hold_keys_into TITLE KEYS MS   hold a chord down in another window for MS milliseconds (kde)
 #   p_targets [--hang TITLE S]  start the stand-in targets; p_receipt_ok FIELDS: a step's point
 #   p_close_target TITLE        close a target's window
 #   p_open_documents FILE       open a document in the platform's real programs (DOCUMENTS)
@@ -33,7 +36,7 @@
 #   p_lines_per_step DELTA      the lines a step of DELTA moves a document
 #   p_screenshot FILE           a picture of the main window
 #   p_logon_entry [HKCU], p_program_command   the command the logon entry runs; the one expected
-#   p_copy_program DIR, p_program_file, p_entry_file, p_entry_written, p_entry_valid,
+#   p_copy_program DIR (kde: prints the copy's path), p_program_file, p_entry_file, p_entry_written, p_entry_valid,
 #   p_launch_entry              a copy of the program started from DIR; its file; the autostart
 #                               entry, written, valid, and started as a desktop starts it (x11)
 # shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
@@ -70,7 +73,7 @@ pictures_differ() { linux_same_view "$1" "$2" "${3:-2000x2000+0+0}"; [ $? = 1 ];
 
 # On X11 a stopped client (it never answers its X events again) stands in the walk as well.
 scenario_AWalkReachesEachListedWindowInTurnAndGoesOnQuietlyPastAClosedOne() {
-    on wine x11 sway gnome
+    on wine x11 sway gnome kde
     p_targets
     if [ "$PLATFORM" = x11 ]; then
         spawn xterm -title "Stopped xterm" -geometry 40x10+60+60 -e sh -c 'sleep 3600'
@@ -140,7 +143,7 @@ scenario_TheWheelReachesOnlyListedWindowsPastPopupsFlickerAndReusedIds() {
 }
 
 scenario_TheChordTogglesFromAnotherWindowAndCtrlTOrTAloneDoNothing() {
-    on wine x11 sway gnome
+    on wine x11 sway gnome kde
     p_targets
     p_seed StartStopState=Off
     p_start
@@ -156,7 +159,7 @@ scenario_TheChordTogglesFromAnotherWindowAndCtrlTOrTAloneDoNothing() {
 
 # Under Wine the shell restarts between two rounds: the icon must still work.
 scenario_MinimisingHidesIntoTheTrayAndOneClickBringsItBack() {
-    on wine x11 sway
+    on wine x11 sway kde
     p_seed
     p_start
     local round restored=0
@@ -367,7 +370,7 @@ scenario_AVeryLongStoredValueIsKeptWhole() {
 
 # Then, with a report open, the chord switches Off: the status line and the button follow.
 scenario_AnOverflowingPeriodIsReportedOneReportAtATime() {
-    on wine x11 sway gnome
+    on wine x11 sway gnome kde
     p_targets
     p_seed Text2=99999999 Text3=0 StartStopState=On  # minutes x 60 leaves 32 bits
     p_start
@@ -395,12 +398,14 @@ scenario_AnOverflowingPeriodIsReportedOneReportAtATime() {
 }
 
 scenario_TwoChordsRightAfterStartEndOffAndTheTrayBringsTheWindowBack() {
-    on wine x11 sway
+    on wine x11 sway kde
     p_targets
     p_seed
     p_start
     p_keys_into "Target A" ctrl+shift+t  # On: minimised into the tray, with the balloon
     wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "not into the tray"
+    [ "$PLATFORM" != kde ] || wait_for 10 eval 'p_balloons | grep -q "has been minimized"' ||
+        fail "the notification service got no balloon: $(p_balloons)"
     p_keys_into "Target A" ctrl+shift+t  # during the balloon's wait
     wait_for 20 setting_is StartStopState Off || fail "not switched Off"
     [ "$(p_state)" = hidden ] || fail "the window is $(p_state), not in the tray"
@@ -462,6 +467,70 @@ scenario_DocumentsMove() {
         done
         echo "    method $method: ${seen[*]:-pictures differ}"
     done
+}
+
+# Each method's delta reaches the target whole (KWin passes a continuous scroll on), and a
+# minimised target is still listed: the step brings it back.
+scenario_EachDeltaArrivesWholeAndAMinimisedTargetIsReached() {
+    on kde
+    p_targets
+    p_minimise_target "Target B"
+    local method delta expected
+    for method in 1 3 2; do
+        expected=$(case $method in 1) echo -75 ;; 3) echo -225 ;; 2) echo -1125 ;; esac)
+        : >"$TARGET_LOG"
+        seed_running $method 7
+        p_start
+        wait_for 30 eval '(($(received_count "Target A") >= 1 && $(received_count "Target B") >= 1))' ||
+            fail "method $method: not every target was scrolled: $(received)"
+        p_close
+        for delta in $(received | cut -d'|' -f2); do
+            [ "$delta" = "$expected" ] || fail "method $method: a target got $delta, not $expected"
+        done
+    done
+}
+
+# KDE's shortcut service repeats the chord while it is held: a long press toggles once.
+scenario_AHeldChordTogglesOnce() {
+    on kde
+    p_targets
+    p_seed StartStopState=Off
+    p_start
+    p_hold_keys_into "Target A" ctrl+shift+t 1500
+    wait_for 15 setting_is StartStopState On || fail "the held chord did not switch On"
+    p_hold_keys_into "Target A" ctrl+shift+t 1500
+    wait_for 15 setting_is StartStopState Off || fail "the second held chord did not switch Off"
+    p_keys_into "Target A" ctrl+shift+t
+    wait_for 15 setting_is StartStopState On || fail "a short chord after the held ones did nothing"
+}
+
+# A program KWin does not know yet (a copy in a folder of its own) writes its desktop entry and
+# sees the windows at once, KWin running on; where it cannot write the entry it says so once. The
+# user's own entries stay as they were.
+scenario_KwinShowsTheWindowsOnceTheProgramHasWrittenItsEntry() {
+    on kde
+    local apps=$KDE_WORK/data/applications users=$KDE_WORK/data/applications/users-own.desktop
+    printf '[Desktop Entry]\nType=Application\nName=Mine\nExec=/bin/true\n' >"$users"
+    cp "$users" "$E2E_WORK/users-own.desktop"
+    p_targets
+    seed_running 1 7
+    PROGRAM=$(p_copy_program "elsewhere")
+    chmod 555 "$apps"
+    p_start
+    wait_for 10 eval '[ "$(p_boxes)" = "Other programs'"'"' windows" ]' ||
+        fail "the note did not come alone: $(p_boxes)"
+    sleep 2  # a step would have come by now
+    [ "$(received_count)" = 0 ] || fail "steps without the entry: $(received)"
+    p_dismiss
+    p_close
+    chmod 755 "$apps"
+    p_start
+    wait_for 30 eval '(($(received_count "Target A") >= 1 && $(received_count "Target B") >= 1))' ||
+        fail "the written entry did not open the windows: $(received)"
+    [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
+    grep -qx "Exec=\"$PROGRAM\"" "$apps"/com.tervalinx.QuietPageAdvancer.kwin-*.desktop ||
+        fail "no entry names $PROGRAM: $(cat "$apps"/*.desktop)"
+    cmp -s "$users" "$E2E_WORK/users-own.desktop" || fail "the user's own entry changed"
 }
 
 scenario_WithoutSwaysockTheProgramSaysSoOnceAndListsNothing() {
@@ -561,7 +630,7 @@ scenario_StartedOnOurWindowNeverCoversTheReader() {
 # Autostart and a start from the menu make two starts of one session: the second only brings the
 # first window back (out of the tray), and one chord then toggles once.
 scenario_ASecondStartBringsTheFirstWindowBackAndEndsSoOneChordTogglesOnce() {
-    on x11 sway gnome
+    on x11 sway gnome kde
     p_targets
     p_seed Text2=0 Text3=1 Option1=True Option7=True StartStopState=Off
     p_start

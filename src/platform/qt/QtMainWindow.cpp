@@ -263,6 +263,10 @@ void QtMainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void QtMainWindow::minimisedByDesktop() {
+    if (isVisible()) report([](ViewEvents& e) { e.resized(WindowState::Minimized); });
+}
+
 void QtMainWindow::closeEvent(QCloseEvent* event) {
     if (!closing_) {
         raise(Control::Form, UiEvent::QueryUnload);

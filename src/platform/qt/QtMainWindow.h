@@ -31,6 +31,9 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
         restoredOutsideTray_ = std::move(restored);
     }
     QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
+    // The desktop minimised the window without Qt hearing of it (Wayland tells a client nothing,
+    // KWin's window management tells the program): handled as a minimise Qt had reported.
+    void minimisedByDesktop();
 
     // MainView
     void setEvents(ViewEvents& events) override { events_ = &events; }

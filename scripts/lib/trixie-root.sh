@@ -1,0 +1,76 @@
+# shellcheck shell=bash
+# A Debian 13 (trixie) tree made by debootstrap, in which the tests run desktops that Debian 12 does
+# not have (KDE Plasma 6's KWin), with the Debian 12 build of the program unchanged. As root. Source
+# it, then:
+#   trixie_root_ensure PACKAGE...   make the tree (once) and install what is missing of the packages
+#   trixie_root_mount / trixie_root_unmount   the host's /proc, /sys and /dev inside it, and out
+# The tree is kept in TRIXIE_ROOT (default /var/cache/quiet-page-advancer/trixie, outside every
+# checkout, about 0.8 GB with KWin): a later run finds it complete and only checks its packages, so
+# only the first run on a machine pays for debootstrap and the downloads. Everything is under a
+# lock, so that two test runs on one machine never build it at once. Remove the folder (after
+# trixie_root_unmount) to start from nothing.
+
+TRIXIE_ROOT=${TRIXIE_ROOT:-/var/cache/quiet-page-advancer/trixie}
+TRIXIE_MIRROR=${TRIXIE_MIRROR:-http://deb.debian.org/debian}
+# Written once debootstrap has finished: a tree without it is half made and is made again.
+TRIXIE_COMPLETE=$TRIXIE_ROOT/.qpa-complete
+TRIXIE_MOUNTS=(proc sys dev dev/pts dev/shm)
+
+trixie_in() { chroot "$TRIXIE_ROOT" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
+
+# The packages of the list that the tree does not have yet.
+trixie_root_missing() {
+    local package
+    for package in "$@"; do
+        trixie_in dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null |
+            grep -q "install ok installed" || echo "$package"
+    done
+}
+
+trixie_root_mount() {
+    local m
+    for m in "${TRIXIE_MOUNTS[@]}"; do
+        mountpoint -q "$TRIXIE_ROOT/$m" && continue
+        if [ "$m" = proc ]; then
+            mount -t proc proc "$TRIXIE_ROOT/proc"
+        else
+            mount --bind "/$m" "$TRIXIE_ROOT/$m"  # not recursive: others' mounts stay outside
+        fi
+    done
+}
+
+trixie_root_unmount() {
+    local i
+    for ((i = ${#TRIXIE_MOUNTS[@]} - 1; i >= 0; i--)); do
+        ! mountpoint -q "$TRIXIE_ROOT/${TRIXIE_MOUNTS[$i]}" || umount "$TRIXIE_ROOT/${TRIXIE_MOUNTS[$i]}"
+    done
+}
+
+trixie_root_ensure() {
+    mkdir -p "$(dirname "$TRIXIE_ROOT")"
+    (
+        flock 9
+        if [ ! -e "$TRIXIE_COMPLETE" ]; then
+            trixie_root_unmount
+            rm -rf "$TRIXIE_ROOT"
+            command -v debootstrap >/dev/null || {
+                echo "debootstrap is missing (scripts/setup)"
+                exit 1
+            }
+            echo "Making a Debian 13 tree in $TRIXIE_ROOT (debootstrap, once per machine)"
+            debootstrap --variant=minbase trixie "$TRIXIE_ROOT" "$TRIXIE_MIRROR" >"$TRIXIE_ROOT.log" 2>&1 ||
+                { echo "debootstrap failed: $(tail -n 3 "$TRIXIE_ROOT.log")"; exit 1; }
+            touch "$TRIXIE_COMPLETE"
+        fi
+        local missing
+        mapfile -t missing < <(trixie_root_missing "$@")
+        ((${#missing[@]})) || exit 0
+        echo "Installing in the Debian 13 tree: ${missing[*]}"
+        cp /etc/resolv.conf "$TRIXIE_ROOT/etc/resolv.conf"
+        trixie_root_mount
+        trixie_in apt-get update -qq &&
+            trixie_in DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+                "${missing[@]}" >/dev/null &&
+            trixie_in apt-get clean
+    ) 9>"$TRIXIE_ROOT.lock"
+}

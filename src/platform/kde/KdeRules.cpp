@@ -1,0 +1,69 @@
+#include "platform/kde/KdeRules.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/Texts.h"
+#include "platform/qt/DesktopEntryText.h"
+
+namespace qpa::kde {
+
+std::vector<std::string> frontToBack(std::string_view bottomToTop) {
+    std::vector<std::string> ids;
+    while (!bottomToTop.empty()) {
+        const auto end = bottomToTop.find(';');
+        const auto id = bottomToTop.substr(0, end);
+        if (!id.empty()) ids.emplace_back(id);
+        if (end == std::string_view::npos) break;
+        bottomToTop.remove_prefix(end + 1);
+    }
+    std::reverse(ids.begin(), ids.end());
+    return ids;
+}
+
+std::vector<Rect> framesInFront(const std::vector<PlasmaWindow>& frontToBack,
+                                std::string_view targetId) {
+    std::vector<Rect> frames;
+    for (const PlasmaWindow& window : frontToBack) {
+        if (window.id == targetId) return frames;
+        if (!window.minimised && !window.frame.empty()) frames.push_back(window.frame);
+    }
+    return {};
+}
+
+double axisValue(std::int32_t delta) {
+    // Qt reads 12 units of angle from each unit of the axis (its 120 for libinput's 10 a notch).
+    return -static_cast<double>(delta) / 12.0;
+}
+
+std::optional<std::wstring> permissionEntry(std::wstring_view programPath) {
+    if (programPath.empty() || programPath.front() != L'/' ||
+        programPath.find(L'%') != std::wstring_view::npos) {
+        return std::nullopt;  // KWin would read %% as two characters, or look on PATH
+    }
+    const auto exec = qt::desktopEntryExec(programPath);
+    if (!exec) return std::nullopt;
+    std::wstring entry = L"[Desktop Entry]\nType=Application\nName=";
+    entry += qt::desktopEntryString(texts::kProductName);
+    entry += L"\nComment=Lets KWin show this copy of the program the windows it scrolls\nExec=";
+    entry += *exec;
+    entry += L"\nNoDisplay=true\nX-KDE-Wayland-Interfaces=";
+    for (const char c : kWindowManagementInterface) entry += static_cast<wchar_t>(c);
+    entry += L',';
+    for (const char c : kFakeInputInterface) entry += static_cast<wchar_t>(c);
+    return entry + L'\n';
+}
+
+std::string permissionFileName(std::wstring_view programPath) {
+    // FNV-1a over the path's characters: a short name that differs for each program file.
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const wchar_t c : programPath) {
+        hash ^= static_cast<std::uint32_t>(c);
+        hash *= 1099511628211ULL;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return std::string("com.tervalinx.QuietPageAdvancer.kwin-") + hex + ".desktop";
+}
+
+}  // namespace qpa::kde

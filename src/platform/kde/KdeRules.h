@@ -1,0 +1,65 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/portable/AimPoint.h"
+
+// The rules of the KDE Plasma adapters, free of Wayland, D-Bus and Qt headers so that the unit
+// tests can use them alone.
+namespace qpa::kde {
+
+using aim::Rect;
+
+// The interfaces KWin shows only to a program named by a desktop entry that lists them.
+inline constexpr std::string_view kWindowManagementInterface = "org_kde_plasma_window_management";
+inline constexpr std::string_view kFakeInputInterface = "org_kde_kwin_fake_input";
+
+// The window ids of KWin's stacking order ("uuid;uuid;...", bottom to top), front to back.
+std::vector<std::string> frontToBack(std::string_view bottomToTop);
+
+// A window as the window management protocol last described it.
+struct PlasmaWindow {
+    std::string id;  // KWin's uuid
+    Rect frame;
+    bool minimised = false;
+};
+
+// The frames in front of `targetId` that cover part of the screen: windows listed before it (front
+// to back) and not minimised; nothing when the target is not listed.
+std::vector<Rect> framesInFront(const std::vector<PlasmaWindow>& frontToBack,
+                                std::string_view targetId);
+
+// The fake-input axis value for a wheel delta (120 a notch, positive away from the user). KWin
+// hands the value to clients as a continuous scroll that Qt reads as twelve times the value, so a
+// delta arrives whole, whatever its size; the axis grows towards the end of the document.
+double axisValue(std::int32_t delta);
+
+// The desktop entry that asks KWin to show this program its two interfaces: hidden from menus,
+// Exec the program's absolute path (KWin compares it with the client's executable). Nothing when
+// the path cannot be written so that KWin reads it back whole (a control character or a '%').
+std::optional<std::wstring> permissionEntry(std::wstring_view programPath);
+
+// The entry's file name for this program file: one per program file, so that two copies (a build
+// and the package) each have their own, and never the name of the menu entry the package installs.
+std::string permissionFileName(std::wstring_view programPath);
+
+// One toggle for each press of the chord: KDE's shortcut service repeats "pressed" while the keys
+// are held, and says "released" once.
+class PressOnce {
+  public:
+    // True for the first "pressed" since the last release.
+    bool pressed() {
+        const bool first = !held_;
+        held_ = true;
+        return first;
+    }
+    void released() { held_ = false; }
+
+  private:
+    bool held_ = false;
+};
+
+}  // namespace qpa::kde

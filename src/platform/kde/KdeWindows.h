@@ -1,0 +1,35 @@
+#pragma once
+#include <functional>
+
+#include "platform/kde/KwinConnection.h"
+#include "ports/WindowServices.h"
+
+namespace qpa::kde {
+
+// Other applications' windows under KWin (Plasma 5.27 and 6): the list, the focus and "keep above"
+// through KWin's window management, the wheel through one fake-input pointer plugged at start and
+// kept. A WindowHandle is the connection's own number for the window.
+class KdeWindows final : public WindowServices {
+  public:
+    // `wheelLines` answers the desktop's lines per wheel notch.
+    KdeWindows(KwinConnection& kwin, std::function<int()> wheelLines);
+
+    std::vector<WindowFacts> topLevelWindows() override;
+    // Activates the window (which also brings it back from minimised) and waits a short while
+    // until KWin says it is active, so that the wheel then finds it in front.
+    void raise(WindowHandle window) override;
+    void holdAbove(WindowHandle window, bool above) override;
+    // KWin maps what it lists, and activating a window shows it: nothing to do.
+    void show(WindowHandle) override {}
+    void scroll(WindowHandle window, std::int32_t delta) override;
+    bool wheelPresent() override { return kwin_.fakeInput() != nullptr; }
+    std::optional<std::int32_t> wheelScrollLines() override;
+
+  private:
+    void setState(WindowHandle window, std::uint32_t flag, bool on);
+
+    KwinConnection& kwin_;
+    std::function<int()> wheelLines_;
+};
+
+}  // namespace qpa::kde

@@ -1,0 +1,18 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "platform/kde/KwinConnection.h"
+
+namespace qpa::kde {
+
+// KWin shows its window management and fake input only to a program named by a desktop entry
+// that lists them. The package installs one; a program started from elsewhere (a build folder)
+// writes its own into the user's applications folder, which KWin reads within a moment without a
+// restart, and connects again. A file of that name already there is left as it is.
+std::unique_ptr<KwinConnection> connectWithPermission();
+
+// The canonical path of the running program, as KWin compares it with the entry's Exec.
+std::wstring canonicalProgramPath();
+
+}  // namespace qpa::kde

@@ -1,0 +1,144 @@
+# The Linux program natively on KDE Plasma 6's KWin, headless, in a Debian 13 tree
+# (scripts/lib/kdesession.sh), with a stand-in tray host and notification service (tray-host),
+# driven through KWin's own window management and fake input (kwin-driver); KWin takes no
+# pictures without a GPU, so the stand-in targets' logs and the tray host's say what happened. The
+# settings file is seeded and read through QSettings (scripts/lib/linux.sh). Everything in the
+# session runs as KDE_USER.
+# shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
+
+source "$root/scripts/lib/kdesession.sh"
+
+LINUX_BUILD=$BUILD
+LISTED_TARGETS=("Target A" "Target B")  # "Fixed Target" cannot be maximised
+STEP_DOWN=-75                            # the delta arrives whole
+KEYS_PASS_ON=""                          # KWin keeps a bound chord from the focused window
+TRAY_ROUNDS=2
+
+p_setup() {
+    kdesession_start || return 1
+    PROGRAM=$(kdesession_program "$BUILD/src/main/quiet-page-advancer")
+    WHEEL_TARGET=$(kdesession_program "$BUILD/tools/targets/wheel-target")
+    KWIN_DRIVER=$(kdesession_program "$BUILD/tests/e2e/kwin-driver")
+    kdesession_permit "$KWIN_DRIVER"
+    # KWin reads the entries once its service cache is built, a moment after it starts.
+    wait_for 10 eval '"${AS_USER[@]}" "$KWIN_DRIVER" list >/dev/null' ||
+        { echo "KWin hides its window management from the driver"; return 1; }
+    # The targets' log and the tray host's inside the tree, where the session's user writes.
+    TARGET_LOG=$KDE_WORK/target.log
+    TRAY_LOG=$KDE_WORK/tray.log
+    : >"$TARGET_LOG"
+    : >"$TRAY_LOG"
+    export XDG_CONFIG_HOME=$KDE_WORK/config
+    QPA_SETTINGS="$XDG_CONFIG_HOME/Tervalinx/$MAIN_TITLE.ini"
+    kdesession_chown
+    "${AS_USER[@]}" "$(kdesession_program "$BUILD/tests/e2e/tray-host")" "$KDE_IN/tray.log" \
+        >/dev/null 2>&1 &
+    KDESESSION_PIDS+=($!)
+    wait_for 10 grep -q '^up$' "$TRAY_LOG" || return 1
+    QPA_LOG=$RESULTS/program-kde.log
+    : >"$QPA_LOG"
+}
+
+p_teardown() { kdesession_stop; }
+
+p_seed() {
+    rm -f "$QPA_SETTINGS"
+    linux_seed_settings "$@"
+    kdesession_chown
+}
+
+p_setting() { linux_setting "$1"; }
+
+p_start() {
+    "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
+    program_started $!
+    [ "${1:-}" = --hidden ] || wait_for 20 p_shown
+}
+
+p_start_again() {
+    local status=0
+    timeout 20 "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 || status=$?
+    echo "$status"
+}
+
+kwin_driver() { "${AS_USER[@]}" "$KWIN_DRIVER" "$@"; }
+# KWin's windows front to back, one a line: handle, pid, shown or minimised, active, frame, title.
+kde_windows() { kwin_driver list; }
+program_windows() { kde_windows | awk -F'\t' -v p="$P_PID" '$2 == p'; }
+
+p_shown() { program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t && $3 == "shown"' | grep -q .; }
+p_state() {
+    case "$(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $3; exit}')" in
+        shown) echo shown ;;
+        minimised) echo minimised ;;
+        *) echo hidden ;;
+    esac
+}
+
+p_close() {
+    kwin_driver close "$MAIN_TITLE" "$P_PID" || true
+    wait_for 5 eval '! p_running' || stop_process "$P_PID"
+    ! p_running
+}
+
+p_targets() {
+    spawn "${AS_USER[@]}" "$WHEEL_TARGET" "$KDE_IN/target.log"
+    wait_for 20 eval 'kde_windows | grep -q "	Target A$"' || return 1
+    kwin_driver activate "Target A"
+}
+
+p_receipt_ok() { true; }
+p_close_target() { kwin_driver close "$1"; }
+p_minimise_target() { kwin_driver minimise "$1"; }
+
+# Keys as xdotool writes them ("ctrl+shift+t"), space between, into the window with this title.
+p_keys_into() {
+    local keys
+    read -r -a keys <<<"$2"
+    kwin_driver activate "$1" || return 1
+    kwin_driver keys "${keys[@]}"
+}
+p_hold_keys_into() { kwin_driver activate "$1" && kwin_driver keys --hold "$3" "$2"; }
+
+p_boxes() { program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$6 != t {print $6}'; }
+p_dismiss() {
+    local title
+    while read -r title; do kwin_driver close "$title" "$P_PID" || true; done < <(p_boxes)
+}
+
+# A control of the main window, by its centre in twips (96 dots per inch: 15 twips a pixel); the
+# window has no frame around it here (KWin has no decoration without kwin-common).
+p_click() {
+    local at x y
+    read -r -a at <<<"${CONTROL_AT[$1]}"
+    IFS=', x' read -r x y _ <<<"$(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $5}')"
+    kwin_driver activate "$MAIN_TITLE" "$P_PID"
+    kwin_driver click $((x + at[0] / 15)) $((y + at[1] / 15))
+}
+
+p_minimise() { kwin_driver minimise "$MAIN_TITLE" "$P_PID"; }
+
+# The tray host's items still on the bus: "SERVICE PATH", one a line.
+tray_items() {
+    awk '$1 == "item" {items[$2] = $3} $1 == "gone" {delete items[$2]}
+        END {for (s in items) print s, items[s]}' "$TRAY_LOG"
+}
+p_tray_shown() { tray_items | grep .; }
+# A click on the icon, as a tray host passes it on: the item's Activate.
+p_tray_click() {
+    local item
+    read -r -a item < <(tray_items | tail -n 1) || return 1
+    "${AS_USER[@]}" dbus-send --session --type=method_call "--dest=${item[0]}" "${item[1]}" \
+        org.kde.StatusNotifierItem.Activate int32:0 int32:0
+}
+# The balloons the notification service was given: "SUMMARY|BODY", one a line.
+p_balloons() { sed -n 's/^notify //p' "$TRAY_LOG"; }
+
+# A copy of the program in a folder of its own, which no desktop entry names yet; prints its path
+# inside the tree.
+p_copy_program() {
+    mkdir -p "$KDE_WORK/$1"
+    cp "$BUILD/src/main/quiet-page-advancer" "$KDE_WORK/$1/"
+    kdesession_chown
+    echo "$KDE_IN/$1/quiet-page-advancer"
+}

@@ -1,0 +1,91 @@
+// The KDE adapters' rules: KWin's stacking order front to back, what stands in front of a target,
+// the fake-input value that arrives as the delta itself, the permission entry KWin reads, and one
+// toggle a press of the chord however long it is held.
+#include <gtest/gtest.h>
+
+#include "platform/kde/KdeRules.h"
+
+using namespace qpa::kde;
+
+TEST(KdeRules, TheStackingOrderReadsFrontToBack) {
+    const std::pair<std::string, std::vector<std::string>> rows[] = {
+        {"", {}},
+        {"{a}", {"{a}"}},
+        {"{a};{b};{c}", {"{c}", "{b}", "{a}"}},
+        {"{a};;{b};", {"{b}", "{a}"}},  // empty fields are no windows
+    };
+    for (const auto& [ids, ordered] : rows) EXPECT_EQ(frontToBack(ids), ordered) << ids;
+}
+
+// Minimised windows and windows behind the target cover nothing of it.
+TEST(KdeRules, OnlyShownWindowsInFrontOfTheTargetCoverIt) {
+    const Rect a{0, 0, 100, 100}, b{50, 50, 100, 100}, c{10, 10, 10, 10};
+    const std::vector<PlasmaWindow> stack = {
+        {"front", a, false}, {"minimised", c, true}, {"target", b, false}, {"behind", c, false}};
+    const std::pair<std::string, std::size_t> rows[] = {
+        {"front", 0}, {"target", 1}, {"behind", 2}, {"closed", 0}};
+    for (const auto& [target, count] : rows) {
+        EXPECT_EQ(framesInFront(stack, target).size(), count) << target;
+    }
+    EXPECT_EQ(framesInFront(stack, "target").front().x, a.x);
+}
+
+// Qt reads twelve units of angle from one of the axis: each delta arrives whole, the sign turned
+// (the axis grows towards the end of the document).
+TEST(KdeRules, TheAxisValueArrivesAsTheDelta) {
+    for (const std::int32_t delta : {-75, 75, -225, -1125, 120, -120, 1, 32767}) {
+        EXPECT_EQ(axisValue(delta) * -12.0, static_cast<double>(delta)) << delta;
+    }
+    EXPECT_EQ(axisValue(-75), 6.25);
+}
+
+// KWin compares the first word of Exec with the client's executable: an absolute path, quoted as
+// desktop entries want it; a path with a '%' or a control character is not written at all.
+TEST(KdeRules, ThePermissionEntryNamesTheProgramAndBothInterfaces) {
+    const std::pair<std::wstring, std::optional<std::wstring>> rows[] = {
+        {L"/usr/bin/quiet-page-advancer", LR"(Exec="/usr/bin/quiet-page-advancer")"},
+        {L"/home/a b/$x/q", LR"(Exec="/home/a b/\\$x/q")"},
+        {L"/opt/50%/q", std::nullopt},
+        {L"/opt/a\nb/q", std::nullopt},
+        {L"relative/q", std::nullopt},
+        {L"", std::nullopt},
+    };
+    for (const auto& [path, execLine] : rows) {
+        const auto entry = permissionEntry(path);
+        ASSERT_EQ(entry.has_value(), execLine.has_value()) << path;
+        if (!entry) continue;
+        EXPECT_NE(entry->find(L"\n" + *execLine + L"\n"), std::wstring::npos) << *entry;
+        EXPECT_EQ(entry->rfind(L"[Desktop Entry]\n", 0), 0u);
+        EXPECT_NE(entry->find(L"\nX-KDE-Wayland-Interfaces=org_kde_plasma_window_management,"
+                              L"org_kde_kwin_fake_input\n"),
+                  std::wstring::npos);
+        EXPECT_NE(entry->find(L"\nNoDisplay=true\n"), std::wstring::npos);  // not in the menu
+    }
+}
+
+// One file per program file, never the package's menu entry.
+TEST(KdeRules, EachProgramFileHasItsOwnEntryFile) {
+    const std::string build = permissionFileName(L"/home/u/build/quiet-page-advancer");
+    EXPECT_EQ(build, permissionFileName(L"/home/u/build/quiet-page-advancer"));
+    EXPECT_NE(build, permissionFileName(L"/usr/bin/quiet-page-advancer"));
+    EXPECT_NE(build, "com.tervalinx.QuietPageAdvancer.desktop");
+    EXPECT_TRUE(build.ends_with(".desktop"));
+}
+
+// The shortcut service's signals in order ("p" pressed, "r" released): a toggle on each first one.
+TEST(KdeRules, AHeldChordTogglesOnce) {
+    const std::pair<std::string, int> rows[] = {
+        {"p", 1}, {"pr", 1}, {"pprpr", 2}, {"pppppppppr", 1}, {"rp", 1}, {"prprpr", 3}, {"", 0},
+    };
+    for (const auto& [signals, toggles] : rows) {
+        PressOnce rule;
+        int toggled = 0;
+        for (const char s : signals) {
+            if (s == 'r')
+                rule.released();
+            else if (rule.pressed())
+                ++toggled;
+        }
+        EXPECT_EQ(toggled, toggles) << signals;
+    }
+}
