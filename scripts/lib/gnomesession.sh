@@ -127,6 +127,15 @@ gnomesession_start() {
         sleep 0.1
     done
     gnome_stand_in LeaveOverview >/dev/null || { echo "the Shell did not load the stand-in"; return 1; }
+    # GNOME's notification service, as the session starts it at log-in (started on demand, the
+    # bus would start another desktop's service for the name: mako's, where sway is installed).
+    "${AS_USER[@]}" gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.StartServiceByName org.gnome.Shell.Notifications 0 >/dev/null
+    for ((i = 0; i < 50; i++)); do
+        "${AS_USER[@]}" gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+            --method org.freedesktop.DBus.NameHasOwner org.freedesktop.Notifications | grep -q true && break
+        sleep 0.1
+    done
 }
 
 # Adds the Shell's X display to AS_USER, for X11 programs (GNOME_X11): Xwayland's display and its
@@ -158,6 +167,9 @@ gnomesession_stop() {
 
 # The windows, one a line, front first: id, pid, minimised, focused, x,y,w,h, type, title.
 gnome_windows() { printf '%b\n' "$(gnome_stand_in Windows | sed -e "s/^('//" -e "s/',)\$//")"; }
+
+# The notifications the Shell holds, one a line: urgency (1 normal), title, body.
+gnome_notifications() { printf '%b\n' "$(gnome_stand_in Notifications | sed -e "s/^('//" -e "s/',)\$//")"; }
 
 # The id of the window with exactly this title (and, when given, of this process).
 gnome_window_id() {

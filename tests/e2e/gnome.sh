@@ -71,7 +71,9 @@ p_setting() { XDG_CONFIG_HOME=$(dirname "$(dirname "$QPA_SETTINGS")") linux_sett
 p_start() {
     "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
     program_started $!
-    [ "${1:-}" = --hidden ] || wait_for 20 p_shown
+    [ "${1:-}" = --hidden ] && return
+    # Shown and taking input: the Shell gives a new window the focus once its opening is over.
+    wait_for 20 eval 'program_windows | awk -F"\t" -v t="$MAIN_TITLE" '"'"'$7 == t && $4 == "true"'"'"' | grep -q .'
 }
 
 # Starts the program while it runs: prints the second program's exit status.

@@ -784,3 +784,19 @@ scenario_AProgramThroughXwaylandTakesEveryStep() {
         fail "$ticks ticks, $(received_count) steps received: $(received)"
     echo "    $ticks ticks, $(received_count) steps received"
 }
+
+# GNOME has no tray: "Turn On" minimises the window, which stays in reach, and the balloon comes as
+# a notification of normal urgency, which GNOME shows as a banner.
+scenario_OnGnomeTheBalloonIsANotificationAndTheWindowStaysInReach() {
+    on gnome
+    p_targets
+    p_seed StartStopState=Off
+    p_start
+    p_click PushButton2
+    wait_for 10 eval '[ "$(p_state)" = minimised ]' || fail "the window is $(p_state), not minimised"
+    wait_for 10 eval 'gnome_notifications | grep -q "^1	Velloranth"' ||
+        fail "no notification of normal urgency: $(gnome_notifications)"
+    gnome_picture "$RESULTS/gnome-balloon.png"
+    gnome_stand_in Activate "$(main_window)" >/dev/null  # as a click in the dash does
+    wait_for 10 p_shown || fail "the window did not come back: $(p_state)"
+}

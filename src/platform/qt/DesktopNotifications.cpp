@@ -16,8 +16,19 @@ constexpr uchar kNormalUrgency = 1;  // low urgency goes to the message list wit
 
 DesktopNotifications::DesktopNotifications() : bus_(QDBusConnection::sessionBus()) {}
 
+// Running, or started by the bus at the first call (GNOME Shell's helper is).
+bool DesktopNotifications::serviceThere() {
+    if (!bus_.isConnected()) return false;
+    if (bus_.interface()->isServiceRegistered(kService)) return true;
+    const QDBusMessage reply = bus_.call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListActivatableNames")));
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().first().toStringList().contains(kService);
+}
+
 bool DesktopNotifications::show(const std::wstring& title, const std::wstring& text, int seconds) {
-    if (!bus_.isConnected() || !bus_.interface()->isServiceRegistered(kService)) return false;
+    if (!serviceThere()) return false;
     QDBusMessage notify =
         QDBusMessage::createMethodCall(kService, QStringLiteral("/org/freedesktop/Notifications"),
                                        kService, QStringLiteral("Notify"));

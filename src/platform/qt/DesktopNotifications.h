@@ -15,6 +15,8 @@ class DesktopNotifications {
     bool show(const std::wstring& title, const std::wstring& text, int seconds);
 
   private:
+    bool serviceThere();
+
     QDBusConnection bus_;
     uint shown_ = 0;  // the notification this one replaces
 };

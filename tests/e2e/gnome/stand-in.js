@@ -18,6 +18,7 @@ const INTERFACE_XML = `<node><interface name="${BUS_NAME}">
     <arg type="i" direction="in"/><arg type="i" direction="in"/><arg type="s" direction="in"/>
     <arg type="b" direction="out"/></method>
   <method name="LeaveOverview"/>
+  <method name="Notifications"><arg type="s" direction="out"/></method>
 </interface></node>`;
 
 class Bridge {
@@ -86,6 +87,12 @@ class Bridge {
         const w = this._window(id);
         if (w)
             Main.activateWindow(w, global.get_current_time());
+    }
+
+    // One line a notification the Shell holds: urgency (1 normal), title, body.
+    Notifications() {
+        return Main.messageTray.getSources().flatMap(source => source.notifications.map(
+            n => [n.urgency, n.title, n.bannerBodyText ?? n.body ?? ''].join('\t'))).join('\n');
     }
 
     LeaveOverview() {
