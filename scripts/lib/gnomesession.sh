@@ -33,6 +33,16 @@ gnomesession_as_user() {
         QT_QPA_PLATFORM=wayland QT_FONT_DPI=96 GDK_BACKEND=wayland NO_AT_BRIDGE=1 "$@")
 }
 
+# Gives a folder of the session (its path inside) to the session's user, by that user's id where
+# the session runs.
+gnome_chown() {
+    if [ -n "$GNOME_ROOT" ]; then
+        chroot "$GNOME_ROOT" chown -R "$GNOME_USER:" "$1"
+    elif [ "$(id -u)" = 0 ]; then
+        chown -R "$GNOME_USER:" "$1"
+    fi
+}
+
 # The path a folder inside the session has from outside (the same without GNOME_ROOT).
 gnome_outside() { echo "$GNOME_ROOT$1"; }
 
@@ -90,9 +100,12 @@ gnomesession_start() {
     chmod 755 "$outside"
     chmod 700 "$outside/runtime"
     gnomesession_as_user
+    # Where Xwayland puts its socket, as a booted system has it.
+    mkdir -p "$GNOME_ROOT/tmp/.X11-unix"
+    chmod 1777 "$GNOME_ROOT/tmp/.X11-unix"
     [ -n "$extensions" ] && cp -r "$extensions"/. "$outside/home/.local/share/gnome-shell/extensions/"
     gnomesession_install_stand_in "$outside/home/.local/share/gnome-shell/extensions"
-    [ "$(id -u)" = 0 ] && chown -R "$GNOME_USER:" "$outside"
+    gnome_chown "$work"
     "${AS_USER[@]}" dbus-daemon --session "--address=unix:path=$GNOME_RUNTIME/bus" --nofork \
         >/dev/null 2>&1 &
     echo $! >>"$GNOMESESSION_PIDFILE"
@@ -166,10 +179,13 @@ gnomesession_stop() {
 }
 
 # The windows, one a line, front first: id, pid, minimised, focused, x,y,w,h, type, title.
-gnome_windows() { printf '%b\n' "$(gnome_stand_in Windows | sed -e "s/^('//" -e "s/',)\$//")"; }
+gnome_windows() { gnome_stand_in Windows | gnome_answer_text; }
+
+# The text of a one-string answer as gdbus prints it: ('…',), or ("…",) when it holds a quote.
+gnome_answer_text() { printf '%b\n' "$(sed -e "s/^([\"']//" -e "s/[\"'],)\$//")"; }
 
 # The notifications the Shell holds, one a line: urgency (1 normal), title, body.
-gnome_notifications() { printf '%b\n' "$(gnome_stand_in Notifications | sed -e "s/^('//" -e "s/',)\$//")"; }
+gnome_notifications() { gnome_stand_in Notifications | gnome_answer_text; }
 
 # The id of the window with exactly this title (and, when given, of this process).
 gnome_window_id() {

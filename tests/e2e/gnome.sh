@@ -46,8 +46,18 @@ gnome_session() {
 
 GNOME_X11=1  # X11 programs run through Xwayland as on a user's GNOME
 
+# A newer GNOME (Debian 13's 48): `GNOME_ROOT=/var/cache/quiet-page-advancer/trixie-gnome
+# tests/e2e/run gnome build/linux` makes the tree once (scripts/lib/trixie-root.sh) with these.
+GNOME_ROOT_PACKAGES=(gnome-shell gjs dbus dconf-service libglib2.0-bin qt6-wayland libqt6widgets6
+    libqt6network6 libqt6dbus6 libxtst6 libxss1 libxi6 libx11-xcb1 foot gnome-text-editor xwayland)
+
 p_setup() {
     local major
+    if [ -n "$GNOME_ROOT" ]; then
+        source "$root/scripts/lib/trixie-root.sh"
+        TRIXIE_ROOT=$GNOME_ROOT trixie_root_ensure "${GNOME_ROOT_PACKAGES[@]}" || return 1
+        TRIXIE_ROOT=$GNOME_ROOT trixie_root_mount
+    fi
     gnome_session --with-extension || return 1
     major=$("${AS_USER[@]}" gnome-shell --version | grep -o '[0-9][0-9]*' | head -n 1)
     ((major < 45)) || BRIDGE_EXTENSION=quiet-page-advancer-45@tervalinx.example
@@ -59,12 +69,15 @@ p_setup() {
     echo "    GNOME Shell $("${AS_USER[@]}" gnome-shell --version | grep -o '[0-9.]*$'), extension $BRIDGE_EXTENSION"
 }
 
-p_teardown() { gnomesession_stop; }
+p_teardown() {
+    gnomesession_stop
+    [ -z "$GNOME_ROOT" ] || TRIXIE_ROOT=$GNOME_ROOT trixie_root_unmount
+}
 
 p_seed() {
     rm -f "$QPA_SETTINGS"
     XDG_CONFIG_HOME=$(dirname "$(dirname "$QPA_SETTINGS")") linux_seed_settings "$@"
-    [ "$(id -u)" != 0 ] || chown -R "$GNOME_USER:" "$(dirname "$(dirname "$QPA_SETTINGS")")"
+    gnome_chown "$GNOME_HOME/.config"
 }
 p_setting() { XDG_CONFIG_HOME=$(dirname "$(dirname "$QPA_SETTINGS")") linux_setting "$1"; }
 
@@ -72,8 +85,9 @@ p_start() {
     "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
     program_started $!
     [ "${1:-}" = --hidden ] && return
-    # Shown and taking input: the Shell gives a new window the focus once its opening is over.
-    wait_for 20 eval 'program_windows | awk -F"\t" -v t="$MAIN_TITLE" '"'"'$7 == t && $4 == "true"'"'"' | grep -q .'
+    # Shown and taking input: the Shell gives a new window (ours, or a message over it) the focus
+    # once its opening is over.
+    wait_for 20 eval 'p_shown && program_windows | awk -F"\t" '"'"'$4 == "true"'"'"' | grep -q .'
 }
 
 # Starts the program while it runs: prints the second program's exit status.

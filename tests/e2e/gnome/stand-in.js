@@ -92,7 +92,8 @@ class Bridge {
     // One line a notification the Shell holds: urgency (1 normal), title, body.
     Notifications() {
         return Main.messageTray.getSources().flatMap(source => source.notifications.map(
-            n => [n.urgency, n.title, n.bannerBodyText ?? n.body ?? ''].join('\t'))).join('\n');
+            n => [n.urgency, n.title, n.bannerBodyText ?? n.body ?? ''].join('\t')
+                .replace(/\s*\n/g, ' '))).join('\n');
     }
 
     LeaveOverview() {
