@@ -48,8 +48,9 @@ bool writeNew(const fs::path& file, const std::string& text) {
         }
     }
     fs::rename(beside, file, error);
-    if (error) fs::remove(beside, error);
-    return !error;
+    if (!error) return true;
+    fs::remove(beside, error);  // reuses `error`: the rename's failure is already known
+    return false;
 }
 }  // namespace
 

@@ -100,7 +100,12 @@ class Bridge {
                 `Only ${PROGRAM_NAME} may use this interface`);
             return;
         }
-        invocation.return_value(new GLib.Variant(`(${type})`, [answer()]));
+        try {
+            invocation.return_value(new GLib.Variant(`(${type})`, [answer()]));
+        } catch (e) {
+            // Never leave the program waiting for an answer that will not come.
+            invocation.return_dbus_error('org.freedesktop.DBus.Error.Failed', e.message);
+        }
     }
 
     // The listed windows, front (top of the stack) first.
@@ -200,27 +205,42 @@ class Bridge {
             let time = GLib.get_monotonic_time(); // microseconds, as the seat's own events
             for (let i = 0; i < Math.abs(notches); i++)
                 this._pointer.notify_discrete_scroll(++time, direction, Clutter.ScrollSource.WHEEL);
-            this._pointerBackId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, POINTER_BACK_MS, () => {
-                this._pointerBackId = 0;
-                this._pointer.notify_absolute_motion(GLib.get_monotonic_time(), ...this._home);
-                return GLib.SOURCE_REMOVE;
-            });
+            this._pointerBack();
         };
         if (!arrives || w.get_client_type() !== Meta.WindowClientType.X11) {
             turn();
             return true;
         }
+        // Still the window's uncovered point once the pointer is there, or no notch at all: the
+        // window may have closed, or another come over it, meanwhile.
+        const stillThere = () => {
+            const now = this._find(id);
+            const at = now ? this._aimPoint(now) : null;
+            return at !== null && at[0] === point[0] && at[1] === point[1];
+        };
         this._settleId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, XWAYLAND_SETTLE_MS, () => {
             this._valuatorStart = -this._valuatorStart;
             this._pointer.notify_scroll_continuous(GLib.get_monotonic_time(), 0,
                 this._valuatorStart, Clutter.ScrollSource.FINGER, Clutter.ScrollFinishFlags.NONE);
             this._settleId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, XWAYLAND_SETTLE_MS, () => {
                 this._settleId = 0;
-                turn();
+                if (stillThere())
+                    turn();
+                else
+                    this._pointerBack();
                 return GLib.SOURCE_REMOVE;
             });
             return GLib.SOURCE_REMOVE;
         });
         return true;
+    }
+
+    // Puts the pointer back where the user left it, a little later.
+    _pointerBack() {
+        this._pointerBackId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, POINTER_BACK_MS, () => {
+            this._pointerBackId = 0;
+            this._pointer.notify_absolute_motion(GLib.get_monotonic_time(), ...this._home);
+            return GLib.SOURCE_REMOVE;
+        });
     }
 }
