@@ -67,7 +67,6 @@ kdesession_start() {
     chmod 700 "$KDE_WORK/runtime"
     # KDE's service cache lists no application at all without a menu file (Plasma brings its own).
     cat >"$KDE_WORK/config/menus/applications.menu" <<'MENU'
-<!DOCTYPE Menu PUBLIC "-//freedesktop//DTD Menu 1.0//EN" "http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd">
 <Menu><Name>Applications</Name><DefaultAppDirs/><DefaultDirectoryDirs/><Include><All/></Include></Menu>
 MENU
     kdesession_chown

@@ -6,12 +6,12 @@
 # shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 source "$root/scripts/lib/gnomesession.sh"
+source "$root/tests/e2e/session-user.sh"
 
 LINUX_BUILD=$BUILD
 LISTED_TARGETS=("Target A" "Target B")  # "Fixed Target" cannot be maximised
 STEP_DOWN=-120
 KEYS_PASS_ON=""  # the Shell keeps a bound chord from the focused window
-P_START_PREFIX=()  # words before the program's path
 # Qt's own title bar and border above and left of the content, in pixels.
 CONTENT_TOP=31 CONTENT_LEFT=3
 BRIDGE_EXTENSION=quiet-page-advancer-43@tervalinx.example
@@ -81,21 +81,9 @@ p_seed() {
 }
 p_setting() { XDG_CONFIG_HOME=$(dirname "$(dirname "$QPA_SETTINGS")") linux_setting "$1"; }
 
-p_start() {
-    "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
-    program_started $!
-    [ "${1:-}" = --hidden ] && return
-    # Shown and taking input: the Shell gives a new window (ours, or a message over it) the focus
-    # once its opening is over.
-    wait_for 20 eval 'p_shown && program_windows | awk -F"\t" '"'"'$4 == "true"'"'"' | grep -q .'
-}
-
-# Starts the program while it runs: prints the second program's exit status.
-p_start_again() {
-    local status=0
-    timeout 20 "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 || status=$?
-    echo "$status"
-}
+# Shown and taking input: the Shell gives a new window (ours, or a message over it) the focus once
+# its opening is over.
+p_ready() { p_shown && program_windows | awk -F'\t' '$4 == "true"' | grep -q .; }
 
 p_running() { kill -0 "$P_PID" 2>/dev/null; }
 # The program's windows, one a line as gnome_windows gives them.
@@ -130,7 +118,6 @@ p_targets() {
     sleep 0.5
 }
 
-p_receipt_ok() { true; }
 p_close_target() { gnome_stand_in Close "$(gnome_window_id "$1")" >/dev/null; }
 
 # Keys (as xdotool names them, space between) into a window found by its title, through the
@@ -172,13 +159,12 @@ p_screenshot() { gnome_picture "$1"; }
 
 # foot with a long scrollback, scrolled up a few pages, and GNOME's text editor with the document.
 p_open_documents() {
-    local line=$GNOMESESSION_WORK/foot-line document=$GNOMESESSION_WORK/document.txt
+    local document=$GNOMESESSION_WORK/document.txt
     cp "$1" "$(gnome_outside "$document")"
     chmod 644 "$(gnome_outside "$document")"
-    # A key of foot's own hands its visible text to a command: how its first line is read.
-    spawn "${AS_USER[@]}" foot -o scrollback.lines=10000 -T "Foot Target" \
-        -o "key-bindings.pipe-visible=[sh -c \"sed -n 1p >$line\"] Control+Shift+F10" \
-        sh -c 'seq 1 5000; exec sleep 100000'
+    FOOT_LINE=$GNOMESESSION_WORK/foot-line
+    FOOT_LINE_SEEN=$(gnome_outside "$FOOT_LINE")
+    foot_spawn
     spawn "${AS_USER[@]}" gnome-text-editor --standalone "$document"
     DOCUMENTS=("Foot Target" "")
     wait_for 20 gnome_window_id "Foot Target" >/dev/null || return 1
@@ -190,16 +176,3 @@ p_open_documents() {
     wait_for 10 eval '(($(p_document_line "Foot Target") < 4900)) ||
         { p_keys_into "Foot Target" "$(printf "shift+Page_Up %.0s" {1..8})"; false; }'
 }
-p_follow_documents() { sleep 5; }
-p_document_line() {
-    [ "$1" = "Foot Target" ] || return 0
-    # shellcheck disable=SC2034  # title is read by the condition that wait_for evaluates
-    local file title=$1
-    file=$(gnome_outside "$GNOMESESSION_WORK/foot-line")
-    rm -f "$file"
-    wait_for 10 eval 'test -s "$file" || { p_keys_into "$title" ctrl+shift+F10; test -s "$file"; }' &&
-        cat "$file"
-}
-# foot turns whole notches (the delta over 120, rounded), 3 lines each.
-# shellcheck disable=SC2017  # whole notches first, then their lines
-p_lines_per_step() { echo $((($1 + 60) / 120 * 3)); }

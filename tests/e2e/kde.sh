@@ -7,6 +7,7 @@
 # shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 source "$root/scripts/lib/kdesession.sh"
+source "$root/tests/e2e/session-user.sh"
 
 LINUX_BUILD=$BUILD
 LISTED_TARGETS=("Target A" "Target B")  # "Fixed Target" cannot be maximised
@@ -49,17 +50,7 @@ p_seed() {
 
 p_setting() { linux_setting "$1"; }
 
-p_start() {
-    "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
-    program_started $!
-    [ "${1:-}" = --hidden ] || wait_for 20 p_shown
-}
 
-p_start_again() {
-    local status=0
-    timeout 20 "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 || status=$?
-    echo "$status"
-}
 
 kwin_driver() { "${AS_USER[@]}" "$KWIN_DRIVER" "$@"; }
 # KWin's windows front to back, one a line: handle, pid, shown or minimised, active, frame, title.
@@ -87,7 +78,6 @@ p_targets() {
     kwin_driver activate "Target A"
 }
 
-p_receipt_ok() { true; }
 p_close_target() { kwin_driver close "$1"; }
 p_minimise_target() { kwin_driver minimise "$1"; }
 

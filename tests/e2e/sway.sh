@@ -5,6 +5,7 @@
 # shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 source "$root/scripts/lib/swaysession.sh"
+source "$root/tests/e2e/session-user.sh"
 
 LINUX_BUILD=$BUILD
 WHEEL_TARGET=$BUILD/tools/targets/wheel-target
@@ -12,7 +13,6 @@ LISTED_TARGETS=("Target A" "Target B")  # "Fixed Target" has a fixed size: sway 
 STEP_DOWN=-120
 KEYS_PASS_ON=""  # sway keeps a bound chord from the focused window
 TRAY_ROUNDS=2
-P_START_PREFIX=()  # words before the program's path ("env -u SWAYSOCK")
 
 p_setup() {
     swaysession_start "$E2E_WORK" || return 1
@@ -43,18 +43,7 @@ p_seed() {
 
 p_setting() { linux_setting "$1"; }
 
-p_start() {
-    "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
-    program_started $!
-    [ "${1:-}" = --hidden ] || wait_for 20 p_shown
-}
 
-# Starts the program while it runs: prints the second program's exit status.
-p_start_again() {
-    local status=0
-    timeout 20 "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 || status=$?
-    echo "$status"
-}
 
 # The program's views, one a line as sway_views gives them.
 program_views() { sway_views | awk -F'\t' -v p="$P_PID" '$2 == p'; }
@@ -78,7 +67,6 @@ p_targets() {
     sleep 0.5
 }
 
-p_receipt_ok() { true; }
 p_close_target() { sway_msg "[con_id=$(sway_view_id "$1")] kill" >/dev/null; }
 
 # wtype's arguments for keys written as xdotool writes them ("ctrl+shift+t", "shift+Page_Up").
@@ -144,10 +132,8 @@ p_screenshot() { sway_picture >"$1"; }
 
 # foot with a long scrollback, scrolled up a few pages, and Mousepad with the long document.
 p_open_documents() {
-    # A key of foot's own hands its visible text to a command: how its first line is read.
-    spawn "${AS_USER[@]}" foot -o scrollback.lines=10000 -T "Foot Target" \
-        -o "key-bindings.pipe-visible=[sh -c \"sed -n 1p >$SWAYSESSION_WORK/foot-line\"] Control+Shift+F10" \
-        sh -c 'seq 1 5000; exec sleep 100000'
+    FOOT_LINE=$SWAYSESSION_WORK/foot-line
+    foot_spawn
     spawn "${AS_USER[@]}" mousepad "$1"
     DOCUMENTS=("Foot Target" "")
     wait_for 20 sway_view_id "Foot Target" >/dev/null || return 1
@@ -155,16 +141,3 @@ p_open_documents() {
         return 1
     p_keys_into "Foot Target" "$(printf 'shift+Page_Up %.0s' {1..8})"
 }
-p_follow_documents() { sleep 5; }
-p_document_line() {
-    [ "$1" = "Foot Target" ] || return 0
-    # shellcheck disable=SC2034  # title is read by the condition that wait_for evaluates
-    local file=$SWAYSESSION_WORK/foot-line title=$1
-    rm -f "$file"
-    # A key typed right after a focus change can be lost: typed again until foot answers.
-    wait_for 10 eval 'test -s "$file" || { p_keys_into "$title" ctrl+shift+F10; test -s "$file"; }' &&
-        cat "$file"
-}
-# foot turns whole notches (the delta over 120, rounded), 3 lines each.
-# shellcheck disable=SC2017  # whole notches first, then their lines
-p_lines_per_step() { echo $((($1 + 60) / 120 * 3)); }

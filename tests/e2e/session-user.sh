@@ -1,0 +1,46 @@
+# What the drivers of the Linux program on a Wayland desktop share (sway.sh, gnome.sh, kde.sh):
+# the program and its stand-ins run as the session's user ("${AS_USER[@]}"), PROGRAM its path
+# there; foot stands for a reader whose first visible line can be read from outside.
+# shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
+
+P_START_PREFIX=()  # words before the program's path ("env -u SWAYSOCK")
+
+# The program's window is up and takes input; a driver may ask more than p_shown.
+p_ready() { p_shown; }
+
+p_start() {
+    "${AS_USER[@]}" "${P_START_PREFIX[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 &
+    program_started $!
+    [ "${1:-}" = --hidden ] || wait_for 20 p_ready
+}
+
+# Starts the program while it runs: prints the second program's exit status.
+p_start_again() {
+    local status=0
+    timeout 20 "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 || status=$?
+    echo "$status"
+}
+
+p_receipt_ok() { true; }
+
+# foot with a long scrollback titled "Foot Target"; a key of foot's own hands its visible text to
+# a command, which writes the first line to FOOT_LINE (its path in the session; FOOT_LINE_SEEN
+# from outside, the same unless the session runs in a tree of its own).
+foot_spawn() {
+    spawn "${AS_USER[@]}" foot -o scrollback.lines=10000 -T "Foot Target" \
+        -o "key-bindings.pipe-visible=[sh -c \"sed -n 1p >$FOOT_LINE\"] Control+Shift+F10" \
+        sh -c 'seq 1 5000; exec sleep 100000'
+}
+p_follow_documents() { sleep 5; }
+p_document_line() {
+    [ "$1" = "Foot Target" ] || return 0
+    # shellcheck disable=SC2034  # title is read by the condition that wait_for evaluates
+    local file=${FOOT_LINE_SEEN:-$FOOT_LINE} title=$1
+    rm -f "$file"
+    # A key typed right after a focus change can be lost: typed again until foot answers.
+    wait_for 10 eval 'test -s "$file" || { p_keys_into "$title" ctrl+shift+F10; test -s "$file"; }' &&
+        cat "$file"
+}
+# foot turns whole notches (the delta over 120, rounded), 3 lines each.
+# shellcheck disable=SC2017  # whole notches first, then their lines
+p_lines_per_step() { echo $((($1 + 60) / 120 * 3)); }
