@@ -3,6 +3,10 @@
 # xsession_stop. Processes are ended by the ids saved here, never by name.
 
 XSESSION_PIDS=()
+# The window lister (tools/xwindows, built with the linux preset): every window of the display,
+# "ID<TAB>PID<TAB>VIEWABLE<TAB>TITLE" a line. Unlike xdotool search it goes on when a window vanishes
+# while it looks (xdotool exits on the BadWindow error then, which reads as "no such window").
+XSESSION_WINDOWS=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/linux/tools/xwindows/x-windows
 
 xsession_start() {
     local with_tray=0 number i
@@ -38,7 +42,7 @@ xsession_tray_start() {
     trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
         >/dev/null 2>&1 &
     XSESSION_TRAY_PID=$!
-    timeout 10 xdotool search --sync --name '^panel$' >/dev/null 2>&1
+    xsession_wait_window panel 10 >/dev/null
 }
 
 xsession_stop() {
@@ -51,7 +55,27 @@ xsession_stop() {
     XSESSION_PIDS=()
 }
 
-# Waits until a window with exactly this title exists; prints its id.
+# The ids of the windows whose title matches an extended regular expression, in the tree's order;
+# with --viewable only those on screen, with --pid PID only that process's.
+xsession_find() {
+    local viewable=0 pid=""
+    while [[ ${1:-} == --* ]]; do
+        case $1 in
+            --viewable) viewable=1 ;;
+            --pid) pid=$2 && shift ;;
+        esac
+        shift
+    done
+    "$XSESSION_WINDOWS" | awk -F'\t' -v pattern="$1" -v viewable="$viewable" -v pid="$pid" \
+        '$4 ~ pattern && (!viewable || $3 == 1) && (pid == "" || $2 == pid) {print $1}'
+}
+
+# Waits until a window with exactly this title exists, at most SECONDS (default 20); prints its id.
 xsession_wait_window() {
-    timeout "${2:-20}" xdotool search --sync --name "^$1\$" 2>/dev/null | head -n 1 | grep .
+    local i
+    for ((i = 0; i < ${2:-20} * 10; i++)); do
+        xsession_find "^$1\$" | head -n 1 | grep . && return 0
+        sleep 0.1
+    done
+    return 1
 }

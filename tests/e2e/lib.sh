@@ -1,12 +1,29 @@
-# The scenario runner and its helpers. A scenario (scenarios.sh) runs in a subshell with `set -e`:
-# it fails at the first command that fails, `fail` saying why; processes it starts with `spawn` are
+# The scenario runner and its helpers. A scenario (scenarios.sh) runs in a subshell with `set -eE`:
+# it fails at the first command that fails, `fail` saying why (round, expected, seen) or else the
+# runner naming the step and where it was called; then come the last lines the program wrote (each
+# driver's p_start appends its output to QPA_LOG). Processes a scenario starts with `spawn` are
 # ended after it, by their ids.
 # shellcheck disable=SC2034,SC2154  # read by the scenarios and the runner, which source this too
 
 # The platforms a scenario applies to (wine, x11, sway); on another one it is left out.
 on() { [[ " $* " == *" $PLATFORM "* ]] || exit 200; }
 
-fail() { echo "    $*" && return 1; }
+fail() {
+    echo "    $*"
+    FAIL_SAID=1
+    return 1
+}
+
+# The scenario's ERR trap: names the step that ended it, with its callers, unless `fail` said why.
+# A command substitution inherits the trap but not `set -e`: only the scenario's own shell reports.
+step_failed() {
+    local status=$1 command=$2 i where=""
+    [ -z "${FAIL_SAID:-}" ] && [ "$BASHPID" = "$SCENARIO_PID" ] || return 0
+    for ((i = 1; i < ${#FUNCNAME[@]} - 1; i++)); do
+        where+=", in ${FUNCNAME[i]} (${BASH_SOURCE[i]##*/}:${BASH_LINENO[i - 1]})"
+    done
+    echo "    a step failed (exit $status): $command$where"
+}
 
 # Runs a command in the background for the length of the scenario; its id is in SPAWNED_PID.
 spawn() { "$@" >/dev/null 2>&1 & SPAWNED_PID=$! && echo "$SPAWNED_PID" >>"$E2E_WORK/spawned"; }
@@ -42,12 +59,18 @@ received_count() { received "$@" | wc -l; }
 received_titles() { received | cut -d'|' -f1; }
 
 run_scenarios() {
-    local pattern=$1 results=$2 name status passed=0 failed=0 pid
+    local pattern=$1 results=$2 name status passed=0 failed=0 pid log_size
     # The names come on their own descriptor: a scenario's commands may read standard input.
     while read -r -u 3 name; do
         [ -n "$pattern" ] && [[ ! $name =~ $pattern ]] && continue
         : >"$TARGET_LOG"
-        (set -e; "scenario_$name")
+        log_size=$(stat -c %s "$QPA_LOG" 2>/dev/null || echo 0)
+        (
+            set -eE
+            SCENARIO_PID=$BASHPID
+            trap 'step_failed $? "$BASH_COMMAND"' ERR
+            "scenario_$name"
+        )
         status=$?
         ((status == 200)) && continue
         if ((status == 0)); then
@@ -55,6 +78,8 @@ run_scenarios() {
             echo "[  PASSED  ] $PLATFORM.$name"
         else
             failed=$((failed + 1))
+            echo "    the program's last lines ($QPA_LOG):"
+            tail -c +$((log_size + 1)) "$QPA_LOG" 2>/dev/null | tail -n 15 | sed 's/^/    | /'
             echo "[  FAILED  ] $PLATFORM.$name"
         fi
         P_PID=$(program_pid)
@@ -73,23 +98,22 @@ run_scenarios() {
 }
 
 # An X window with exactly this title exists; its id is printed.
-window_exists() { xdotool search --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
+window_exists() { xsession_find "^$1\$" | head -n 1 | grep .; }
 
 MAIN_TITLE="Velloranth Quiet Page Advancer For Your Desktop"
 
 # The controls by name, from the window's own layout table: where a user clicks them, in twips of
 # the main window's client area, and their numbers.
 declare -A CONTROL_AT=() CONTROL_NUMBER=()
-g++ -std=c++20 -I"$root/src" "$here/ControlCentres.cpp" -o "$E2E_WORK/control-centres"
 while read -r name x y number; do
     CONTROL_AT[$name]="$x $y"
     CONTROL_NUMBER[$name]=$number
-done < <("$E2E_WORK/control-centres")
+done < <("$root/build/linux/tests/e2e/control-centres")
 
 # On an X display (the Linux program, and Wine's windows), driven through X: windows found by the
 # program's id and their title, clicks and keys through XTest, at 96 dots per inch (15 twips a
 # pixel). The sway driver replaces these.
-x_windows() { xdotool search --all "$@" --pid "$P_PID" --name "${NAME:-}" 2>/dev/null; }
+x_windows() { xsession_find ${1:+--viewable} --pid "$P_PID" "${NAME:-}"; }
 main_window() { NAME="^$MAIN_TITLE\$" x_windows | head -n 1 | grep .; }
 p_main_window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(main_window)" ]; }
 # The first visible line of a document's window when it can be read from outside after a run
@@ -98,7 +122,7 @@ p_main_window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(main_wi
 p_document_line() { :; }
 p_lines_per_step() { echo $(($1 * 3 / 120)); }
 
-p_shown() { NAME="^$MAIN_TITLE\$" x_windows --onlyvisible | grep -q .; }
+p_shown() { NAME="^$MAIN_TITLE\$" x_windows --viewable | grep -q .; }
 p_running() { kill -0 "$P_PID" 2>/dev/null; }
 # Shown, minimised (iconic) or hidden (withdrawn: in the tray), as the window manager has it.
 p_state() {
@@ -118,7 +142,7 @@ p_close() {
 # The titles of the program's message boxes, one a line; each closed as its close box does.
 box_ids() {
     local id
-    for id in $(x_windows --onlyvisible); do
+    for id in $(x_windows --viewable); do
         case "$(xdotool getwindowname "$id")" in "" | "$MAIN_TITLE" | quiet-page-advancer) ;; *) echo "$id" ;; esac
     done
 }

@@ -18,6 +18,8 @@ p_setup() {
     xsession_start
     wine_start "$E2E_WORK"
     TARGET_LOG_WINDOWS=$(winepath -w "$TARGET_LOG")
+    QPA_LOG=$RESULTS/program-wine.log
+    : >"$QPA_LOG"
 }
 
 p_teardown() { wine_stop; xsession_stop; }
@@ -44,7 +46,8 @@ p_program_command() { echo "\"$(winepath -w "$EXE" 2>/dev/null)\""; }
 
 # Starts the program; without --hidden, waits until its main window shows.
 p_start() {
-    wine "$EXE" >/dev/null 2>&1 &
+    # Wine's errors and the program's debugger output (its ticks) are its log.
+    WINEDEBUG=-all,err+all,+debugstr wine "$EXE" >>"$QPA_LOG" 2>&1 &
     program_started $!
     [ "${1:-}" = --hidden ] || wait_for 20 p_shown
 }
@@ -60,7 +63,7 @@ p_targets() {
 p_receipt_ok() { [[ ${1#*|} == "1|1|"* ]]; }
 
 # Wine's own notification area shows while it holds an icon: ours, the first.
-p_tray_shown() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -n 1 | grep .; }
+p_tray_shown() { xsession_find --viewable '^Wine System Tray$' | head -n 1 | grep .; }
 p_tray_click() {
     local tray
     tray=$(wait_for 10 p_tray_shown) || return 1

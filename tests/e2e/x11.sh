@@ -14,7 +14,7 @@ BALLOON_ROUNDS=${BALLOON_ROUNDS:-20}
 p_setup() {
     xsession_start --tray
     linux_private_config "$E2E_WORK"
-    QPA_LOG=$RESULTS/program.log
+    QPA_LOG=$RESULTS/program-x11.log
     : >"$QPA_LOG"
 }
 
@@ -32,7 +32,7 @@ p_tray_host_start() {
     kill -0 "$(tray_host_pid)" 2>/dev/null && return 0
     xsession_tray_start
     echo "$XSESSION_TRAY_PID" >"$E2E_WORK/trayer.pid"
-    wait_for 10 eval 'xdotool search --name "^panel\$" | grep -q .'
+    xsession_wait_window panel 10 >/dev/null
 }
 
 p_seed() {
@@ -104,7 +104,7 @@ p_start_again() {
 # The tray host's socket that holds the program's icon.
 tray_socket() {
     local socket icon
-    for socket in $(xwininfo -children -id "$(xdotool search --name '^panel$' | head -n 1)" |
+    for socket in $(xwininfo -children -id "$(window_exists panel)" |
         awk '/\)  ([2-9]|[1-9][0-9])x[0-9]+/ {print $1}'); do
         icon=$(xwininfo -children -id "$socket" | awk '/^ +0x/ {print $1; exit}')
         [ -n "$icon" ] && [ "$(xdotool getwindowpid "$icon" 2>/dev/null)" = "$P_PID" ] &&
@@ -122,12 +122,12 @@ p_tray_click() {
 p_open_documents() {
     spawn mousepad "$1"
     DOCUMENTS=("$(basename "$1") - Mousepad")
-    timeout 20 xdotool search --sync --onlyvisible --name "${DOCUMENTS[0]}\$" >/dev/null && sleep 1
+    wait_for 20 eval 'xsession_find --viewable "${DOCUMENTS[0]}\$" | grep -q .' && sleep 1
 }
 # The text area only, away from the caret's blinking at the first line.
 p_document_picture() {
     local id
-    id=$(xdotool search --onlyvisible --name "$1\$" | head -n 1)
+    id=$(xsession_find --viewable "$1\$" | head -n 1)
     import -window "$id" -crop 400x200+80+150 +repage "$2" 2>/dev/null
 }
 p_follow_documents() { sleep 5; }
