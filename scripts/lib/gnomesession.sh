@@ -63,10 +63,10 @@ gnomesession_install_stand_in() {
     mkdir -p "$folder"
     if ((major < 45)); then
         sed -e "/@BRIDGE@/r $root/tests/e2e/gnome/stand-in.js" -e '/@BRIDGE@/d' \
-            -e 's/new Bridge(ExtensionUtils.getSettings())/new Bridge()/' "$wrappers/legacy.js"
+            -e 's/new Bridge(.*);/new Bridge();/' "$wrappers/legacy.js"
     else
         sed -e "/@BRIDGE@/r $root/tests/e2e/gnome/stand-in.js" -e '/@BRIDGE@/d' \
-            -e 's/new Bridge(this.getSettings())/new Bridge()/' "$wrappers/module.js"
+            -e 's/new Bridge(.*);/new Bridge();/' "$wrappers/module.js"
     fi >"$folder/extension.js"
     printf '{"uuid": "%s", "name": "Test stand-in", "description": "Tests only", "shell-version": ["%s"]}\n' \
         "$GNOME_STAND_IN_UUID" "$major" >"$folder/metadata.json"
@@ -124,6 +124,8 @@ gnomesession_start() {
             grep -o "'[^']*'" | grep -v "'$GNOME_STAND_IN_UUID'" | sed 's/^/, /' | tr -d '\n')
     "${AS_USER[@]}" gsettings set org.gnome.shell enabled-extensions "[$enabled]"
     "${AS_USER[@]}" gsettings set org.gnome.desktop.interface cursor-blink false
+    # Windows stay the size they open at, so that the tests can place them.
+    "${AS_USER[@]}" gsettings set org.gnome.mutter auto-maximize false
     # No screen lock or blank while the tests look at the screen.
     "${AS_USER[@]}" gsettings set org.gnome.desktop.session idle-delay 0
     local x11=--no-x11
@@ -187,9 +189,12 @@ gnome_answer_text() { printf '%b\n' "$(sed -e "s/^([\"']//" -e "s/[\"'],)\$//")"
 # The notifications the Shell holds, one a line: urgency (1 normal), title, body.
 gnome_notifications() { gnome_stand_in Notifications | gnome_answer_text; }
 
-# The id of the window with exactly this title (and, when given, of this process).
+# The id of the window with this title, or else the first whose title starts with it (and, when
+# given, of this process).
 gnome_window_id() {
-    gnome_windows | awk -F'\t' -v t="$1" -v p="${2:-}" '$7 == t && (p == "" || $2 == p) {print $1; exit}' | grep .
+    gnome_windows | awk -F'\t' -v t="$1" -v p="${2:-}" 'p == "" || $2 == p {
+        if ($7 == t) { print $1; found = 1; exit } if (!first && index($7, t) == 1) first = $1 }
+        END { if (!found && first) print first }' | grep .
 }
 
 # A picture of the screen, or of a region ("X Y W H"), into FILE once the screen has settled:

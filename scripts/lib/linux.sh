@@ -35,6 +35,16 @@ linux_start_program() {
     sleep 0.5
 }
 
+# The peak resident size (KiB) of a program started by COMMAND..., once it has settled (4 s).
+linux_peak_kb() {
+    "$@" >/dev/null 2>&1 &
+    local pid=$!
+    sleep 4
+    awk '/VmHWM/ {print $2}' "/proc/$pid/status"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
 # Closes the program's window as a user would, through the window manager.
 linux_close_program() {
     # The window manager asks the window to close (WM_DELETE_WINDOW), as its close box does;

@@ -27,7 +27,7 @@ trixie_root_missing() {
     done
 }
 
-trixie_root_mount() {
+trixie_mounts_up() {
     local m
     for m in "${TRIXIE_MOUNTS[@]}"; do
         mountpoint -q "$TRIXIE_ROOT/$m" && continue
@@ -39,11 +39,39 @@ trixie_root_mount() {
     done
 }
 
-trixie_root_unmount() {
+trixie_mounts_down() {
     local i
     for ((i = ${#TRIXIE_MOUNTS[@]} - 1; i >= 0; i--)); do
         ! mountpoint -q "$TRIXIE_ROOT/${TRIXIE_MOUNTS[$i]}" || umount "$TRIXIE_ROOT/${TRIXIE_MOUNTS[$i]}"
     done
+}
+
+# Two sessions may use the tree at once (KWin and GNOME Shell from two test runs): the mounts are
+# counted in TRIXIE_ROOT.users, under the lock, and only the last user's unmount takes them away
+# (mounts found without a count belong to somebody who does not count: they stay).
+trixie_root_mount() {
+    (
+        flock 9
+        local users=0
+        mountpoint -q "$TRIXIE_ROOT/proc" && users=1
+        users=$(cat "$TRIXIE_ROOT.users" 2>/dev/null || echo "$users")
+        echo $((users + 1)) >"$TRIXIE_ROOT.users"
+        trixie_mounts_up
+    ) 9>>"$TRIXIE_ROOT.lock"
+}
+
+trixie_root_unmount() {
+    (
+        flock 9
+        local users
+        users=$(cat "$TRIXIE_ROOT.users" 2>/dev/null || echo 1)
+        if ((users > 1)); then
+            echo $((users - 1)) >"$TRIXIE_ROOT.users"
+        else
+            rm -f "$TRIXIE_ROOT.users"
+            trixie_mounts_down
+        fi
+    ) 9>>"$TRIXIE_ROOT.lock"
 }
 
 trixie_root_ensure() {
@@ -51,7 +79,7 @@ trixie_root_ensure() {
     (
         flock 9
         if [ ! -e "$TRIXIE_COMPLETE" ]; then
-            trixie_root_unmount
+            trixie_mounts_down
             rm -rf "$TRIXIE_ROOT"
             command -v debootstrap >/dev/null || {
                 echo "debootstrap is missing (scripts/setup)"
@@ -67,10 +95,13 @@ trixie_root_ensure() {
         ((${#missing[@]})) || exit 0
         echo "Installing in the Debian 13 tree: ${missing[*]}"
         cp /etc/resolv.conf "$TRIXIE_ROOT/etc/resolv.conf"
-        trixie_root_mount
+        trixie_mounts_up
+        local status=0
         trixie_in apt-get update -qq &&
             trixie_in DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
                 "${missing[@]}" >/dev/null &&
-            trixie_in apt-get clean
-    ) 9>"$TRIXIE_ROOT.lock"
+            trixie_in apt-get clean || status=$?
+        [ -e "$TRIXIE_ROOT.users" ] || trixie_mounts_down  # nobody's session uses them
+        exit "$status"
+    ) 9>>"$TRIXIE_ROOT.lock"
 }

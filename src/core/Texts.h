@@ -100,8 +100,8 @@ inline constexpr const wchar_t* kDesktopKeepsWindowsApart =
     L"XWayland can also be reached when this software is started through XWayland too "
     L"(QT_QPA_PLATFORM=xcb).";
 
-// Shown once at start-up on GNOME when the program's Shell extension does not run (yet); a
-// failure's reason stands between the two parts.
+// Shown once on GNOME when the program cannot use its Shell extension (yet): its reason, which
+// says what to do, stands between the two parts.
 inline constexpr const wchar_t* kGnomeExtensionTitle = L"GNOME Shell extension";
 inline constexpr const wchar_t* kGnomeLogInOnce =
     L"On GNOME this software reaches other programs' windows through its GNOME Shell extension, "
@@ -110,11 +110,47 @@ inline constexpr const wchar_t* kGnomeLogInOnce =
     L"software again. Until then the 'Available Windows' list stays empty.";
 inline constexpr const wchar_t* kGnomeExtensionFailedPrefix =
     L"On GNOME this software reaches other programs' windows through its GNOME Shell extension, "
-    L"\"Quiet Page Advancer\", and that extension does not run: ";
+    L"\"Quiet Page Advancer\", and it cannot use that extension now: ";
 inline constexpr const wchar_t* kGnomeExtensionFailedSuffix =
-    L"\r\n\r\nUntil it runs the 'Available Windows' list stays empty. Switch the extension on "
-    L"in GNOME's Extensions application, or log out and log in once, then start this software "
+    L"\r\n\r\nUntil then the 'Available Windows' list stays empty and Ctrl+Shift+T does nothing.";
+inline constexpr const wchar_t* kGnomeShellSilent =
+    L"GNOME Shell does not answer. Log out and log in once, then start this software again.";
+inline constexpr const wchar_t* kGnomeExtensionSilent =
+    L"it is switched on but does not answer. Log out and log in once, then start this software "
     L"again.";
+inline constexpr const wchar_t* kGnomeExtensionSwitchedOff =
+    L"it is switched off. Switch \"Quiet Page Advancer\" on in GNOME's Extensions application, "
+    L"then start this software again.";
+inline constexpr const wchar_t* kGnomeExtensionsAllOff =
+    L"extensions are switched off. Switch them on in GNOME's Extensions application, and "
+    L"\"Quiet Page Advancer\" with them, then start this software again.";
+inline constexpr const wchar_t* kGnomeExtensionNotSwitchedOn =
+    L"GNOME did not switch it on. Switch it on in GNOME's Extensions application, then start "
+    L"this software again.";
+inline constexpr const wchar_t* kGnomeExtensionErrorPrefix = L"GNOME could not run it (";
+inline constexpr const wchar_t* kGnomeExtensionErrorSuffix =
+    L"). Log out and log in once, then start this software again.";
+inline constexpr const wchar_t* kGnomeExtensionOutdatedPrefix = L"it was not made for GNOME Shell ";
+inline constexpr const wchar_t* kGnomeExtensionOutdatedSuffix =
+    L". Install the release of this software made for your GNOME.";
+inline constexpr const wchar_t* kGnomeExtensionOtherVersion =
+    L"GNOME runs another version of it than the one that came with this software. Log out and "
+    L"log in once, so that GNOME loads the one installed now, then start this software again.";
+inline constexpr const wchar_t* kGnomeExtensionNotCopied =
+    L"its files could not be copied into your extensions folder "
+    L"(~/.local/share/gnome-shell/extensions).";
+inline constexpr const wchar_t* kGnomeExtensionNotEnabled =
+    L"it could not be added to the extensions GNOME switches on at log-in.";
+inline constexpr const wchar_t* kGnomeNameTakenPrefix =
+    L"another program holds this software's name on the session bus (";
+inline constexpr const wchar_t* kGnomeNameTakenSuffix =
+    L"), and the extension answers this software under that name only. Close that program, then "
+    L"start this software again.";
+inline constexpr const wchar_t* kGnomeExtensionRefusesPrefix =
+    L"it answers another copy of this software only (";
+inline constexpr const wchar_t* kGnomeExtensionRefusesSuffix =
+    L"). Start that copy; or remove the extension from your extensions folder "
+    L"(~/.local/share/gnome-shell/extensions), start this copy again, and log out and log in once.";
 
 // Shown once at start-up on KDE Plasma (Wayland) when KWin still hides other programs' windows
 // from this program; the program's path stands between the two parts.

@@ -33,6 +33,7 @@
 #include "platform/qt/QtTray.h"
 #include "platform/qt/QuitOnSignals.h"
 #include "platform/qt/SingleInstance.h"
+#include "platform/qt/WidgetsWithoutOpenGl.h"
 #include "platform/wayland/ChordWatcher.h"
 #include "platform/wayland/ClosedDesktop.h"
 #include "platform/wayland/IdleInhibit.h"
@@ -84,6 +85,9 @@ struct DesktopAdapters {
     std::wstring kwinHidesWindowsFrom;  // on KDE: this program's path, when KWin hides the windows
 };
 
+// Shows the user a message with a title, once the event loop runs.
+using Tell = std::function<void(const std::wstring& text, const wchar_t* title)>;
+
 bool gnomeSession() {
     const QList<QByteArray> desktops = qgetenv("XDG_CURRENT_DESKTOP").split(':');
     return std::any_of(desktops.begin(), desktops.end(), [](const QByteArray& desktop) {
@@ -91,12 +95,13 @@ bool gnomeSession() {
     });
 }
 
-void chooseGnome(DesktopAdapters& d) {
+void chooseGnome(DesktopAdapters& d, const Tell& tell) {
     if (const auto message = qpa::gnome::prepareShellExtension()) {
         d.startMessage = *message;
         d.startMessageTitle = qpa::texts::kGnomeExtensionTitle;
     }
-    d.gnomeShell = std::make_unique<qpa::gnome::ShellBridge>();
+    d.gnomeShell = std::make_unique<qpa::gnome::ShellBridge>(
+        [tell](const std::wstring& text) { tell(text, qpa::texts::kGnomeExtensionTitle); });
     auto windows = std::make_unique<qpa::gnome::GnomeWindows>(*d.gnomeShell, &wheelLines);
     d.raiseOwnWindow = [w = windows.get()] { w->raiseOwn(qpa::texts::kProductName); };
     d.windows = std::move(windows);
@@ -113,6 +118,7 @@ bool isKdeSession() {
 
 // KWin's window management and fake input, shown to this program once a desktop entry names it.
 void chooseKdeAdapters(DesktopAdapters& d) {
+    qpa::qt::leaveOutOpenGlIntegration();
     d.kwin = qpa::kde::connectWithPermission();
     if (!d.kwin->managesWindows() || !d.kwin->fakeInput()) {
         d.kwinHidesWindowsFrom = qpa::kde::canonicalProgramPath();
@@ -121,7 +127,7 @@ void chooseKdeAdapters(DesktopAdapters& d) {
     d.keyboard = std::make_unique<qpa::kde::KdeHotkey>();
 }
 
-DesktopAdapters chooseDesktop() {
+DesktopAdapters chooseDesktop(const Tell& tell) {
     DesktopAdapters d;
     if (QGuiApplication::platformName() != QLatin1String("wayland")) {
         d.windows = std::make_unique<qpa::x11::X11Windows>(&wheelLines);
@@ -133,7 +139,7 @@ DesktopAdapters chooseDesktop() {
     d.display = std::make_unique<qpa::wayland::IdleInhibit>(*d.wayland);
     const QByteArray sway = qgetenv("SWAYSOCK");
     if (sway.isEmpty() && gnomeSession()) {
-        chooseGnome(d);
+        chooseGnome(d, tell);
         return d;
     }
     if (sway.isEmpty() && isKdeSession()) {
@@ -147,6 +153,7 @@ DesktopAdapters chooseDesktop() {
         d.startMessageTitle = qpa::texts::kDesktopKeepsWindowsApartTitle;
         return d;
     }
+    qpa::qt::leaveOutOpenGlIntegration();
     auto windows =
         std::make_unique<qpa::wayland::SwayWindows>(sway.toStdString(), *d.wayland, &wheelLines);
     d.raiseOwnWindow = [w = windows.get()] { w->raiseOwn(qpa::texts::kProductName); };
@@ -186,7 +193,12 @@ int main(int argc, char** argv) {
     qpa::qt::XdgBrowser browser;
     qpa::SeededChance chance;
     qpa::qt::QtLocale locale;
-    DesktopAdapters desktop = chooseDesktop();
+    DesktopAdapters desktop =
+        chooseDesktop([&dialogs, &window](const std::wstring& text, const wchar_t* title) {
+            QTimer::singleShot(0, &window, [&dialogs, text, title] {
+                dialogs.showMessage(text, qpa::MessageKind::Plain, title);
+            });
+        });
     window.setRaiseOwnWindow(desktop.raiseOwnWindow);
     std::unique_ptr<qpa::kde::KwinOwnWindow> minimisedByKwin;
     if (desktop.kwin && desktop.kwin->managesWindows()) {

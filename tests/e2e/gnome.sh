@@ -22,11 +22,14 @@ gnome_copy_programs() {
     local bin
     bin=$(gnome_outside "$GNOMESESSION_WORK/bin")
     mkdir -p "$bin" "$bin/../share"
-    cp "$BUILD/src/main/quiet-page-advancer" "$BUILD/tools/targets/wheel-target" "$bin/"
+    cp "$BUILD/src/main/quiet-page-advancer" "$BUILD/tools/targets/wheel-target" \
+        "$BUILD/tools/targets/x-stand-ins" "$root/tests/e2e/gnome/impostor.js" "$bin/"
     cp -r "$BUILD/src/share/." "$bin/../share/"
     chmod -R a+rX "$bin" "$bin/../share"
     PROGRAM=$GNOMESESSION_WORK/bin/quiet-page-advancer
     WHEEL_TARGET=$GNOMESESSION_WORK/bin/wheel-target
+    X_STAND_INS=$GNOMESESSION_WORK/bin/x-stand-ins
+    IMPOSTOR=$GNOMESESSION_WORK/bin/impostor.js
 }
 
 # Starts a session with the program's extension installed and enabled, or without it (neither);
@@ -36,12 +39,17 @@ gnome_session() {
     [ "$1" = --without-extension ] && extensions="" enabled=()
     gnomesession_start "$E2E_WORK" "$extensions" "${enabled[@]}" || return 1
     gnome_copy_programs
+    # Put there as the program puts it there itself: naming the copy that the extension answers.
+    local folder
+    [ -z "$extensions" ] || for folder in "$(gnome_outside "$GNOME_HOME")"/.local/share/gnome-shell/extensions/quiet-page-advancer-*; do
+        echo "$PROGRAM" >"$folder/installed-by"
+    done
     QPA_SETTINGS=$(gnome_outside "$GNOME_HOME/.config/Tervalinx/$MAIN_TITLE.ini")
     TARGET_LOG_INSIDE=$GNOMESESSION_WORK/target.log
     ln -sf "$(gnome_outside "$TARGET_LOG_INSIDE")" "$TARGET_LOG"
     : >"$(gnome_outside "$TARGET_LOG_INSIDE")"
     chmod 666 "$(gnome_outside "$TARGET_LOG_INSIDE")"
-    QPA_LOG=$RESULTS/program-gnome.log
+    QPA_LOG=$RESULTS/program-$RUN_NAME.log
 }
 
 GNOME_X11=1  # X11 programs run through Xwayland as on a user's GNOME
@@ -103,13 +111,14 @@ p_close() {
     ! p_running
 }
 
-# The stand-in targets side by side below our window.
+# The stand-in targets overlapping, as a reader often stands behind a browser: each step must reach
+# the one it raised, not the one in front a moment before.
 p_targets() {
     spawn "${AS_USER[@]}" "$WHEEL_TARGET" "$TARGET_LOG_INSIDE"
     wait_for 20 gnome_window_id "Fixed Target" >/dev/null || return 1
     wait_for 20 gnome_window_id "Target A" >/dev/null || return 1
-    gnome_stand_in Place "$(gnome_window_id "Target A")" 0 420 620 370 >/dev/null
-    gnome_stand_in Place "$(gnome_window_id "Target B")" 650 420 620 370 >/dev/null
+    gnome_stand_in Place "$(gnome_window_id "Target A")" 100 100 700 500 >/dev/null
+    gnome_stand_in Place "$(gnome_window_id "Target B")" 300 200 700 500 >/dev/null
     local fixed size
     fixed=$(gnome_window_id "Fixed Target")
     size=$(gnome_windows | awk -F'\t' -v i="$fixed" '$1 == i {split($5, r, ","); print r[3], r[4]}')
@@ -119,6 +128,15 @@ p_targets() {
 }
 
 p_close_target() { gnome_stand_in Close "$(gnome_window_id "$1")" >/dev/null; }
+
+# Places a window (by its title) once it is on screen: a window listed before its first frame is
+# placed by the Shell when that comes.
+gnome_place_when_shown() {
+    local title=$1
+    shift
+    wait_for 20 eval 'gnome_windows | awk -F"\t" -v i="$(gnome_window_id "$title")" '"'"'$1 == i && $5 !~ /,0,0$/'"'"' | grep -q .' &&
+        gnome_stand_in Place "$(gnome_window_id "$title")" "$@" >/dev/null
+}
 
 # Keys (as xdotool names them, space between) into a window found by its title, through the
 # stand-in's virtual keyboard once that window has the focus.
@@ -152,7 +170,7 @@ p_minimise() { gnome_stand_in Minimise "$(main_window)" >/dev/null; }
 # A picture of the top part of a window's content, left of a scroll bar.
 p_document_picture() {
     local x y w
-    IFS=, read -r x y w _ < <(gnome_windows | awk -F'\t' -v t="$1" '$7 == t {print $5; exit}')
+    IFS=, read -r x y w _ < <(gnome_windows | awk -F'\t' -v i="$(gnome_window_id "$1")" '$1 == i {print $5; exit}')
     gnome_picture "$2" "$((x + 4)) $((y + 60)) $((w - 40)) 150"
 }
 p_screenshot() { gnome_picture "$1"; }
@@ -166,12 +184,10 @@ p_open_documents() {
     FOOT_LINE_SEEN=$(gnome_outside "$FOOT_LINE")
     foot_spawn
     spawn "${AS_USER[@]}" gnome-text-editor --standalone "$document"
-    DOCUMENTS=("Foot Target" "")
-    wait_for 20 gnome_window_id "Foot Target" >/dev/null || return 1
-    wait_for 20 eval 'DOCUMENTS[1]=$(gnome_windows | awk -F"\t" "/document.txt/ {print \$7; exit}" | grep .)' ||
-        return 1
-    gnome_stand_in Place "$(gnome_window_id "Foot Target")" 0 420 620 370 >/dev/null
-    gnome_stand_in Place "$(gnome_window_id "${DOCUMENTS[1]}")" 650 420 620 370 >/dev/null
+    # The editor's title grows as it loads ("document.txt", then with its folder): found by its start.
+    DOCUMENTS=("Foot Target" "document.txt")
+    gnome_place_when_shown "Foot Target" 0 420 620 370 || return 1
+    gnome_place_when_shown "document.txt" 650 420 620 370 || return 1
     # Until foot has left the end of its scrollback, where the wheel cannot go down.
     wait_for 10 eval '(($(p_document_line "Foot Target") < 4900)) ||
         { p_keys_into "Foot Target" "$(printf "shift+Page_Up %.0s" {1..8})"; false; }'

@@ -75,12 +75,12 @@ run_scenarios() {
         ((status == 200)) && continue
         if ((status == 0)); then
             passed=$((passed + 1))
-            echo "[  PASSED  ] $PLATFORM.$name"
+            echo "[  PASSED  ] $RUN_NAME.$name"
         else
             failed=$((failed + 1))
             echo "    the program's last lines ($QPA_LOG):"
             tail -c +$((log_size + 1)) "$QPA_LOG" 2>/dev/null | tail -n 15 | sed 's/^/    | /'
-            echo "[  FAILED  ] $PLATFORM.$name"
+            echo "[  FAILED  ] $RUN_NAME.$name"
         fi
         P_PID=$(program_pid)
         if [ -n "$P_PID" ] && kill -0 "$P_PID" 2>/dev/null; then
@@ -93,7 +93,7 @@ run_scenarios() {
         fi
         rm -f "$E2E_WORK/spawned"
     done 3< <(sed -n 's/^scenario_\([A-Za-z]*\)() {$/\1/p' "$here/scenarios.sh")
-    echo "$PLATFORM end-to-end: $passed passed, $failed failed" | tee "$results/e2e-$PLATFORM.txt"
+    echo "$RUN_NAME end-to-end: $passed passed, $failed failed" | tee "$results/e2e-$RUN_NAME.txt"
     ((failed == 0))
 }
 

@@ -52,6 +52,13 @@ seed_running() {
 }
 
 setting_is() { [ "$(p_setting "$1")" = "$2" ]; }
+# Ctrl+Shift+T typed into Target A reached it (the wheel target logs its keys: 84 is T).
+chord_reaches_target() {
+    local before
+    before=$(grep -c "^Target A|key|84" "$TARGET_LOG")
+    p_keys_into "Target A" ctrl+shift+t
+    wait_for 2 eval '(($(grep -c "^Target A|key|84" "$TARGET_LOG") > before))'
+}
 reports_open() { p_boxes | grep -c '^Application Error' || true; }
 # Plain messages carry the short application title.
 messages_open() { p_boxes | grep -c "^Velloranth Quiet Page Advancer For Your$" || true; }
@@ -561,27 +568,31 @@ user_chord_ran() {
 }
 
 # A stop from the session (SIGTERM), Ctrl+C (SIGINT) or a closed terminal (SIGHUP) closes the
-# program as its close box does, shown or in the tray: it ends well (0). On sway the user's own binding of the chord comes back within
-# 2 s of any end, SIGKILL included, through one watcher that then ends too.
+# program as its close box does, shown or out of sight: it ends well (0). On sway and GNOME, which
+# keep a bound chord from the other programs, Ctrl+Shift+T is the user's again within 2 s of any
+# end, SIGKILL included (sway: the user's own binding, through one watcher that then ends too;
+# GNOME: the program in front gets it, as before the first start).
 scenario_AStopSignalClosesTheProgramAndTheUsersChordComesBackAfterAnyEnd() {
-    on x11 sway
+    on x11 sway gnome
     [ "$PLATFORM" = x11 ] || p_targets
     p_seed StartStopState=Off
+    [ "$PLATFORM" != gnome ] || chord_reaches_target || fail "before a start the chord was lost"
     local how status started
     for how in TERM INT HUP KILL close; do
         [ "$PLATFORM" = x11 ] && [[ $how == KILL || $how == close ]] && continue
         p_start
-        [ "$PLATFORM" = x11 ] || (($(chord_watchers | wc -l) == 1)) ||
+        [ "$PLATFORM" != sway ] || (($(chord_watchers | wc -l) == 1)) ||
             fail "$(chord_watchers | wc -l) watchers, not one"
-        if [ "$how" = HUP ]; then  # in the tray: the close path runs all the same
+        if [ "$how" = HUP ]; then  # in the tray (minimised on GNOME): the close path runs all the same
             p_minimise
-            wait_for 10 eval '[ "$(p_state)" = hidden ]' || fail "not hidden into the tray"
+            wait_for 10 eval '[ "$(p_state)" != shown ]' || fail "not out of sight"
         fi
         if [ "$how" = close ]; then p_close; else kill -"$how" "$P_PID"; fi
         status=0
         wait "$P_PID" 2>/dev/null || status=$?
         started=$(date +%s%N)
         [ "$how" = KILL ] || [ "$status" = 0 ] || fail "after $how the program ended with $status"
+        [ "$PLATFORM" != gnome ] || chord_reaches_target || fail "after $how the chord is still lost"
         [ "$PLATFORM" = sway ] || continue
         until user_chord_ran; do
             (($(date +%s%N) - started < 2000000000)) || fail "after $how the chord is still lost"
@@ -714,16 +725,61 @@ scenario_AClickOnTheTrayIconDuringTheFirstBalloonBringsTheWindowBack() {
     echo "    $restored of ${BALLOON_ROUNDS:-20} single clicks brought the window back for good"
 }
 
+# On GNOME a step goes to the window it raised or to nobody: never to an X11 menu (override-
+# redirect) over a target's centre, nor to the Shell's banner over another's; the targets get their
+# steps where nothing covers them.
+scenario_OnGnomeWhatCoversATargetNeverTakesItsSteps() {
+    on gnome
+    local a b outside
+    gnomesession_x11
+    p_targets
+    seed_running 1 7
+    p_start
+    wait_for 30 eval '(($(received_count "Target A") >= 1))' || fail "Target A got no step: $(received)"
+    spawn "${AS_USER[@]}" "$X_STAND_INS" "$TARGET_LOG_INSIDE" popup 350 290 200 120
+    a=$(received_count "Target A") b=$(received_count "Target B")
+    wait_for 30 targets_got_at_least $((a + 3)) $((b + 3)) ||
+        fail "the targets got too few steps past the menu: $(received)"
+    gnome_stand_in Place "$(gnome_window_id "Target B")" 390 36 500 130 >/dev/null  # centre under it
+    "${AS_USER[@]}" gdbus call --session --dest org.freedesktop.Notifications \
+        --object-path /org/freedesktop/Notifications --method org.freedesktop.Notifications.Notify \
+        test 0 '' Cover 'A banner that stays over Target B' '[]' '{"urgency": <byte 2>}' 0 >/dev/null
+    a=$(received_count "Target A") b=$(received_count "Target B")
+    wait_for 30 targets_got_at_least $((a + 3)) $((b + 3)) ||
+        fail "the targets got too few steps past the banner: $(received)"
+    gnome_picture "$RESULTS/gnome-covers.png"
+    outside=$(received | grep -v -e '^Target [AB]|' || true)
+    [ -z "$outside" ] || fail "steps outside the targets: $outside"
+}
+
 # On GNOME the program's Shell extension answers the program alone: another client of the session
-# bus gets neither titles nor steps. Started where GNOME has not loaded the extension yet, the
-# program installs and enables it and says once that a log-out and log-in is needed; after one,
-# the walk reaches the targets.
+# bus gets neither titles nor steps, and one that takes the program's name first is refused too;
+# the program then says so, and Ctrl+Shift+T stays the user's until the program has the name.
+# Where GNOME has not loaded the extension, an older copy in the user's folder is updated and
+# switched on, and the program says once that a log-out and log-in is needed; an extension of
+# another version that answers under its name is told, never misread; after the log-in the walk
+# reaches the targets. Switched off by the user, the extension stays off and the program says how
+# to switch it on.
 scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
     on gnome
-    local answer
+    local answer extensions uuid
     p_targets
     p_seed StartStopState=Off
-    p_start
+    spawn "${AS_USER[@]}" gjs "$IMPOSTOR" squatter "$GNOMESESSION_WORK/squatter.txt"
+    wait_for 10 eval 'grep -q . "$(gnome_outside "$GNOMESESSION_WORK/squatter.txt")"' ||
+        fail "the squatter got no answer"
+    answer=$(cat "$(gnome_outside "$GNOMESESSION_WORK/squatter.txt")")
+    [[ $answer == *AccessDenied* ]] || fail "the client holding the program's name got: $answer"
+    chord_reaches_target || fail "with the name squatted, Ctrl+Shift+T did not reach Target A"
+    p_start --hidden
+    wait_for 10 eval '[ "$(p_boxes)" = "GNOME Shell extension" ]' ||
+        fail "the program did not say its name is taken: $(p_boxes)"
+    p_dismiss
+    stop_process "$SPAWNED_PID"  # the squatter goes: the program has its name then
+    p_keys_into "Target A" ctrl+shift+t  # the program, which could list nothing, says so
+    wait_for 15 eval '(($(messages_open) == 1))' ||
+        fail "once the squatter went, the chord did not reach the program: $(p_boxes)"
+    p_dismiss
     answer=$("${AS_USER[@]}" gdbus call --session --dest com.tervalinx.QuietPageAdvancer.Shell \
         --object-path /com/tervalinx/QuietPageAdvancer/Shell \
         --method com.tervalinx.QuietPageAdvancer.Shell1.ListWindows 2>&1) &&
@@ -732,6 +788,12 @@ scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
     p_close
     gnomesession_stop
     gnome_session --without-extension || fail "no session without the extension"
+    # An earlier release's copy in the user's folder, which GNOME would load at the next log-in.
+    uuid=$BRIDGE_EXTENSION
+    extensions=$(gnome_outside "$GNOME_HOME/.local/share/gnome-shell/extensions")
+    cp -r "$BUILD/src/share/gnome-shell/extensions/$uuid" "$extensions/"
+    sed -i 's/"version": [0-9]*/"version": 1/' "$extensions/$uuid/metadata.json"
+    gnome_chown "$GNOME_HOME/.local"
     p_seed StartStopState=Off
     p_start
     wait_for 10 eval '[ "$(p_boxes)" = "GNOME Shell extension" ]' ||
@@ -739,6 +801,18 @@ scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
     p_screenshot "$RESULTS/gnome-extension-not-loaded.png"
     p_dismiss
     p_close
+    cmp -s "$extensions/$uuid/metadata.json" "$BUILD/src/share/gnome-shell/extensions/$uuid/metadata.json" ||
+        fail "the older copy was not updated: $(cat "$extensions/$uuid/metadata.json")"
+    [ "$(cat "$extensions/$uuid/installed-by")" = "$PROGRAM" ] ||
+        fail "the copy names $(cat "$extensions/$uuid/installed-by"), not $PROGRAM"
+    spawn "${AS_USER[@]}" gjs "$IMPOSTOR" old-bridge
+    p_start
+    wait_for 10 eval '[ "$(p_boxes)" = "GNOME Shell extension" ]' ||
+        fail "an extension of another version was not told: $(p_boxes)"
+    p_dismiss
+    p_running || fail "an answer of another shape ended the program"
+    p_close
+    stop_process "$SPAWNED_PID"
     GNOME_KEEP_HOME=1 gnome_session --without-extension || fail "no session after the log-in"
     p_targets
     seed_running 1 7
@@ -747,6 +821,15 @@ scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
         fail "after a log-in the walk did not reach the targets: $(received)"
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
     p_close
+    "${AS_USER[@]}" gnome-extensions disable "$uuid" || fail "the user could not switch it off"
+    p_start
+    wait_for 10 eval '[ "$(p_boxes)" = "GNOME Shell extension" ]' ||
+        fail "switched off, the extension was not told: $(p_boxes)"
+    p_dismiss
+    p_close
+    answer=$("${AS_USER[@]}" gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
+        --method org.gnome.Shell.Extensions.GetExtensionInfo "$uuid")
+    [[ $answer != *"'state': <1.0>"* ]] || fail "the program switched it on: $answer"
     gnomesession_stop
     gnome_session --with-extension
 }
@@ -785,7 +868,7 @@ scenario_OnGnomeTheBalloonIsANotificationAndTheWindowStaysInReach() {
     p_seed StartStopState=Off
     p_start
     p_click PushButton2
-    wait_for 10 eval '[ "$(p_state)" = minimised ]' || fail "the window is $(p_state), not minimised"
+    wait_for 10 eval '[ "$(p_state)" = minimised ]' || fail "the window is $(p_state), not minimised; boxes: $(p_boxes)"
     wait_for 10 eval 'gnome_notifications | grep -q "^1	Velloranth"' ||
         fail "no notification of normal urgency: $(gnome_notifications)"
     gnome_picture "$RESULTS/gnome-balloon.png"

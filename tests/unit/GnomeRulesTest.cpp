@@ -29,6 +29,13 @@ TEST(GnomeRules, TheShellsExtensionStatesMeanWhatTheProgramDoes) {
     EXPECT_EQ(extensionState({}), ExtensionState::Unknown);  // the Shell never saw it
 }
 
+// An older copy in the user's folder is told by its metadata's version; one without is oldest.
+TEST(GnomeRules, AnExtensionsVersionComesFromItsMetadata) {
+    const std::pair<const char*, int> rows[] = {
+        {R"({"uuid": "a@b", "version": 3})", 3}, {R"({"uuid": "a@b"})", 0}, {"not json", 0}};
+    for (const auto& [metadata, version] : rows) EXPECT_EQ(metadataVersion(metadata), version);
+}
+
 TEST(GnomeRules, OurExtensionJoinsTheEnabledListOnce) {
     const QString ours = QStringLiteral("ours@x");
     const std::pair<const char*, const char*> rows[] = {
@@ -47,7 +54,7 @@ TEST(GnomeRules, DeltasBecomeNotchesDownwardsAndWindowsTheirFacts) {
     const std::pair<std::int32_t, int> rows[] = {
         {-120, 1}, {120, -1}, {-1125, 9}, {75, -1}, {0, 0}};
     for (const auto& [delta, notches] : rows) EXPECT_EQ(notchesDown(delta), notches) << delta;
-    const ShellWindow window{7, QStringLiteral("Doc"), 42, true, true, {}};
+    const ShellWindow window{7, QStringLiteral("Doc"), 42, true, true};
     const qpa::WindowFacts facts = factsOf(window, 42);
     EXPECT_EQ(facts.handle, 7);
     EXPECT_EQ(facts.title, L"Doc");

@@ -86,71 +86,117 @@ bool copyFolder(const QDir& from, const QString& to) {
     return true;
 }
 
-// Copies the bundled build into the user's extensions, whole or not at all: the Shell reads the
-// folder at the next log-in and must not find half of it.
+QString userExtensions() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/gnome-shell/extensions/");
+}
+
+// Copies the bundled build into the user's extensions, whole or not at all (the Shell reads the
+// folder at the next log-in and must not find half of it), naming this program as the one that
+// installed it: the extension answers it then.
 bool installForUser(const QString& uuid) {
     const QDir bundled(bundledExtension(uuid));
     if (!bundled.exists(QStringLiteral("metadata.json"))) return false;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                           QStringLiteral("/gnome-shell/extensions/");
-    const QString target = folder + uuid;
-    const QString partial = folder + QStringLiteral(".") + uuid + QStringLiteral(".partial");
+    const QString target = userExtensions() + uuid;
+    const QString partial =
+        userExtensions() + QStringLiteral(".") + uuid + QStringLiteral(".partial");
     QDir(partial).removeRecursively();
-    if (!copyFolder(bundled, partial)) {
+    QFile installedBy(partial + QLatin1Char('/') + QLatin1String(kInstalledByFile));
+    if (!copyFolder(bundled, partial) || !installedBy.open(QIODevice::WriteOnly) ||
+        installedBy.write(QCoreApplication::applicationFilePath().toUtf8() + '\n') < 0 ||
+        !installedBy.flush()) {
         QDir(partial).removeRecursively();
         return false;
     }
+    installedBy.close();
     QDir(target).removeRecursively();
     return QDir().rename(partial, target);
+}
+
+QByteArray metadataOf(const QString& folder) {
+    QFile file(folder + QStringLiteral("/metadata.json"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A copy in the user's folder (an earlier release put it there) shadows every other: one older
+// than the build that came with this program is replaced by that build.
+void updateOlderUserCopy(const QString& uuid) {
+    const QByteArray installed = metadataOf(userExtensions() + uuid);
+    if (!installed.isEmpty() &&
+        metadataVersion(installed) < metadataVersion(metadataOf(bundledExtension(uuid)))) {
+        installForUser(uuid);
+    }
+}
+
+// What gsettings printed; nothing when it failed.
+std::optional<QString> gsettings(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral("gsettings"), arguments);
+    if (!process.waitForFinished(kAnswerWithinMs) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString shellSetting(const char* key) {
+    return gsettings(
+               {QStringLiteral("get"), QStringLiteral("org.gnome.shell"), QString::fromLatin1(key)})
+        .value_or(QString());
 }
 
 // Adds the extension to the ones the Shell enables at log-in. The Shell's own EnableExtension
 // knows only the extensions it found at log-in.
 bool enableAtLogin(const QString& uuid) {
-    QProcess get;
-    get.start(QStringLiteral("gsettings"),
-              {QStringLiteral("get"), QStringLiteral("org.gnome.shell"),
-               QStringLiteral("enabled-extensions")});
-    if (!get.waitForFinished(kAnswerWithinMs) || get.exitCode() != 0) return false;
-    const QString list = enabledListWith(QString::fromUtf8(get.readAllStandardOutput()), uuid);
-    if (list.isEmpty()) return true;
-    QProcess set;
-    set.start(QStringLiteral("gsettings"),
-              {QStringLiteral("set"), QStringLiteral("org.gnome.shell"),
-               QStringLiteral("enabled-extensions"), list});
-    return set.waitForFinished(kAnswerWithinMs) && set.exitCode() == 0;
+    const QString printed = shellSetting("enabled-extensions");
+    if (printed.isEmpty()) return false;
+    const QString list = enabledListWith(printed, uuid);
+    return list.isEmpty() || gsettings({QStringLiteral("set"), QStringLiteral("org.gnome.shell"),
+                                        QStringLiteral("enabled-extensions"), list});
 }
 
-std::wstring failed(const QString& why) {
-    return texts::kGnomeExtensionFailedPrefix + why.toStdWString() +
-           texts::kGnomeExtensionFailedSuffix;
+// The user switched it off (GNOME's Extensions application keeps it in the disabled list), or
+// every extension: the program leaves it so and says how to switch it on.
+std::optional<std::wstring> switchedOffReason(const QString& uuid) {
+    if (shellSetting("disable-user-extensions") == QLatin1String("true"))
+        return texts::kGnomeExtensionsAllOff;
+    if (printedList(shellSetting("disabled-extensions")).contains(uuid))
+        return texts::kGnomeExtensionSwitchedOff;
+    return std::nullopt;
+}
+
+std::wstring failed(const std::wstring& why) {
+    return extensionTrouble(why);
 }
 }  // namespace
 
 std::optional<std::wstring> prepareShellExtension() {
-    if (bridgeRunning()) return std::nullopt;
     const QString version = shellVersion();
-    if (version.isEmpty()) return failed(QStringLiteral("GNOME Shell does not answer."));
+    if (version.isEmpty()) return failed(texts::kGnomeShellSilent);
     const QString uuid = extensionFor(version);
+    updateOlderUserCopy(uuid);
+    if (bridgeRunning()) return std::nullopt;
     const QVariantMap info = extensionInfo(uuid);
     switch (extensionState(info)) {
         case ExtensionState::Running:
             if (waitForBridge(kStartsWithinMs)) return std::nullopt;
-            return failed(QStringLiteral("it is switched on but does not answer."));
+            return failed(texts::kGnomeExtensionSilent);
         case ExtensionState::Off:
+            if (const auto reason = switchedOffReason(uuid)) return failed(*reason);
             shellCall(kExtensions, QStringLiteral("EnableExtension"), {uuid});
             if (waitForBridge(kStartsWithinMs)) return std::nullopt;
-            return failed(
-                QStringLiteral("GNOME did not switch it on (extensions may be turned off "
-                               "in GNOME's Extensions application)."));
+            return failed(texts::kGnomeExtensionNotSwitchedOn);
         case ExtensionState::Failed:
-            return failed(info.value(QStringLiteral("error")).toString());
+            return failed(texts::kGnomeExtensionErrorPrefix +
+                          info.value(QStringLiteral("error")).toString().toStdWString() +
+                          texts::kGnomeExtensionErrorSuffix);
         case ExtensionState::Outdated:
-            return failed(QStringLiteral("it was not made for GNOME Shell ") + version +
-                          QLatin1Char('.'));
+            return failed(texts::kGnomeExtensionOutdatedPrefix + version.toStdWString() +
+                          texts::kGnomeExtensionOutdatedSuffix);
         case ExtensionState::Unknown:
             break;
     }
+    if (const auto reason = switchedOffReason(uuid)) return failed(*reason);
     // GNOME looks for extensions only at log-in: a new one runs after the next. One installed
     // already (the package's, an earlier start's) is left as it is.
     const bool present =
@@ -158,11 +204,8 @@ std::optional<std::wstring> prepareShellExtension() {
                                    QStringLiteral("gnome-shell/extensions/") + uuid,
                                    QStandardPaths::LocateDirectory)
              .isEmpty();
-    if (!present && !installForUser(uuid)) {
-        return failed(
-            QStringLiteral("its files could not be installed into your extensions folder."));
-    }
-    if (!enableAtLogin(uuid)) return failed(QStringLiteral("it could not be switched on."));
+    if (!present && !installForUser(uuid)) return failed(texts::kGnomeExtensionNotCopied);
+    if (!enableAtLogin(uuid)) return failed(texts::kGnomeExtensionNotEnabled);
     return std::wstring(texts::kGnomeLogInOnce);
 }
 

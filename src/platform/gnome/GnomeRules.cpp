@@ -1,7 +1,10 @@
 #include "platform/gnome/GnomeRules.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
+#include "core/Texts.h"
 #include "platform/portable/WheelNotches.h"
 
 namespace qpa::gnome {
@@ -46,16 +49,28 @@ ExtensionState extensionState(const QVariantMap& info) {
     }
 }
 
-QString enabledListWith(const QString& printed, const QString& uuid) {
-    QStringList quoted;
+QStringList printedList(const QString& printed) {
+    QStringList items;
     static const QRegularExpression item(QStringLiteral("'([^']*)'"));
-    for (auto match = item.globalMatch(printed); match.hasNext();) {
-        const QString name = match.next().captured(1);
-        if (name == uuid) return {};
-        quoted << QLatin1Char('\'') + name + QLatin1Char('\'');
-    }
-    quoted << QLatin1Char('\'') + uuid + QLatin1Char('\'');
-    return QLatin1Char('[') + quoted.join(QStringLiteral(", ")) + QLatin1Char(']');
+    for (auto match = item.globalMatch(printed); match.hasNext();)
+        items << match.next().captured(1);
+    return items;
+}
+
+QString enabledListWith(const QString& printed, const QString& uuid) {
+    QStringList items = printedList(printed);
+    if (items.contains(uuid)) return {};
+    items << uuid;
+    for (QString& name : items) name = QLatin1Char('\'') + name + QLatin1Char('\'');
+    return QLatin1Char('[') + items.join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+std::wstring extensionTrouble(const std::wstring& why) {
+    return texts::kGnomeExtensionFailedPrefix + why + texts::kGnomeExtensionFailedSuffix;
+}
+
+int metadataVersion(const QByteArray& metadataJson) {
+    return QJsonDocument::fromJson(metadataJson).object().value(QStringLiteral("version")).toInt();
 }
 
 }  // namespace qpa::gnome

@@ -1,9 +1,9 @@
 #pragma once
-#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
 #include <cstdint>
+#include <string>
 
 #include "ports/WindowServices.h"
 
@@ -16,6 +16,12 @@ inline constexpr char kProgramBusName[] = "com.tervalinx.QuietPageAdvancer";
 inline constexpr char kBridgeBusName[] = "com.tervalinx.QuietPageAdvancer.Shell";
 inline constexpr char kBridgePath[] = "/com/tervalinx/QuietPageAdvancer/Shell";
 inline constexpr char kBridgeInterface[] = "com.tervalinx.QuietPageAdvancer.Shell1";
+// The interface's version this program speaks, and the shape of its window list.
+inline constexpr quint32 kBridgeVersion = 2;
+inline constexpr char kWindowListSignature[] = "a(tsibb)";
+// The file of an extension installed into the user's folder that names the program that did it:
+// the extension answers that program too.
+inline constexpr char kInstalledByFile[] = "installed-by";
 
 // The extension in its two builds: GNOME 43-44 load legacy scripts, 45 and later ES modules.
 inline constexpr char kLegacyExtension[] = "quiet-page-advancer-43@tervalinx.example";
@@ -28,7 +34,6 @@ struct ShellWindow {
     qint32 pid = 0;
     bool canMaximise = false;
     bool minimised = false;
-    QRect frame;
 };
 
 WindowFacts factsOf(const ShellWindow& window, qint64 ownPid);
@@ -50,8 +55,18 @@ enum class ExtensionState {
 };
 ExtensionState extensionState(const QVariantMap& info);
 
+// The items of a list of extensions as `gsettings get` prints it ("['a@b', 'c@d']", "@as []").
+QStringList printedList(const QString& printed);
+
 // The list of enabled extensions as `gsettings set` takes it, with `uuid` added to the one
 // `gsettings get` printed; empty when it is there already.
 QString enabledListWith(const QString& printed, const QString& uuid);
+
+// The message that tells the user why the program cannot use its extension now (`why` says what
+// to do about it).
+std::wstring extensionTrouble(const std::wstring& why);
+
+// The "version" an extension's metadata.json gives; 0 when it gives none.
+int metadataVersion(const QByteArray& metadataJson);
 
 }  // namespace qpa::gnome

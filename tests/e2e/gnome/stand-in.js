@@ -68,11 +68,9 @@ class Bridge {
         }).join('\n');
     }
 
+    // The session never maximises a window by itself (auto-maximize off): placed as asked.
     Place(id, x, y, width, height) {
-        const w = this._window(id);
-        if (w?.get_maximized())
-            w.unmaximize(Meta.MaximizeFlags.BOTH);
-        w?.move_resize_frame(true, x, y, width, height);
+        this._window(id)?.move_resize_frame(true, x, y, width, height);
     }
 
     Close(id) {

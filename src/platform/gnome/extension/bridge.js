@@ -1,10 +1,12 @@
 // The Shell's side of the page advancer on GNOME. GNOME gives applications no way to list, raise or
 // scroll other applications' windows; the Shell itself can. This bridge does it for one caller
-// only: the program that owns PROGRAM_NAME on the session bus. Window titles and injected input
-// are not for every application, so every other caller is refused.
+// only: our program, the owner of PROGRAM_NAME on the session bus whose executable is the installed
+// program or the copy that installed this extension. Window titles and injected input are not for
+// every application, so every other caller is refused; and Ctrl+Shift+T is taken from the other
+// applications only while our program runs.
 //
-// This file is the body shared by both builds; legacy.js (GNOME 43-44) and module.js (45-50) put
-// their imports before it and their entry point after it.
+// This file is the body shared by both builds; legacy.js (GNOME 43-44) and module.js (45 and later)
+// put their imports before it and their entry point after it.
 
 const PROGRAM_NAME = 'com.tervalinx.QuietPageAdvancer';
 const BUS_NAME = 'com.tervalinx.QuietPageAdvancer.Shell';
@@ -12,8 +14,8 @@ const OBJECT_PATH = '/com/tervalinx/QuietPageAdvancer/Shell';
 const INTERFACE_NAME = 'com.tervalinx.QuietPageAdvancer.Shell1';
 const INTERFACE_XML = `<node>
   <interface name="${INTERFACE_NAME}">
-    <!-- Front to back: id, title, process id, can maximise, minimised, frame x, y, width, height -->
-    <method name="ListWindows"><arg type="a(tsibbiiii)" direction="out" name="windows"/></method>
+    <!-- Front to back: id, title, process id, can maximise, minimised -->
+    <method name="ListWindows"><arg type="a(tsibb)" direction="out" name="windows"/></method>
     <method name="Activate"><arg type="t" direction="in" name="id"/>
       <arg type="b" direction="out" name="focused"/></method>
     <method name="SetAbove"><arg type="t" direction="in" name="id"/>
@@ -25,7 +27,11 @@ const INTERFACE_XML = `<node>
     <property name="Version" type="u" access="read"/>
   </interface>
 </node>`;
-const VERSION = 1;
+const VERSION = 2;
+// The program as the package installs it; a copy elsewhere that installed this extension into the
+// user's folder wrote its own path into the file INSTALLED_BY there.
+const INSTALLED_PROGRAM = '@INSTALLED_PROGRAM@';
+const INSTALLED_BY = 'installed-by';
 
 // The program's list holds what a task bar shows.
 const LISTED_TYPES = [Meta.WindowType.NORMAL, Meta.WindowType.DIALOG, Meta.WindowType.MODAL_DIALOG];
@@ -41,15 +47,59 @@ const POINTER_BACK_MS = 100;
 const XWAYLAND_SETTLE_MS = 50;
 const VALUATOR_START = 0.05;
 
+// Calls a method of the bus itself about `name`; its one answer, or null when there is none.
+function askBus(method, name) {
+    return new Promise(resolve => Gio.DBus.session.call('org.freedesktop.DBus',
+        '/org/freedesktop/DBus', 'org.freedesktop.DBus', method, new GLib.Variant('(s)', [name]),
+        null, Gio.DBusCallFlags.NONE, 1000, null, (bus, result) => {
+            try {
+                resolve(bus.call_finish(result).deepUnpack()[0]);
+            } catch {
+                resolve(null);
+            }
+        }));
+}
+
+// Resolves true once the stage has painted a frame with `actor` drawn anew: what was raised or
+// moved is then where the pointer's events go. False when no frame comes within FRAME_WITHIN_MS
+// (the screen is off).
+const FRAME_WITHIN_MS = 500;
+function nextFrame(actor) {
+    return new Promise(resolve => {
+        let timeoutId = 0;
+        const paintId = global.stage.connect('after-paint', () => {
+            global.stage.disconnect(paintId);
+            GLib.source_remove(timeoutId);
+            resolve(true);
+        });
+        timeoutId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, FRAME_WITHIN_MS, () => {
+            global.stage.disconnect(paintId);
+            resolve(false);
+            return GLib.SOURCE_REMOVE;
+        });
+        actor.queue_redraw();
+    });
+}
+
+function after(ms) {
+    return new Promise(resolve => GLib.timeout_add(GLib.PRIORITY_DEFAULT, ms, () => {
+        resolve();
+        return GLib.SOURCE_REMOVE;
+    }));
+}
+
 class Bridge {
-    constructor(settings) {
+    constructor(settings, folder) {
         this._settings = settings;
+        this._folder = folder;
     }
 
     enable() {
         this._program = null;
-        this._pointerBackId = this._settleId = 0;
+        this._verdicts = new Map(); // a caller's unique bus name: is it our program?
+        this._pointerBackId = 0;
         this._home = null;
+        this._busy = false;
         this._valuatorStart = VALUATOR_START;
         // One pointer for the Shell's whole session: a Wayland client binds the seat's pointer
         // when one appears, so a device plugged for each step would come too late for it.
@@ -59,49 +109,93 @@ class Bridge {
         this._exported = Gio.DBusExportedObject.wrapJSObject(INTERFACE_XML, this);
         this._exported.export(Gio.DBus.session, OBJECT_PATH);
         this._watchId = Gio.bus_watch_name_on_connection(Gio.DBus.session, PROGRAM_NAME,
-            Gio.BusNameWatcherFlags.NONE,
-            (connection, name, owner) => (this._program = owner),
-            () => (this._program = null));
+            Gio.BusNameWatcherFlags.NONE, (connection, name, owner) => this._programCame(owner),
+            () => this._programWent());
         this._ownId = Gio.bus_own_name_on_connection(Gio.DBus.session, BUS_NAME,
             Gio.BusNameOwnerFlags.NONE, null, null);
-        // A held chord repeats its key: one press, one signal.
-        Main.wm.addKeybinding('toggle-chord', this._settings, Meta.KeyBindingFlags.IGNORE_AUTOREPEAT,
-            Shell.ActionMode.NORMAL | Shell.ActionMode.OVERVIEW, () => this._chord());
     }
 
     disable() {
-        Main.wm.removeKeybinding('toggle-chord');
+        this._programWent();
         Gio.bus_unown_name(this._ownId);
         Gio.bus_unwatch_name(this._watchId);
         this._exported.unexport();
-        for (const id of [this._pointerBackId, this._settleId]) {
-            if (id)
-                GLib.source_remove(id);
-        }
+        if (this._pointerBackId)
+            GLib.source_remove(this._pointerBackId);
         this._pointer.run_dispose(); // unplugs the device now rather than whenever it is collected
-        this._exported = this._pointer = this._program = null;
+        this._exported = this._pointer = null;
     }
 
     get Version() {
         return VERSION;
     }
 
-    // The chord goes to our program alone, not to every listener on the bus.
-    _chord() {
-        if (this._program)
-            Gio.DBus.session.emit_signal(this._program, OBJECT_PATH, INTERFACE_NAME, 'Chord', null);
+    // The chord is bound while our program runs, and goes to it alone.
+    async _programCame(owner) {
+        if (!await this._isOurs(owner) || this._program)
+            return;
+        this._program = owner;
+        // A held chord repeats its key: one press, one signal.
+        Main.wm.addKeybinding('toggle-chord', this._settings, Meta.KeyBindingFlags.IGNORE_AUTOREPEAT,
+            Shell.ActionMode.NORMAL | Shell.ActionMode.OVERVIEW, () => Gio.DBus.session.emit_signal(
+                this._program, OBJECT_PATH, INTERFACE_NAME, 'Chord', null));
     }
 
-    // Answers `invocation` with `answer()`'s value of `type` when our program asked, refuses it
-    // otherwise.
-    _answer(invocation, type, answer) {
-        if (!this._program || invocation.get_sender() !== this._program) {
+    _programWent() {
+        this._verdicts.clear();
+        if (!this._program)
+            return;
+        this._program = null;
+        Main.wm.removeKeybinding('toggle-chord');
+    }
+
+    // The programs this extension answers: the installed one, and the copy that installed it.
+    _allowedPrograms() {
+        const programs = [INSTALLED_PROGRAM];
+        try {
+            const [, bytes] = GLib.file_get_contents(`${this._folder}/${INSTALLED_BY}`);
+            programs.push(new TextDecoder().decode(bytes).trim());
+        } catch {
+            // installed by the package: the installed program alone
+        }
+        return programs;
+    }
+
+    // Whether the sender `unique` owns the program's name and runs one of the allowed programs
+    // (the process the bus names for it, by its executable).
+    _isOurs(unique) {
+        if (!this._verdicts.has(unique)) {
+            this._verdicts.set(unique, (async () => {
+                const pid = await askBus('GetConnectionUnixProcessID', unique);
+                if (pid === null)
+                    return false;
+                let program;
+                try {
+                    program = GLib.file_read_link(`/proc/${pid}/exe`).replace(/ \(deleted\)$/, '');
+                } catch {
+                    return false;
+                }
+                return this._allowedPrograms().includes(program);
+            })());
+        }
+        return this._verdicts.get(unique);
+    }
+
+    // Answers `invocation` with the value of `type` that `answer()` gives (or promises) when our
+    // program asked; refuses everybody else.
+    async _answer(invocation, type, answer) {
+        const sender = invocation.get_sender();
+        // A caller the watcher has not seen yet is asked of the bus itself: its first call can
+        // come before the watcher hears that it took the name.
+        const owner = sender === this._program ? sender : await askBus('GetNameOwner', PROGRAM_NAME);
+        if (owner !== sender || !await this._isOurs(sender)) {
             invocation.return_dbus_error('org.freedesktop.DBus.Error.AccessDenied',
-                `Only ${PROGRAM_NAME} may use this interface`);
+                `This extension answers ${PROGRAM_NAME} as ${this._allowedPrograms().join(' or ')}` +
+                ' only');
             return;
         }
         try {
-            invocation.return_value(new GLib.Variant(`(${type})`, [answer()]));
+            invocation.return_value(new GLib.Variant(`(${type})`, [await answer()]));
         } catch (e) {
             // Never leave the program waiting for an answer that will not come.
             invocation.return_dbus_error('org.freedesktop.DBus.Error.Failed', e.message);
@@ -120,11 +214,8 @@ class Bridge {
     }
 
     ListWindowsAsync(params, invocation) {
-        this._answer(invocation, 'a(tsibbiiii)', () => this._windows().map(w => {
-            const frame = w.get_frame_rect();
-            return [w.get_id(), w.get_title() ?? '', w.get_pid(), w.can_maximize(), w.minimized,
-                frame.x, frame.y, frame.width, frame.height];
-        }));
+        this._answer(invocation, 'a(tsibb)', () => this._windows().map(
+            w => [w.get_id(), w.get_title() ?? '', w.get_pid(), w.can_maximize(), w.minimized]));
     }
 
     ActivateAsync([id], invocation) {
@@ -154,19 +245,22 @@ class Bridge {
         this._answer(invocation, 'b', () => this._scroll(id, notches));
     }
 
-    // A point of `w`'s frame that no window above it covers and that lies in the work area (not
-    // under the top bar), the nearest to its centre first; null when there is none.
+    // Whether the pointer's events at x, y go to `w`: the reactive actor there is one of its own.
+    // Anything above it takes them: another window, an X11 menu or tooltip, the Shell's banners
+    // and panels.
+    _shows(w, x, y) {
+        for (let a = global.stage.get_actor_at_pos(Clutter.PickMode.REACTIVE, x, y); a;
+            a = a.get_parent()) {
+            if (a instanceof Meta.WindowActor)
+                return a.get_meta_window() === w;
+        }
+        return false;
+    }
+
+    // The point of `w`'s frame nearest its centre, on a grid of tenths, where its own content takes
+    // the pointer's events; null when there is none.
     _aimPoint(w) {
-        const workspace = global.workspace_manager.get_active_workspace();
-        if (w.minimized || !w.located_on_workspace(workspace))
-            return null;
         const frame = w.get_frame_rect();
-        const area = w.get_work_area_current_monitor();
-        const windows = this._windows();
-        const above = windows.slice(0, windows.indexOf(w))
-            .filter(o => !o.minimized && o.located_on_workspace(workspace))
-            .map(o => o.get_frame_rect());
-        const inside = (r, x, y) => x >= r.x && y >= r.y && x < r.x + r.width && y < r.y + r.height;
         const points = [];
         for (let i = 1; i < 10; i++) {
             for (let j = 1; j < 10; j++) {
@@ -177,69 +271,69 @@ class Bridge {
         const cx = frame.x + frame.width / 2, cy = frame.y + frame.height / 2;
         const distance = ([x, y]) => Math.hypot(x - cx, y - cy);
         points.sort((a, b) => distance(a) - distance(b));
-        return points.find(([x, y]) => inside(area, x, y) && !above.some(r => inside(r, x, y))) ??
-            null;
+        return points.find(([x, y]) => this._shows(w, x, y)) ?? null;
     }
 
-    _scroll(id, notches) {
-        // The overview, a system dialog or the lock screen would take the wheel themselves; a step
-        // still on its way to an X11 window keeps the pointer.
-        if (notches === 0 || Main.overview.visible || Main.modalCount > 0 ||
-            Main.sessionMode.isLocked || this._settleId)
-            return false;
+    // The window `id` is still there and still takes the pointer's events at `point`.
+    _stillShows(id, point) {
         const w = this._find(id);
-        const point = w ? this._aimPoint(w) : null;
-        if (!point)
+        return w !== null && this._shows(w, ...point);
+    }
+
+    // Turns the wheel over window `id` once what was raised has reached the screen, at a point
+    // where the window itself takes the events at that moment; false when nothing was sent.
+    async _scroll(id, notches) {
+        if (notches === 0 || this._busy)
             return false;
-        const [x, y] = global.get_pointer();
-        if (this._pointerBackId)
-            GLib.source_remove(this._pointerBackId);
-        else
-            this._home = [x, y]; // where the user left it, before a run of steps
-        this._pointerBackId = 0;
-        const arrives = x !== point[0] || y !== point[1];
-        if (arrives)
-            this._pointer.notify_absolute_motion(GLib.get_monotonic_time(), ...point);
-        const direction = notches > 0 ? Clutter.ScrollDirection.DOWN : Clutter.ScrollDirection.UP;
-        const turn = () => {
-            let time = GLib.get_monotonic_time(); // microseconds, as the seat's own events
-            for (let i = 0; i < Math.abs(notches); i++)
-                this._pointer.notify_discrete_scroll(++time, direction, Clutter.ScrollSource.WHEEL);
+        this._busy = true; // one step at a time: a step to an X11 window keeps the pointer a while
+        try {
+            // The overview, a system dialog or the lock screen would take the wheel themselves.
+            const raised = this._find(id);
+            const w = raised && !raised.minimized &&
+                await nextFrame(raised.get_compositor_private()) ? this._find(id) : null;
+            if (!w || w.minimized || Main.overview.visible || Main.modalCount > 0 ||
+                Main.sessionMode.isLocked)
+                return false;
+            const point = this._aimPoint(w);
+            if (!point)
+                return false;
+            const [x, y] = global.get_pointer();
+            if (this._pointerBackId)
+                GLib.source_remove(this._pointerBackId);
+            else
+                this._home = [x, y]; // where the user left it, before a run of steps
+            this._pointerBackId = 0;
+            const arrives = x !== point[0] || y !== point[1];
+            if (arrives)
+                this._pointer.notify_absolute_motion(GLib.get_monotonic_time(), ...point);
+            if (arrives && w.get_client_type() === Meta.WindowClientType.X11) {
+                await after(XWAYLAND_SETTLE_MS);
+                this._valuatorStart = -this._valuatorStart;
+                this._pointer.notify_scroll_continuous(GLib.get_monotonic_time(), 0,
+                    this._valuatorStart, Clutter.ScrollSource.FINGER, Clutter.ScrollFinishFlags.NONE);
+                await after(XWAYLAND_SETTLE_MS);
+            }
+            // Whatever came over the point meanwhile keeps the step.
+            const sent = this._stillShows(id, point);
+            if (sent) {
+                const direction = notches > 0 ? Clutter.ScrollDirection.DOWN
+                    : Clutter.ScrollDirection.UP;
+                let time = GLib.get_monotonic_time(); // microseconds, as the seat's own events
+                for (let i = 0; i < Math.abs(notches); i++)
+                    this._pointer.notify_discrete_scroll(++time, direction, Clutter.ScrollSource.WHEEL);
+            }
             this._pointerBack();
-        };
-        if (!arrives || w.get_client_type() !== Meta.WindowClientType.X11) {
-            turn();
-            return true;
+            return sent;
+        } finally {
+            this._busy = false;
         }
-        // Still the window's uncovered point once the pointer is there, or no notch at all: the
-        // window may have closed, or another come over it, meanwhile.
-        const stillThere = () => {
-            const now = this._find(id);
-            const at = now ? this._aimPoint(now) : null;
-            return at !== null && at[0] === point[0] && at[1] === point[1];
-        };
-        this._settleId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, XWAYLAND_SETTLE_MS, () => {
-            this._valuatorStart = -this._valuatorStart;
-            this._pointer.notify_scroll_continuous(GLib.get_monotonic_time(), 0,
-                this._valuatorStart, Clutter.ScrollSource.FINGER, Clutter.ScrollFinishFlags.NONE);
-            this._settleId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, XWAYLAND_SETTLE_MS, () => {
-                this._settleId = 0;
-                if (stillThere())
-                    turn();
-                else
-                    this._pointerBack();
-                return GLib.SOURCE_REMOVE;
-            });
-            return GLib.SOURCE_REMOVE;
-        });
-        return true;
     }
 
     // Puts the pointer back where the user left it, a little later.
     _pointerBack() {
         this._pointerBackId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, POINTER_BACK_MS, () => {
             this._pointerBackId = 0;
-            this._pointer.notify_absolute_motion(GLib.get_monotonic_time(), ...this._home);
+            this._pointer?.notify_absolute_motion(GLib.get_monotonic_time(), ...this._home);
             return GLib.SOURCE_REMOVE;
         });
     }

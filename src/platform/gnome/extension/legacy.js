@@ -9,5 +9,5 @@ const ExtensionUtils = imports.misc.extensionUtils;
 
 /* exported init */
 function init() {
-    return new Bridge(ExtensionUtils.getSettings());
+    return new Bridge(ExtensionUtils.getSettings(), ExtensionUtils.getCurrentExtension().path);
 }

@@ -11,7 +11,7 @@ import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';
 
 export default class QuietPageAdvancerExtension extends Extension {
     enable() {
-        this._bridge = new Bridge(this.getSettings());
+        this._bridge = new Bridge(this.getSettings(), this.path);
         this._bridge.enable();
     }
 
