@@ -71,9 +71,13 @@ window_ids() { sed -n "s/^${1:-.*}|id|//p" "$TARGET_LOG"; }
 targets_got_at_least() { (($(received_count "Target A") >= $1 && $(received_count "Target B") >= $2)); }
 pictures_differ() { linux_same_view "$1" "$2" "${3:-2000x2000+0+0}"; [ $? = 1 ]; }
 
-# On X11 a stopped client (it never answers its X events again) stands in the walk as well.
+# On X11 a stopped client (it never answers its X events again) stands in the walk as well. On KDE
+# the session's oldest window is a reader opened first (KWin numbers its windows from 1, as Qt
+# numbers ours there); then, with a window kept above all of Target B and another client's popup
+# over the middle of Target A, B gets no step and A gets its steps beside the popup.
 scenario_AWalkReachesEachListedWindowInTurnAndGoesOnQuietlyPastAClosedOne() {
     on wine x11 sway gnome kde
+    [ "$PLATFORM" != kde ] || p_reader
     p_targets
     if [ "$PLATFORM" = x11 ]; then
         spawn xterm -title "Stopped xterm" -geometry 40x10+60+60 -e sh -c 'sleep 3600'
@@ -83,14 +87,27 @@ scenario_AWalkReachesEachListedWindowInTurnAndGoesOnQuietlyPastAClosedOne() {
     p_start
     wait_for 30 eval '(($(received_count "Target A") >= 2 && $(received_count "Target B") >= 2))' ||
         fail "not every target was scrolled: $(received)"
-    local title delta rest before
+    # One step a tick: a walk through several windows never gives one window two in a row.
+    ! received_titles | uniq -d | grep -q . || fail "a window got two steps in a row: $(received)"
+    local title delta rest before covered
+    if [ "$PLATFORM" = kde ]; then
+        (($(received_count Reader) >= 1)) || fail "the oldest window got no step: $(received)"
+        p_close
+        p_cover_targets
+        covered=$(received_count "Target B") before=$(received_count "Target A")
+        p_start
+        wait_for 30 eval '(($(received_count "Target A") >= before + 2))' ||
+            fail "Target A got no step beside the popup: $(received)"
+        (($(received_count "Target B") == covered)) || fail "covered, Target B got a step: $(received)"
+        echo "    steps: Reader $(received_count Reader), Target A $(received_count "Target A")" \
+            "($before before the covers), Target B $covered, the covers" \
+            "$(($(received_count "Fixed Target") + $(received_count Tooltip)))"
+    fi
     while IFS='|' read -r title delta rest; do
         [[ " ${LISTED_TARGETS[*]} " == *" $title "* ]] || fail "$title was scrolled"
         [ "$delta" = "$STEP_DOWN" ] || fail "$title got $delta, not $STEP_DOWN"
         p_receipt_ok "$rest" || fail "$title got the step at $rest"
     done < <(received)
-    # One step a tick: a walk through several windows never gives one window two in a row.
-    ! received_titles | uniq -d | grep -q . || fail "a window got two steps in a row: $(received)"
     p_close_target "Target B"
     before=$(received_count "Target A")
     wait_for 30 eval '(($(received_count "Target A") >= before + 2))' ||

@@ -1,4 +1,4 @@
-// The KDE adapters' rules: KWin's stacking order front to back, what stands in front of a target,
+// The KDE adapters' rules: KWin's stacking order front to back, where the target shows,
 // the fake-input value that arrives as the delta itself, the permission entry KWin reads, and one
 // toggle a press of the chord however long it is held.
 #include <gtest/gtest.h>
@@ -17,17 +17,25 @@ TEST(KdeRules, TheStackingOrderReadsFrontToBack) {
     for (const auto& [ids, ordered] : rows) EXPECT_EQ(frontToBack(ids), ordered) << ids;
 }
 
-// Minimised windows and windows behind the target cover nothing of it.
-TEST(KdeRules, OnlyShownWindowsInFrontOfTheTargetCoverIt) {
-    const Rect a{0, 0, 100, 100}, b{50, 50, 100, 100}, c{10, 10, 10, 10};
-    const std::vector<PlasmaWindow> stack = {
-        {"front", a, false}, {"minimised", c, true}, {"target", b, false}, {"behind", c, false}};
-    const std::pair<std::string, std::size_t> rows[] = {
-        {"front", 0}, {"target", 1}, {"behind", 2}, {"closed", 0}};
-    for (const auto& [target, count] : rows) {
-        EXPECT_EQ(framesInFront(stack, target).size(), count) << target;
+// KWin's answer, front to back: the frames in front of the target cover its content, those behind
+// it do not; a target wholly covered or not in the answer gets no point.
+TEST(KdeRules, TheWheelTurnsOnlyWhereTheTargetShows) {
+    const std::string target = "t 0 0 100 100 0 20 100 80\n";  // a title bar 20 high
+    const std::pair<std::string, std::optional<std::pair<int, int>>> rows[] = {
+        {target, {{50, 60}}},
+        {"popup 0 50 100 20 0 50 100 20\n" + target, {{50, 35}}},
+        {"above 0 0 100 100 0 0 100 100\n" + target, std::nullopt},
+        {target + "behind 0 0 100 100 0 0 100 100\n", {{50, 60}}},
+        {"other 0 0 10 10 0 0 10 10\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [answer, point] : rows) {
+        const auto at = pointShowing(answer, "t");
+        ASSERT_EQ(at.has_value(), point.has_value()) << answer;
+        if (at) {
+            EXPECT_EQ(std::pair(at->x, at->y), *point) << answer;
+        }
     }
-    EXPECT_EQ(framesInFront(stack, "target").front().x, a.x);
 }
 
 // Qt reads twelve units of angle from one of the axis: each delta arrives whole, the sign turned

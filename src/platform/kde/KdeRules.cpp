@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 
 #include "core/Texts.h"
 #include "platform/qt/DesktopEntryText.h"
@@ -21,14 +22,21 @@ std::vector<std::string> frontToBack(std::string_view bottomToTop) {
     return ids;
 }
 
-std::vector<Rect> framesInFront(const std::vector<PlasmaWindow>& frontToBack,
-                                std::string_view targetId) {
-    std::vector<Rect> frames;
-    for (const PlasmaWindow& window : frontToBack) {
-        if (window.id == targetId) return frames;
-        if (!window.minimised && !window.frame.empty()) frames.push_back(window.frame);
+std::optional<aim::Point> pointShowing(std::string_view frontToBack, std::string_view targetId) {
+    std::vector<Rect> inFront;
+    std::istringstream lines{std::string(frontToBack)};
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        std::string id;
+        Rect frame, content;
+        if (!(fields >> id >> frame.x >> frame.y >> frame.width >> frame.height >> content.x >>
+              content.y >> content.width >> content.height)) {
+            continue;
+        }
+        if (id == targetId) return aim::uncoveredPoint(content, inFront);
+        inFront.push_back(frame);
     }
-    return {};
+    return std::nullopt;
 }
 
 double axisValue(std::int32_t delta) {
