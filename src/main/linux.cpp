@@ -81,7 +81,6 @@ struct DesktopAdapters {
     std::wstring startMessage, startMessageTitle;
     // GNOME shows no balloon of Qt's: the program sends them as notifications itself.
     std::unique_ptr<qpa::qt::DesktopNotifications> notifications;
-    std::wstring kwinHidesWindowsFrom;  // on KDE: this program's path, when KWin hides the windows
 };
 
 bool gnomeSession() {
@@ -115,7 +114,8 @@ bool isKdeSession() {
 void chooseKdeAdapters(DesktopAdapters& d) {
     d.kwin = qpa::kde::connectWithPermission();
     if (!d.kwin->managesWindows() || !d.kwin->fakeInput()) {
-        d.kwinHidesWindowsFrom = qpa::kde::canonicalProgramPath();
+        d.startMessage = qpa::kde::hiddenWindowsMessage();
+        d.startMessageTitle = qpa::texts::kDesktopKeepsWindowsApartTitle;
     }
     d.windows = std::make_unique<qpa::kde::KdeWindows>(*d.kwin, &wheelLines);
     d.keyboard = std::make_unique<qpa::kde::KdeHotkey>();
@@ -209,13 +209,6 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &window, [&dialogs, &desktop] {
             dialogs.showMessage(desktop.startMessage, qpa::MessageKind::Plain,
                                 desktop.startMessageTitle);
-        });
-    }
-    if (const std::wstring path = desktop.kwinHidesWindowsFrom; !path.empty()) {
-        QTimer::singleShot(0, &window, [&dialogs, path] {
-            dialogs.showMessage(
-                qpa::texts::kKwinHidesWindowsPrefix + path + qpa::texts::kKwinHidesWindowsSuffix,
-                qpa::MessageKind::Plain, qpa::texts::kDesktopKeepsWindowsApartTitle);
         });
     }
     if (const std::wstring file = settings.unreadableFile(); !file.empty()) {

@@ -161,6 +161,13 @@ p_tray_click() {
 # The balloons the notification service was given: "SUMMARY|BODY", one a line.
 p_balloons() { sed -n 's/^notify //p' "$TRAY_LOG"; }
 
+# KWin's service cache has read FILE, a desktop entry: the cache looks again when a client connects,
+# at most every 1.5 s (KSycoca), so the driver connects until it is newer than the file.
+p_entry_read() {
+    local entry=$1
+    wait_for 10 eval 'kde_windows >/dev/null; find "$KDE_WORK/cache" -name "ksycoca6_*" -newer "$entry" | grep -q .'
+}
+
 # A copy of the program in a folder of its own, which no desktop entry names yet; prints its path
 # inside the tree.
 p_copy_program() {

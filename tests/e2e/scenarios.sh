@@ -516,18 +516,30 @@ scenario_AHeldChordTogglesOnce() {
     wait_for 15 setting_is StartStopState On || fail "a short chord after the held ones did nothing"
 }
 
-# A program KWin does not know yet (a copy in a folder of its own) writes its desktop entry and
-# sees the windows at once, KWin running on; where it cannot write the entry it says so once. The
-# user's own entries stay as they were.
+# The entries copies of the program wrote for themselves; the lines of the desktop entry in the
+# message the program was last seen to show, from the log's byte offset $1 on.
+written_entries() { find "$KDE_WORK/data/applications" -name 'com.tervalinx.QuietPageAdvancer.kwin-*' | wc -l; }
+shown_entry() { tail -c +$(($1 + 1)) "$QPA_LOG" | sed -n '/^\[Desktop Entry\]$/,/^X-KDE-Wayland-Interfaces=/p'; }
+targets_scrolled() { (($(received_count "Target A") >= 1 && $(received_count "Target B") >= 1)); }
+
+# KWin shows the windows to a copy of the program it does not know yet once a desktop entry names
+# it, whatever the copy's folder is called (a blank, quotes, '$', a backquote, a backslash, '%'):
+# where the copy cannot write its entry it says so once, with lines that work when saved as they
+# stand; elsewhere it writes the entry itself, KWin running on. A copy whose path is not UTF-8 text
+# is told why no entry can name it. The user's own entries stay as they were.
 scenario_KwinShowsTheWindowsOnceTheProgramHasWrittenItsEntry() {
     on kde
     local apps=$KDE_WORK/data/applications users=$KDE_WORK/data/applications/users-own.desktop
+    local logged entries
+    entries=$(written_entries)
     printf '[Desktop Entry]\nType=Application\nName=Mine\nExec=/bin/true\n' >"$users"
     cp "$users" "$E2E_WORK/users-own.desktop"
     p_targets
     seed_running 1 7
-    PROGRAM=$(p_copy_program "elsewhere")
+    P_START_PREFIX=(QT_LOGGING_RULES=qpa.messages.debug=true)
+    PROGRAM=$(p_copy_program 'told "q" $x `y` b\s 50%')
     chmod 555 "$apps"
+    logged=$(stat -c %s "$QPA_LOG")
     p_start
     wait_for 10 eval '[ "$(p_boxes)" = "Other programs'"'"' windows" ]' ||
         fail "the note did not come alone: $(p_boxes)"
@@ -535,13 +547,25 @@ scenario_KwinShowsTheWindowsOnceTheProgramHasWrittenItsEntry() {
     [ "$(received_count)" = 0 ] || fail "steps without the entry: $(received)"
     p_dismiss
     p_close
-    chmod 755 "$apps"
+    shown_entry "$logged" >"$apps/saved-by-the-user.desktop"
+    p_entry_read "$apps/saved-by-the-user.desktop"
     p_start
-    wait_for 30 eval '(($(received_count "Target A") >= 1 && $(received_count "Target B") >= 1))' ||
-        fail "the written entry did not open the windows: $(received)"
+    wait_for 30 targets_scrolled || fail "the saved lines did not open the windows: $(shown_entry "$logged")"
+    p_close
+    chmod 755 "$apps"
+    PROGRAM=$(p_copy_program 'wrote "q" $x `y` b\s 50%')
+    : >"$TARGET_LOG"
+    p_start
+    wait_for 30 targets_scrolled || fail "the written entry did not open the windows: $(received)"
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
-    grep -qx "Exec=\"$PROGRAM\"" "$apps"/com.tervalinx.QuietPageAdvancer.kwin-*.desktop ||
-        fail "no entry names $PROGRAM: $(cat "$apps"/*.desktop)"
+    p_close
+    PROGRAM=$(p_copy_program $'not UTF-8 \xff')
+    logged=$(stat -c %s "$QPA_LOG")
+    p_start
+    wait_for 10 eval '[ "$(p_boxes)" = "Other programs'"'"' windows" ]' ||
+        fail "the note did not come alone: $(p_boxes)"
+    tail -c +$((logged + 1)) "$QPA_LOG" | grep -q "not UTF-8 text" || fail "the note did not say why"
+    (($(written_entries) == entries + 1)) || fail "$(written_entries) entries, not $((entries + 1))"
     cmp -s "$users" "$E2E_WORK/users-own.desktop" || fail "the user's own entry changed"
 }
 

@@ -47,14 +47,15 @@ TEST(KdeRules, TheAxisValueArrivesAsTheDelta) {
     EXPECT_EQ(axisValue(-75), 6.25);
 }
 
-// KWin compares the first word of Exec with the client's executable: an absolute path, quoted as
-// desktop entries want it; a path with a '%' or a control character is not written at all.
-TEST(KdeRules, ThePermissionEntryNamesTheProgramAndBothInterfaces) {
+// KWin splits Exec as QProcess::splitCommand does and compares the first word with the client's
+// executable: any absolute path, quoted so (a quote three times, nothing else escaped), then with
+// the file's own escapes. The message gives the same lines to save.
+TEST(KdeRules, ThePermissionEntryNamesTheProgramAsKwinReadsIt) {
     const std::pair<std::wstring, std::optional<std::wstring>> rows[] = {
         {L"/usr/bin/quiet-page-advancer", LR"(Exec="/usr/bin/quiet-page-advancer")"},
-        {L"/home/a b/$x/q", LR"(Exec="/home/a b/\\$x/q")"},
-        {L"/opt/50%/q", std::nullopt},
-        {L"/opt/a\nb/q", std::nullopt},
+        {L"/home/a b/$x `y` 50%/q", LR"(Exec="/home/a b/$x `y` 50%/q")"},
+        {LR"(/a"b\c/q)", LR"(Exec="/a"""b\\c/q")"},
+        {L"/opt/a\nb/q", LR"(Exec="/opt/a\nb/q")"},
         {L"relative/q", std::nullopt},
         {L"", std::nullopt},
     };
@@ -68,7 +69,10 @@ TEST(KdeRules, ThePermissionEntryNamesTheProgramAndBothInterfaces) {
                               L"org_kde_kwin_fake_input\n"),
                   std::wstring::npos);
         EXPECT_NE(entry->find(L"\nNoDisplay=true\n"), std::wstring::npos);  // not in the menu
+        EXPECT_NE(kwinHidesWindowsMessage(entry).find(L"\r\n" + *execLine + L"\r\n"),
+                  std::wstring::npos);
     }
+    EXPECT_NE(kwinHidesWindowsMessage(std::nullopt).find(L"not UTF-8"), std::wstring::npos);
 }
 
 // One file per program file, never the package's menu entry.

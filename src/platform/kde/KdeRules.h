@@ -32,9 +32,13 @@ std::optional<aim::Point> pointShowing(std::string_view frontToBack, std::string
 double axisValue(std::int32_t delta);
 
 // The desktop entry that asks KWin to show this program its two interfaces: hidden from menus,
-// Exec the program's absolute path (KWin compares it with the client's executable). Nothing when
-// the path cannot be written so that KWin reads it back whole (a control character or a '%').
+// Exec the program's absolute path, quoted as KWin splits it before comparing its first word with
+// the client's executable. Nothing for a path that is not absolute.
 std::optional<std::wstring> permissionEntry(std::wstring_view programPath);
+
+// What the user is told when KWin still hides the windows: the lines of `entry` to save, or why
+// no entry can name this copy when there is none (its path is not UTF-8 text).
+std::wstring kwinHidesWindowsMessage(const std::optional<std::wstring>& entry);
 
 // The entry's file name for this program file: one per program file, so that two copies (a build
 // and the package) each have their own, and never the name of the menu entry the package installs.
