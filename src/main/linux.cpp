@@ -159,8 +159,9 @@ DesktopAdapters chooseDesktop() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The small process that gives sway's chord back should the program be killed.
+    // The small processes that give sway's or KDE's chord back should the program be killed.
     if (const auto watcherExit = qpa::wayland::runAsChordWatcher(argc, argv)) return *watcherExit;
+    if (const auto watcherExit = qpa::kde::runAsKdeChordWatcher(argc, argv)) return *watcherExit;
     if (qpa::qt::answeredInformationalOption(argc, argv)) return 0;
     QApplication application(argc, argv);
     // One program per session: a second start only brings the first one's window forward, before
