@@ -69,8 +69,10 @@ TEST(KdeRules, ThePermissionEntryNamesTheProgramAsKwinReadsIt) {
                               L"org_kde_kwin_fake_input\n"),
                   std::wstring::npos);
         EXPECT_NE(entry->find(L"\nNoDisplay=true\n"), std::wstring::npos);  // not in the menu
-        EXPECT_NE(kwinHidesWindowsMessage(entry).find(L"\r\n" + *execLine + L"\r\n"),
-                  std::wstring::npos);
+        EXPECT_EQ(entry->find(L"\nName=\n"), std::wstring::npos);           // a name, as required
+        const std::wstring message = kwinHidesWindowsMessage(entry);
+        EXPECT_NE(message.find(L"\r\n" + *execLine + L"\r\n"), std::wstring::npos);
+        EXPECT_NE(message.find(L"~/.local/share/applications"), std::wstring::npos);  // where
     }
     EXPECT_NE(kwinHidesWindowsMessage(std::nullopt).find(L"not UTF-8"), std::wstring::npos);
 }
