@@ -33,10 +33,13 @@ class KwinStacking final : public QObject, protected QDBusContext {
 
   private:
     bool writeScript(const QString& question) const;
+    bool lastScriptGone();
+    void unload(const QString& name);
 
     QString scriptFile_;  // there only while a question is asked
     QString kwin_;        // KWin's own name on the bus: the only caller whose answer counts
     QString question_;    // the number of the question asked now
+    QString unloaded_;    // the last script's name, until KWin has let it go
     std::optional<QString> answer_;
     std::uint64_t asked_ = 0;
 };
