@@ -153,16 +153,19 @@ inline constexpr const wchar_t* kGnomeExtensionRefusesSuffix =
     L"(~/.local/share/gnome-shell/extensions), start this copy again, and log out and log in once.";
 
 // Shown once at start-up on KDE Plasma (Wayland) when KWin still hides other programs' windows
-// from this program; the program's path stands between the two parts.
-inline constexpr const wchar_t* kKwinHidesWindowsPrefix =
+// from this program: the first part, then the second followed by the lines of the desktop entry
+// that names this copy, or the third when no entry can name it.
+inline constexpr const wchar_t* kKwinHidesWindows =
     L"KWin does not show this software the windows of other programs, so the 'Available "
-    L"Windows' list stays empty and nothing can be scrolled.\r\n\r\nKWin shows them to a "
-    L"program named by a desktop entry. Install this software's package, or save these lines as "
-    L"a file ending in .desktop in ~/.local/share/applications and start this software again:"
-    L"\r\n\r\n[Desktop Entry]\r\nType=Application\r\nName=Quiet Page Advancer\r\nNoDisplay=true"
-    L"\r\nExec=";
-inline constexpr const wchar_t* kKwinHidesWindowsSuffix =
-    L"\r\nX-KDE-Wayland-Interfaces=org_kde_plasma_window_management,org_kde_kwin_fake_input";
+    L"Windows' list stays empty and nothing can be scrolled.\r\n\r\n";
+inline constexpr const wchar_t* kKwinEntryNamesThisCopy =
+    L"KWin shows them to a program named by a desktop entry. Install this software's package, or "
+    L"save these lines as a file ending in .desktop in ~/.local/share/applications and start "
+    L"this software again:\r\n\r\n";
+inline constexpr const wchar_t* kKwinNoEntryNamesThisCopy =
+    L"KWin shows them only to a program named by a desktop entry, and no desktop entry can name "
+    L"this copy: the path of its file is not UTF-8 text. Install this software's package, or "
+    L"start it from a folder whose path is UTF-8 text.";
 
 // Shown once at start-up by the Linux program when its settings file is there but cannot be read;
 // the file's name stands between the two parts.

@@ -82,7 +82,6 @@ struct DesktopAdapters {
     std::wstring startMessage, startMessageTitle;
     // GNOME shows no balloon of Qt's: the program sends them as notifications itself.
     std::unique_ptr<qpa::qt::DesktopNotifications> notifications;
-    std::wstring kwinHidesWindowsFrom;  // on KDE: this program's path, when KWin hides the windows
 };
 
 // Shows the user a message with a title, once the event loop runs.
@@ -121,7 +120,8 @@ void chooseKdeAdapters(DesktopAdapters& d) {
     qpa::qt::leaveOutOpenGlIntegration();
     d.kwin = qpa::kde::connectWithPermission();
     if (!d.kwin->managesWindows() || !d.kwin->fakeInput()) {
-        d.kwinHidesWindowsFrom = qpa::kde::canonicalProgramPath();
+        d.startMessage = qpa::kde::hiddenWindowsMessage();
+        d.startMessageTitle = qpa::texts::kDesktopKeepsWindowsApartTitle;
     }
     d.windows = std::make_unique<qpa::kde::KdeWindows>(*d.kwin, &wheelLines);
     d.keyboard = std::make_unique<qpa::kde::KdeHotkey>();
@@ -166,8 +166,9 @@ DesktopAdapters chooseDesktop(const Tell& tell) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The small process that gives sway's chord back should the program be killed.
+    // The small processes that give sway's or KDE's chord back should the program be killed.
     if (const auto watcherExit = qpa::wayland::runAsChordWatcher(argc, argv)) return *watcherExit;
+    if (const auto watcherExit = qpa::kde::runAsKdeChordWatcher(argc, argv)) return *watcherExit;
     if (qpa::qt::answeredInformationalOption(argc, argv)) return 0;
     QApplication application(argc, argv);
     // One program per session: a second start only brings the first one's window forward, before
@@ -221,13 +222,6 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &window, [&dialogs, &desktop] {
             dialogs.showMessage(desktop.startMessage, qpa::MessageKind::Plain,
                                 desktop.startMessageTitle);
-        });
-    }
-    if (const std::wstring path = desktop.kwinHidesWindowsFrom; !path.empty()) {
-        QTimer::singleShot(0, &window, [&dialogs, path] {
-            dialogs.showMessage(
-                qpa::texts::kKwinHidesWindowsPrefix + path + qpa::texts::kKwinHidesWindowsSuffix,
-                qpa::MessageKind::Plain, qpa::texts::kDesktopKeepsWindowsApartTitle);
         });
     }
     if (const std::wstring file = settings.unreadableFile(); !file.empty()) {

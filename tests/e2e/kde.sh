@@ -10,7 +10,7 @@ source "$root/scripts/lib/kdesession.sh"
 source "$root/tests/e2e/session-user.sh"
 
 LINUX_BUILD=$BUILD
-LISTED_TARGETS=("Target A" "Target B")  # "Fixed Target" cannot be maximised
+LISTED_TARGETS=("Target A" "Target B" "Reader")  # "Fixed Target" cannot be maximised
 STEP_DOWN=-75                            # the delta arrives whole
 KEYS_PASS_ON=""                          # KWin keeps a bound chord from the focused window
 TRAY_ROUNDS=2
@@ -78,6 +78,43 @@ p_targets() {
     kwin_driver activate "Target A"
 }
 
+# A reader opened before everything else, the session's oldest window, with a tooltip of its own (a
+# popup) beside it.
+p_reader() {
+    spawn "${AS_USER[@]}" "$WHEEL_TARGET" "$KDE_IN/target.log" reader
+    wait_for 20 eval 'kde_windows | grep -q "	Reader$"'
+}
+
+# Runs JavaScript once in KWin, through its scripting over D-Bus; KWin answers "run" once it ran.
+kwin_script() {
+    local name=qpa-test-$RANDOM id
+    printf '%s\n' "$1" >"$KDE_WORK/$name.js"
+    chmod 644 "$KDE_WORK/$name.js"
+    id=$("${AS_USER[@]}" dbus-send --session --print-reply --dest=org.kde.KWin /Scripting \
+        org.kde.kwin.Scripting.loadScript "string:$KDE_IN/$name.js" "string:$name" | awk '/int32/ {print $2}')
+    "${AS_USER[@]}" dbus-send --session --print-reply --dest=org.kde.KWin "/Scripting/Script$id" \
+        org.kde.kwin.Script.run >/dev/null
+    "${AS_USER[@]}" dbus-send --session --dest=org.kde.KWin /Scripting \
+        org.kde.kwin.Scripting.unloadScript "string:$name"
+}
+
+frame_of() { kde_windows | awk -F'\t' -v t="$1" '$6 == t {print $5; exit}'; }
+
+# Fixed Target kept above, with Target B moved under it (all of B covered), and Target A moved so
+# that the reader's tooltip (another client's popup) stands over its middle.
+p_cover_targets() {
+    kwin_script '
+        const named = caption => workspace.stackingOrder.find(w => w.caption === caption);
+        const tooltip = workspace.stackingOrder.find(w => w.popupWindow && w.transientFor &&
+            w.transientFor.caption === "Reader").frameGeometry;
+        const a = named("Target A"), fixed = named("Fixed Target").frameGeometry;
+        named("Target B").frameGeometry = {x: fixed.x, y: fixed.y, width: fixed.width, height: fixed.height};
+        a.frameGeometry = {x: tooltip.x + tooltip.width / 2 - a.width / 2,
+            y: tooltip.y + tooltip.height / 2 - a.height / 2, width: a.width, height: a.height};
+        named("Fixed Target").keepAbove = true;'
+    wait_for 10 eval '[ "$(frame_of "Target B")" = "$(frame_of "Fixed Target")" ]'
+}
+
 p_close_target() { kwin_driver close "$1"; }
 p_minimise_target() { kwin_driver minimise "$1"; }
 
@@ -123,6 +160,13 @@ p_tray_click() {
 }
 # The balloons the notification service was given: "SUMMARY|BODY", one a line.
 p_balloons() { sed -n 's/^notify //p' "$TRAY_LOG"; }
+
+# KWin's service cache has read FILE, a desktop entry: the cache looks again when a client connects,
+# at most every 1.5 s (KSycoca), so the driver connects until it is newer than the file.
+p_entry_read() {
+    local entry=$1
+    wait_for 10 eval 'kde_windows >/dev/null; find "$KDE_WORK/cache" -name "ksycoca6_*" -newer "$entry" | grep -q .'
+}
 
 # A copy of the program in a folder of its own, which no desktop entry names yet; prints its path
 # inside the tree.

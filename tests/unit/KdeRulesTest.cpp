@@ -1,4 +1,4 @@
-// The KDE adapters' rules: KWin's stacking order front to back, what stands in front of a target,
+// The KDE adapters' rules: KWin's stacking order front to back, where the target shows,
 // the fake-input value that arrives as the delta itself, the permission entry KWin reads, and one
 // toggle a press of the chord however long it is held.
 #include <gtest/gtest.h>
@@ -17,17 +17,25 @@ TEST(KdeRules, TheStackingOrderReadsFrontToBack) {
     for (const auto& [ids, ordered] : rows) EXPECT_EQ(frontToBack(ids), ordered) << ids;
 }
 
-// Minimised windows and windows behind the target cover nothing of it.
-TEST(KdeRules, OnlyShownWindowsInFrontOfTheTargetCoverIt) {
-    const Rect a{0, 0, 100, 100}, b{50, 50, 100, 100}, c{10, 10, 10, 10};
-    const std::vector<PlasmaWindow> stack = {
-        {"front", a, false}, {"minimised", c, true}, {"target", b, false}, {"behind", c, false}};
-    const std::pair<std::string, std::size_t> rows[] = {
-        {"front", 0}, {"target", 1}, {"behind", 2}, {"closed", 0}};
-    for (const auto& [target, count] : rows) {
-        EXPECT_EQ(framesInFront(stack, target).size(), count) << target;
+// KWin's answer, front to back: the frames in front of the target cover its content, those behind
+// it do not; a target wholly covered or not in the answer gets no point.
+TEST(KdeRules, TheWheelTurnsOnlyWhereTheTargetShows) {
+    const std::string target = "t 0 0 100 100 0 20 100 80\n";  // a title bar 20 high
+    const std::pair<std::string, std::optional<std::pair<int, int>>> rows[] = {
+        {target, {{50, 60}}},
+        {"popup 0 50 100 20 0 50 100 20\n" + target, {{50, 35}}},
+        {"above 0 0 100 100 0 0 100 100\n" + target, std::nullopt},
+        {target + "behind 0 0 100 100 0 0 100 100\n", {{50, 60}}},
+        {"other 0 0 10 10 0 0 10 10\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [answer, point] : rows) {
+        const auto at = pointShowing(answer, "t");
+        ASSERT_EQ(at.has_value(), point.has_value()) << answer;
+        if (at) {
+            EXPECT_EQ(std::pair(at->x, at->y), *point) << answer;
+        }
     }
-    EXPECT_EQ(framesInFront(stack, "target").front().x, a.x);
 }
 
 // Qt reads twelve units of angle from one of the axis: each delta arrives whole, the sign turned
@@ -39,14 +47,15 @@ TEST(KdeRules, TheAxisValueArrivesAsTheDelta) {
     EXPECT_EQ(axisValue(-75), 6.25);
 }
 
-// KWin compares the first word of Exec with the client's executable: an absolute path, quoted as
-// desktop entries want it; a path with a '%' or a control character is not written at all.
-TEST(KdeRules, ThePermissionEntryNamesTheProgramAndBothInterfaces) {
+// KWin splits Exec as QProcess::splitCommand does and compares the first word with the client's
+// executable: any absolute path, quoted so (a quote three times, nothing else escaped), then with
+// the file's own escapes. The message gives the same lines to save.
+TEST(KdeRules, ThePermissionEntryNamesTheProgramAsKwinReadsIt) {
     const std::pair<std::wstring, std::optional<std::wstring>> rows[] = {
         {L"/usr/bin/quiet-page-advancer", LR"(Exec="/usr/bin/quiet-page-advancer")"},
-        {L"/home/a b/$x/q", LR"(Exec="/home/a b/\\$x/q")"},
-        {L"/opt/50%/q", std::nullopt},
-        {L"/opt/a\nb/q", std::nullopt},
+        {L"/home/a b/$x `y` 50%/q", LR"(Exec="/home/a b/$x `y` 50%/q")"},
+        {LR"(/a"b\c/q)", LR"(Exec="/a"""b\\c/q")"},
+        {L"/opt/a\nb/q", LR"(Exec="/opt/a\nb/q")"},
         {L"relative/q", std::nullopt},
         {L"", std::nullopt},
     };
@@ -60,7 +69,12 @@ TEST(KdeRules, ThePermissionEntryNamesTheProgramAndBothInterfaces) {
                               L"org_kde_kwin_fake_input\n"),
                   std::wstring::npos);
         EXPECT_NE(entry->find(L"\nNoDisplay=true\n"), std::wstring::npos);  // not in the menu
+        EXPECT_EQ(entry->find(L"\nName=\n"), std::wstring::npos);           // a name, as required
+        const std::wstring message = kwinHidesWindowsMessage(entry);
+        EXPECT_NE(message.find(L"\r\n" + *execLine + L"\r\n"), std::wstring::npos);
+        EXPECT_NE(message.find(L"~/.local/share/applications"), std::wstring::npos);  // where
     }
+    EXPECT_NE(kwinHidesWindowsMessage(std::nullopt).find(L"not UTF-8"), std::wstring::npos);
 }
 
 // One file per program file, never the package's menu entry.

@@ -1,13 +1,16 @@
 // A stand-in application for the Linux end-to-end scenarios and the delivery figures of bench/run:
 // windows with a long text that log every wheel step they receive as "title|delta|milliseconds"
 // (on the monotonic clock) and every key pressed in them as "title|key|code"; one of fixed size (no
-// maximise) logs too.
-// Usage: wheel-target LOGFILE
+// maximise) logs too. As a "reader", one such window and beside it a tooltip of its own (a popup
+// on Wayland), which logs as well.
+// Usage: wheel-target LOGFILE [reader]
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTextStream>
+#include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 #include <chrono>
 
 namespace {
@@ -28,7 +31,8 @@ void logLine(const QString& line) {
 
 class LoggingText final : public QPlainTextEdit {
   public:
-    explicit LoggingText(const QString& title) {
+    explicit LoggingText(const QString& title, Qt::WindowFlags flags = {}) {
+        setWindowFlags(flags);
         setWindowTitle(title);
         QString text;
         for (int line = 1; line <= 3000; ++line)
@@ -54,6 +58,25 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 2) return 2;
     logPath = QString::fromLocal8Bit(argv[1]);
+    if (argc > 2 && QByteArray(argv[2]) == "reader") {
+        LoggingText reader(QStringLiteral("Reader"));
+        reader.resize(500, 350);
+        reader.show();
+        LoggingText tooltip(QStringLiteral("Tooltip"), Qt::ToolTip);
+        tooltip.setFixedSize(200, 120);
+        // Once the reader is on the screen: Wayland places a popup against its parent.
+        QTimer waitForReader;
+        QObject::connect(&waitForReader, &QTimer::timeout, [&] {
+            if (!reader.windowHandle() || !reader.windowHandle()->isExposed()) return;
+            waitForReader.stop();
+            tooltip.winId();
+            tooltip.windowHandle()->setTransientParent(reader.windowHandle());
+            tooltip.move(reader.mapToGlobal(QPoint(reader.width() + 20, 0)));
+            tooltip.show();
+        });
+        waitForReader.start(100);
+        return application.exec();
+    }
     LoggingText fixed(QStringLiteral("Fixed Target"));
     fixed.setFixedSize(300, 200);
     fixed.move(700, 500);

@@ -1,10 +1,17 @@
 #include "platform/kde/KdeHotkey.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusReply>
+#include <QFile>
 #include <QList>
+#include <QStandardPaths>
+#include <QThread>
 
 #include "core/Texts.h"
 
@@ -21,6 +28,10 @@ constexpr int kChord = 0x04000000 | 0x02000000 | 0x54;
 constexpr uint kSetPresentNoAutoloading = 2 | 4;
 // The service answers in a millisecond; a desktop without it should not hold the start up.
 constexpr int kCallTimeout = 1000;
+constexpr const char* kWatcherArgument = "--kde-chord-watcher";
+// A killed program's watcher holds the lock for one call of the service at most.
+constexpr int kLockTries = 200;
+constexpr unsigned long kLockPauseMilliseconds = 10;
 
 // Plain messages rather than QDBusInterface, whose introspection of the service trips over its
 // QKeySequence signatures and costs a round trip.
@@ -30,11 +41,39 @@ QDBusMessage callService(const QString& method, const QVariantList& arguments) {
     message.setArguments(arguments);
     return QDBusConnection::sessionBus().call(message, QDBus::Block, kCallTimeout);
 }
+
+QStringList actionId() {
+    return {kComponent, kAction, QString::fromWCharArray(texts::kProductName),
+            QStringLiteral("Turn scrolling on or off")};
+}
+
+// The lock of the chord of this session's shortcut service: a file in the user's runtime folder
+// named after the session bus.
+qt::UniqueFd openChordLock() {
+    const QDBusReply<QString> bus = QDBusConnection::sessionBus().call(
+        QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")),
+        QDBus::Block, kCallTimeout);
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                         QStringLiteral("/quiet-page-advancer-kde-chord-") + bus.value();
+    return qt::UniqueFd(::open(QFile::encodeName(path).constData(),
+                               O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+}
+
+// The chord's lock once no one else holds it; none after a while (then the chord is taken all the
+// same: a watcher of another program could take the keys back, nothing worse).
+qt::UniqueFd takeChordLock() {
+    qt::UniqueFd lock = openChordLock();
+    for (int tries = 0; lock && tries < kLockTries; ++tries) {
+        if (::flock(lock.get(), LOCK_EX | LOCK_NB) == 0) return lock;
+        QThread::msleep(kLockPauseMilliseconds);
+    }
+    return {};
+}
 }  // namespace
 
-KdeHotkey::KdeHotkey()
-    : actionId_{kComponent, kAction, QString::fromWCharArray(texts::kProductName),
-                QStringLiteral("Turn scrolling on or off")} {}
+KdeHotkey::KdeHotkey() : actionId_(actionId()), watcher_(kWatcherArgument) {}
 
 KdeHotkey::~KdeHotkey() {
     uninstall();  // a shortcut left active would keep the T from every application
@@ -42,6 +81,17 @@ KdeHotkey::~KdeHotkey() {
 
 bool KdeHotkey::install(KeyEvents& events) {
     uninstall();
+    held_ = takeChordLock();
+    if (!registerChord()) {
+        held_.reset();
+        return false;
+    }
+    sink_ = &events;
+    watcher_.start();  // gives the keys back should this process die without closing
+    return true;
+}
+
+bool KdeHotkey::registerChord() {
     if (callService(QStringLiteral("doRegister"), {actionId_}).type() == QDBusMessage::ErrorMessage)
         return false;
     const QDBusReply<QList<int>> granted =
@@ -50,11 +100,10 @@ bool KdeHotkey::install(KeyEvents& events) {
     if (!granted.isValid() || !granted.value().contains(kChord)) return false;  // another has it
     const QDBusReply<QDBusObjectPath> component =
         callService(QStringLiteral("getComponent"), {kComponent});
-    if (!component.isValid()) return false;
-    componentPath_ = component.value().path();
-    if (!connectSignals(true)) return false;
-    sink_ = &events;
-    return true;
+    componentPath_ = component.isValid() ? component.value().path() : QString();
+    if (!componentPath_.isEmpty() && connectSignals(true)) return true;
+    callService(QStringLiteral("setInactive"), {actionId_});  // taken, yet never heard
+    return false;
 }
 
 void KdeHotkey::uninstall() {
@@ -63,6 +112,7 @@ void KdeHotkey::uninstall() {
     connectSignals(false);
     press_.released();
     callService(QStringLiteral("setInactive"), {actionId_});  // the keys go back to the others
+    held_.reset();
 }
 
 bool KdeHotkey::connectSignals(bool connect) {
@@ -87,6 +137,16 @@ void KdeHotkey::pressed(const QString& component, const QString& action, qlonglo
 
 void KdeHotkey::released(const QString& component, const QString& action, qlonglong) {
     if (component == kComponent && action == kAction) press_.released();
+}
+
+std::optional<int> runAsKdeChordWatcher(int argc, char** argv) {
+    return qt::runAsEndWatcher(argc, argv, kWatcherArgument, [argc, argv](long long) mutable {
+        const QCoreApplication application(argc, argv);  // for Qt's D-Bus
+        const qt::UniqueFd lock = openChordLock();
+        if (lock && ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) return 0;  // a later program's
+        callService(QStringLiteral("setInactive"), {actionId()});
+        return 0;
+    });
 }
 
 }  // namespace qpa::kde

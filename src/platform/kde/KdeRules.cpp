@@ -2,11 +2,32 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 
 #include "core/Texts.h"
 #include "platform/qt/DesktopEntryText.h"
 
 namespace qpa::kde {
+
+namespace {
+// WORKAROUND: KWin splits Exec with QProcess::splitCommand, not as the desktop entry format says
+// (kwin src/utils/serviceutils.h, 5.27 and 6): inside double quotes a quote is written three
+// times and a backslash, '$', '`' or '%' is itself. A path escaped for launchers ("\\$", "%%")
+// never matched (measured, KWin 6.3); quoted this way every path matched, blanks, quotes, control
+// characters and all.
+std::wstring splitCommandQuoted(std::wstring_view path) {
+    std::wstring quoted = L"\"";
+    for (const wchar_t c : path) {
+        quoted += c;
+        if (c == L'"') quoted += L"\"\"";
+    }
+    return quoted + L'"';
+}
+
+std::wstring ascii(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+}  // namespace
 
 std::vector<std::string> frontToBack(std::string_view bottomToTop) {
     std::vector<std::string> ids;
@@ -21,14 +42,21 @@ std::vector<std::string> frontToBack(std::string_view bottomToTop) {
     return ids;
 }
 
-std::vector<Rect> framesInFront(const std::vector<PlasmaWindow>& frontToBack,
-                                std::string_view targetId) {
-    std::vector<Rect> frames;
-    for (const PlasmaWindow& window : frontToBack) {
-        if (window.id == targetId) return frames;
-        if (!window.minimised && !window.frame.empty()) frames.push_back(window.frame);
+std::optional<aim::Point> pointShowing(std::string_view frontToBack, std::string_view targetId) {
+    std::vector<Rect> inFront;
+    std::istringstream lines{std::string(frontToBack)};
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        std::string id;
+        Rect frame, content;
+        if (!(fields >> id >> frame.x >> frame.y >> frame.width >> frame.height >> content.x >>
+              content.y >> content.width >> content.height)) {
+            continue;
+        }
+        if (id == targetId) return aim::uncoveredPoint(content, inFront);
+        inFront.push_back(frame);
     }
-    return {};
+    return std::nullopt;
 }
 
 double axisValue(std::int32_t delta) {
@@ -37,21 +65,25 @@ double axisValue(std::int32_t delta) {
 }
 
 std::optional<std::wstring> permissionEntry(std::wstring_view programPath) {
-    if (programPath.empty() || programPath.front() != L'/' ||
-        programPath.find(L'%') != std::wstring_view::npos) {
-        return std::nullopt;  // KWin would read %% as two characters, or look on PATH
-    }
-    const auto exec = qt::desktopEntryExec(programPath);
-    if (!exec) return std::nullopt;
+    if (programPath.empty() || programPath.front() != L'/') return std::nullopt;  // KWin: no match
     std::wstring entry = L"[Desktop Entry]\nType=Application\nName=";
     entry += qt::desktopEntryString(texts::kProductName);
     entry += L"\nComment=Lets KWin show this copy of the program the windows it scrolls\nExec=";
-    entry += *exec;
+    entry += qt::desktopEntryString(splitCommandQuoted(programPath));
     entry += L"\nNoDisplay=true\nX-KDE-Wayland-Interfaces=";
-    for (const char c : kWindowManagementInterface) entry += static_cast<wchar_t>(c);
-    entry += L',';
-    for (const char c : kFakeInputInterface) entry += static_cast<wchar_t>(c);
+    entry += ascii(kWindowManagementInterface) + L',' + ascii(kFakeInputInterface);
     return entry + L'\n';
+}
+
+std::wstring kwinHidesWindowsMessage(const std::optional<std::wstring>& entry) {
+    std::wstring message = texts::kKwinHidesWindows;
+    if (!entry) return message + texts::kKwinNoEntryNamesThisCopy;
+    message += texts::kKwinEntryNamesThisCopy;
+    for (const wchar_t c : *entry) {
+        if (c == L'\n') message += L'\r';  // the messages' own line ends
+        message += c;
+    }
+    return message;
 }
 
 std::string permissionFileName(std::wstring_view programPath) {

@@ -20,17 +20,11 @@ inline constexpr std::string_view kFakeInputInterface = "org_kde_kwin_fake_input
 // The window ids of KWin's stacking order ("uuid;uuid;...", bottom to top), front to back.
 std::vector<std::string> frontToBack(std::string_view bottomToTop);
 
-// A window as the window management protocol last described it.
-struct PlasmaWindow {
-    std::string id;  // KWin's uuid
-    Rect frame;
-    bool minimised = false;
-};
-
-// The frames in front of `targetId` that cover part of the screen: windows listed before it (front
-// to back) and not minimised; nothing when the target is not listed.
-std::vector<Rect> framesInFront(const std::vector<PlasmaWindow>& frontToBack,
-                                std::string_view targetId);
+// Where the wheel may turn over the target (KWin's uuid), from the surfaces KWin shows front to
+// back, one a line: "uuid x y width height x y width height", the frame and then the content. The
+// point of the target's content that no surface in front of it covers (aim::uncoveredPoint);
+// nothing when the target is not shown or wholly covered.
+std::optional<aim::Point> pointShowing(std::string_view frontToBack, std::string_view targetId);
 
 // The fake-input axis value for a wheel delta (120 a notch, positive away from the user). KWin
 // hands the value to clients as a continuous scroll that Qt reads as twelve times the value, so a
@@ -38,9 +32,13 @@ std::vector<Rect> framesInFront(const std::vector<PlasmaWindow>& frontToBack,
 double axisValue(std::int32_t delta);
 
 // The desktop entry that asks KWin to show this program its two interfaces: hidden from menus,
-// Exec the program's absolute path (KWin compares it with the client's executable). Nothing when
-// the path cannot be written so that KWin reads it back whole (a control character or a '%').
+// Exec the program's absolute path, quoted as KWin splits it before comparing its first word with
+// the client's executable. Nothing for a path that is not absolute.
 std::optional<std::wstring> permissionEntry(std::wstring_view programPath);
+
+// What the user is told when KWin still hides the windows: the lines of `entry` to save, or why
+// no entry can name this copy when there is none (its path is not UTF-8 text).
+std::wstring kwinHidesWindowsMessage(const std::optional<std::wstring>& entry);
 
 // The entry's file name for this program file: one per program file, so that two copies (a build
 // and the package) each have their own, and never the name of the menu entry the package installs.

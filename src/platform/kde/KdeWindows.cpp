@@ -8,7 +8,7 @@ namespace qpa::kde {
 
 namespace {
 // KWin activates a window within a millisecond or two; a target that is not in front by then gets
-// its step all the same, at a point of it that nothing covers.
+// its step where it shows, if anywhere.
 constexpr int kActivationWait = 250;
 }  // namespace
 
@@ -64,17 +64,14 @@ void KdeWindows::holdAbove(WindowHandle window, bool above) {
 void KdeWindows::scroll(WindowHandle window, std::int32_t delta) {
     org_kde_kwin_fake_input* input = kwin_.fakeInput();
     if (!input || delta == 0) return;
-    kwin_.settle();
+    kwin_.settle();  // the raise and the hold above are done before KWin is asked what shows
     const KwinWindow* target = kwin_.find(window);
     if (!target) return;  // closed since it was listed
-    std::vector<PlasmaWindow> stack;
-    for (const KwinWindow* w : kwin_.frontToBack()) {
-        stack.push_back(PlasmaWindow{w->id, w->frame,
-                                     w->has(ORG_KDE_PLASMA_WINDOW_MANAGEMENT_STATE_MINIMIZED)});
-    }
-    const aim::Point at = aim::aimPoint(target->frame, framesInFront(stack, target->id));
-    org_kde_kwin_fake_input_pointer_motion_absolute(input, wl_fixed_from_int(at.x),
-                                                    wl_fixed_from_int(at.y));
+    const std::optional<std::string> shown = stacking_.frontToBack();
+    const std::optional<aim::Point> at = shown ? pointShowing(*shown, target->id) : std::nullopt;
+    if (!at) return;  // covered, hidden or closed: no step, and the walk goes on
+    org_kde_kwin_fake_input_pointer_motion_absolute(input, wl_fixed_from_int(at->x),
+                                                    wl_fixed_from_int(at->y));
     org_kde_kwin_fake_input_axis(input, WL_POINTER_AXIS_VERTICAL_SCROLL,
                                  wl_fixed_from_double(axisValue(delta)));
     kwin_.settle();

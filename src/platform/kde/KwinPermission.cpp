@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -52,21 +53,31 @@ bool writeNew(const fs::path& file, const std::string& text) {
     fs::remove(beside, error);  // reuses `error`: the rename's failure is already known
     return false;
 }
+
+// The canonical path of the running program, as KWin compares it with an entry's Exec; nothing
+// when it is not UTF-8 text, which no entry's file can hold.
+std::optional<std::wstring> canonicalProgramPath() {
+    std::error_code error;
+    const std::string path = fs::canonical("/proc/self/exe", error).string();
+    if (error) return std::nullopt;
+    std::wstring text = qt::fromUtf8(path);
+    if (qt::toUtf8(text) != path) return std::nullopt;
+    return text;
+}
 }  // namespace
 
-std::wstring canonicalProgramPath() {
-    std::error_code error;
-    const fs::path path = fs::canonical("/proc/self/exe", error);
-    return error ? std::wstring() : qt::fromUtf8(path.string());
+std::wstring hiddenWindowsMessage() {
+    const auto program = canonicalProgramPath();
+    return kwinHidesWindowsMessage(program ? permissionEntry(*program) : std::nullopt);
 }
 
 std::unique_ptr<KwinConnection> connectWithPermission() {
     auto kwin = std::make_unique<KwinConnection>();
     if (granted(*kwin)) return kwin;
-    const std::wstring program = canonicalProgramPath();
-    const auto entry = permissionEntry(program);
-    if (!entry) return kwin;
-    const fs::path file = applicationsFolder() / permissionFileName(program);
+    const auto program = canonicalProgramPath();
+    const auto entry = program ? permissionEntry(*program) : std::nullopt;
+    if (!entry) return kwin;  // no entry could name this program: it is told so at once
+    const fs::path file = applicationsFolder() / permissionFileName(*program);
     std::error_code error;
     if (fs::exists(file, error) || !writeNew(file, qt::toUtf8(*entry))) return kwin;
     // KWin decides what a client may see when it connects: a new connection asks again.

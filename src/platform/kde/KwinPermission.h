@@ -12,7 +12,8 @@ namespace qpa::kde {
 // restart, and connects again. A file of that name already there is left as it is.
 std::unique_ptr<KwinConnection> connectWithPermission();
 
-// The canonical path of the running program, as KWin compares it with the entry's Exec.
-std::wstring canonicalProgramPath();
+// What the user is told when KWin still hides the windows from this program: the lines of the
+// entry that names it, or why none can.
+std::wstring hiddenWindowsMessage();
 
 }  // namespace qpa::kde

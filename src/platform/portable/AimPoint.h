@@ -2,8 +2,8 @@
 #include <optional>
 #include <vector>
 
-// Where the wheel is turned over a window that others may partly cover; shared by the X11 and the
-// sway adapters, and free of any desktop header so that the unit tests can use it alone.
+// Where the wheel is turned over a window that others may partly cover; shared by the X11, sway and
+// KDE adapters, and free of any desktop header so that the unit tests can use it alone.
 namespace qpa::aim {
 
 struct Point {

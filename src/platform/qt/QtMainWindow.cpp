@@ -290,6 +290,9 @@ void QtMainWindow::showAfterLoad() {
 // --- MainView ---
 
 WindowHandle QtMainWindow::handle() const {
+    // Qt numbers a Wayland window itself (1 for the first), and KWin's windows, numbered from 1
+    // too, would meet it. The Wayland adapters tell our own windows by the process id instead.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return 0;
     return static_cast<WindowHandle>(const_cast<QtMainWindow*>(this)->winId());
 }
 

@@ -38,7 +38,8 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     // MainView
     void setEvents(ViewEvents& events) override { events_ = &events; }
     void postClick(Control control) override;
-    // The window's platform handle.
+    // The window's handle among the handles of the desktop's windows: its X window id on X11; none
+    // (0) on Wayland, where winId() is Qt's own number and no compositor's.
     WindowHandle handle() const;
     void setCaption(Control control, const std::wstring& caption) override;
     void setProgramIcon() override;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -11,6 +12,10 @@
 namespace qpa::qt {
 
 namespace {
+// Every message, its title and text as shown, when asked for with
+// QT_LOGGING_RULES="qpa.messages.debug=true": what the user was told, for a log or a test.
+Q_LOGGING_CATEGORY(messageLog, "qpa.messages", QtWarningMsg)
+
 QString displayed(const std::wstring& text) {
     QString shown = qtext(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -23,6 +28,7 @@ void MessageBoxes::showMessage(const std::wstring& prompt, MessageKind kind,
                                const std::wstring& title) {
     QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                     qtext(title), displayed(prompt), QMessageBox::Ok, owner_);
+    qCDebug(messageLog).noquote().nospace() << box.windowTitle() << '\n' << box.text();
     box.setObjectName(QStringLiteral("message"));
     box.exec();
 }

@@ -8,8 +8,8 @@
 #include <csignal>
 #include <cstdlib>
 
+#include "platform/qt/UniqueFd.h"
 #include "platform/wayland/SwayReplies.h"
-#include "platform/wayland/UniqueFd.h"
 
 namespace qpa::wayland {
 
@@ -51,7 +51,7 @@ ChordOwners::ChordOwners(const std::string& swaySocket)
 // the file's lock: two programs starting or closing at once take turns.
 template <typename Change>
 void ChordOwners::underLock(Change change) {
-    UniqueFd file(::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    qt::UniqueFd file(::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (!file) {
         change(std::vector<Pid>{});  // without the file: as if no other program of ours ran
         return;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/qt/EndWatcher.h"
 #include "platform/wayland/ChordOwners.h"
 #include "platform/wayland/ChordWatcher.h"
 #include "platform/wayland/SwayIpc.h"
@@ -28,7 +29,7 @@ class SwayHotkey final : public QObject, public KeyboardHook {
 
     ChordOwners owners_;
     SwayIpc events_;
-    ChordWatcher watcher_;
+    qt::EndWatcher watcher_{kChordWatcherArgument};
     std::string command_;  // what the binding runs: a no-op that names this process
     std::unique_ptr<QSocketNotifier> notifier_;
     KeyEvents* sink_ = nullptr;

@@ -23,7 +23,7 @@ bool SwayIpc::connect() {
     if (path_.empty() || path_.size() >= sizeof(address.sun_path)) return false;
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path_.data(), path_.size());
-    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    qt::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     if (!fd ||
         ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0)
         return false;

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/qt/UniqueFd.h"
 #include "platform/wayland/IpcFraming.h"
-#include "platform/wayland/UniqueFd.h"
 
 namespace qpa::wayland {
 
@@ -39,7 +39,7 @@ class SwayIpc {
     Read readOnce();
 
     std::string path_;
-    UniqueFd socket_;
+    qt::UniqueFd socket_;
     IpcReader reader_;
     std::deque<IpcMessage> events_;
 };

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-namespace qpa::wayland {
+namespace qpa::qt {
 
 // A file descriptor, closed once by its one owner.
 class UniqueFd {
@@ -30,4 +30,4 @@ class UniqueFd {
     int fd_ = -1;
 };
 
-}  // namespace qpa::wayland
+}  // namespace qpa::qt
