@@ -48,8 +48,8 @@ void print(Display* d, Window w, bool parentViewable) {
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(d, w, &attributes)) return;
     const bool viewable = parentViewable && attributes.map_state == IsViewable;
-    std::string title = property(d, w, XInternAtom(d, "_NET_WM_NAME", False),
-                                 XInternAtom(d, "UTF8_STRING", False));
+    std::string title =
+        property(d, w, XInternAtom(d, "_NET_WM_NAME", False), XInternAtom(d, "UTF8_STRING", False));
     if (title.empty()) title = property(d, w, XA_WM_NAME, AnyPropertyType);
     for (char& c : title)
         if (c == '\t' || c == '\n' || c == '\r') c = ' ';
