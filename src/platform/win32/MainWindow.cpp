@@ -21,6 +21,7 @@ constexpr UINT kCreateListTip = WM_APP + 3;  // posted at creation: make the lis
 constexpr int kProgramIconResource = 1;
 constexpr int kFrameCaptionTwips = 300;  // a frame's caption and the line it stands on
 constexpr int kNamingLabelId = 0xFFFF;   // the id of a static control that raises no events
+constexpr int kRowGapTwips = 60;         // between two rows of options
 
 // Each tick's time for a debugger's output (DebugView; under Wine, WINEDEBUG=+debugstr), on the
 // performance counter the stand-in targets log their receipts by: bench/run measures a step's
@@ -188,11 +189,15 @@ void MainWindow::fitCaption(Control c) {
         ::GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text);
         ::GetTextExtentPoint32W(dc.get(), L"0", 1, &digit);
     }
-    // An option or a box draws its mark, at the screen's size, and a gap before the caption.
+    // An option or a box draws its mark, at the screen's size, and a gap before the caption; in
+    // a window laid out smaller than the screen's size, the mark may be taller than the control,
+    // which then grows about its middle, into the gap between two rows of options at most.
     const int needed = text.cx + (marked ? ::GetSystemMetrics(SM_CXMENUCHECK) + digit.cx : 0);
     const int width = std::min(std::max(px(p.width), needed), px(captionRoomTwips(c)));
-    ::SetWindowPos(child, nullptr, 0, 0, width, px(p.height),
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int markHeight = marked ? ::GetSystemMetrics(SM_CYMENUCHECK) : 0;
+    const int height = std::max(px(p.height), std::min(markHeight, px(p.height + kRowGapTwips)));
+    ::SetWindowPos(child, nullptr, px(p.left), px(p.top) - (height - px(p.height)) / 2, width,
+                   height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::createListTip() {
