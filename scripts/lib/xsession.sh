@@ -8,12 +8,19 @@ XSESSION_PIDS=()
 # while it looks (xdotool exits on the BadWindow error then, which reads as "no such window").
 XSESSION_WINDOWS=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/linux/tools/xwindows/x-windows
 
+# xsession_start [--tray] [--size WIDTHxHEIGHT]: the screen is 1280x1024 unless told.
 xsession_start() {
-    local with_tray=0 number i
-    [ "${1:-}" = "--tray" ] && with_tray=1
+    local with_tray=0 size=1280x1024 number i
+    while (($#)); do
+        case $1 in
+            --tray) with_tray=1 ;;
+            --size) size=$2 && shift ;;
+        esac
+        shift
+    done
     # Xvfb takes a free display itself and writes its number once it accepts clients.
     number=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
     XSESSION_PIDS+=("$!")
     for ((i = 0; i < 200; i++)); do
         [ -s "$number" ] && break

@@ -16,6 +16,13 @@ inline constexpr int kListColumnWidthTwips = 7000;
 inline constexpr const wchar_t* kListToolTip =
     L"Move | line to right and out of window to reveal full names.";
 
+// What screen readers and voice control call the fields, which show no caption of their own, and
+// what "?" opens.
+inline constexpr const wchar_t* kMinutesFieldName = L"Scroll every, minutes";
+inline constexpr const wchar_t* kSecondsFieldName = L"seconds";
+inline constexpr const wchar_t* kListHelpOpens =
+    L"Opens a note on what the 'Available Windows' list is for";
+
 // The captions of the main window's controls as designed (see Layout.h).
 inline constexpr const wchar_t* kHelpButton = L"Help";
 inline constexpr const wchar_t* kMethodDown = L"Push 'Down' button to scroll down";

@@ -5,13 +5,18 @@
 //   answers            whether the main window handles a message within a second
 //   firstline TITLE    the first visible line of the text control in the window titled TITLE
 //   shell-restarted    broadcasts "TaskbarCreated", as a restarting shell does
+//   names              the main window's controls as a screen reader names them, against the design
+//   captions           each caption's width against its control's, in pixels
 #include <windows.h>
 // sddl.h needs windows.h first
+#include <commctrl.h>
 #include <sddl.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "core/Layout.h"
 
 namespace {
 
@@ -65,6 +70,123 @@ HWND findTextControl(HWND window) {
     return nullptr;
 }
 
+// The main window's shown controls, front to back in z-order (the tab order of a dialog).
+std::vector<HWND> shownControls() {
+    std::vector<HWND> shown;
+    for (HWND w = ::GetWindow(mainWindow(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT))
+        if (::IsWindowVisible(w)) shown.push_back(w);
+    return shown;
+}
+
+// The role Microsoft Active Accessibility gives a standard control, by its class and style.
+std::wstring roleOf(HWND w) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(w, name, 64);
+    const LONG type = ::GetWindowLongW(w, GWL_STYLE) & BS_TYPEMASK;
+    if (::lstrcmpiW(name, L"Edit") == 0) return L"editable text";
+    if (::lstrcmpiW(name, WC_LISTVIEWW) == 0) return L"list";
+    if (::lstrcmpiW(name, PROGRESS_CLASSW) == 0) return L"progress bar";
+    if (::lstrcmpiW(name, L"Static") == 0) return L"static text";
+    if (type == BS_GROUPBOX) return L"grouping";
+    if (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON) return L"radio button";
+    return type == BS_AUTOCHECKBOX || type == BS_CHECKBOX ? L"check box" : L"push button";
+}
+
+// A screen reader's name for a control (Microsoft Active Accessibility's rule): its own text, or
+// for an edit box, a list or a progress bar the text of the static control before it in z-order;
+// the search stops at a control that both begins a group and takes the focus.
+std::wstring nameOf(HWND w) {
+    const std::wstring role = roleOf(w);
+    if (role != L"editable text" && role != L"list" && role != L"progress bar") return textOf(w);
+    for (HWND before = ::GetWindow(w, GW_HWNDPREV); before;
+         before = ::GetWindow(before, GW_HWNDPREV)) {
+        if (roleOf(before) == L"static text") return textOf(before);
+        const LONG style = ::GetWindowLongW(before, GWL_STYLE);
+        if ((style & (WS_GROUP | WS_TABSTOP)) == (WS_GROUP | WS_TABSTOP)) break;
+    }
+    return L"";
+}
+
+// An option's group as a screen reader finds it: the group box right before its group's options.
+std::wstring groupOf(HWND w) {
+    HWND before = ::GetWindow(w, GW_HWNDPREV);
+    while (before && roleOf(before) == L"radio button") before = ::GetWindow(before, GW_HWNDPREV);
+    return before && roleOf(before) == L"grouping" ? textOf(before) : L"(none)";
+}
+
+std::wstring controlName(HWND w) {
+    const std::string name = qpa::controlName(static_cast<qpa::Control>(::GetDlgCtrlID(w) - 1000));
+    return std::wstring(name.begin(), name.end());
+}
+
+// Each shown control, "CONTROL<TAB>ROLE<TAB>NAME<TAB>GROUP", and "CONTROL: ..." where its name or
+// an option's group is not the design's.
+int checkNames() {
+    int faults = 0;
+    for (HWND w : shownControls()) {
+        const qpa::ControlPlacement& p =
+            qpa::placementOf(static_cast<qpa::Control>(::GetDlgCtrlID(w) - 1000));
+        const bool option = roleOf(w) == L"radio button";
+        const std::wstring name = nameOf(w), group = option ? groupOf(w) : L"";
+        const std::wstring frame =
+            option ? qpa::placementOf(qpa::containerOf(p.control)).caption : L"";
+        print(controlName(w) + L"\t" + roleOf(w) + L"\t" + name + L"\t" + group);
+        if (name != qpa::spokenName(p) || group != frame) {
+            print(controlName(w) + L": not named '" + qpa::spokenName(p) + L"'" +
+                  (option ? L" in '" + frame + L"'" : L""));
+            ++faults;
+        }
+    }
+    return faults == 0 ? 0 : 1;
+}
+
+// Each shown caption's width against its control's, "CONTROL NEEDED WIDTH" in pixels, and
+// "CONTROL: ..." where it is wider: the text in the design's font at the dots per inch the window
+// is laid out at (told by the switch's width, which no caption changes), with what a control draws
+// beside it (an option's or a box's mark at the screen's dots per inch and a gap, a button's or a
+// frame's edges).
+int checkCaptions() {
+    RECT button{};
+    ::GetClientRect(::GetDlgItem(mainWindow(), 1000 + static_cast<int>(qpa::Control::PushButton2)),
+                    &button);
+    int layoutDpi = 1;
+    while (qpa::twipsToPixels(qpa::placementOf(qpa::Control::PushButton2).width, layoutDpi) <
+           button.right)
+        ++layoutDpi;
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+    int faults = 0;
+    for (HWND w : shownControls()) {
+        const std::wstring text = textOf(w), role = roleOf(w);
+        if (role == L"editable text" || role == L"list" || role == L"progress bar") continue;
+        const qpa::FontDesign& design =
+            role == L"push button" ? qpa::kButtonFont : qpa::kWindowFont;
+        LOGFONTW font{};
+        font.lfHeight = -::MulDiv(design.hundredthsOfPoint, layoutDpi, 7200);
+        font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
+        ::lstrcpynW(font.lfFaceName, design.face, LF_FACESIZE);
+        HFONT handle = ::CreateFontIndirectW(&font);
+        HGDIOBJ old = ::SelectObject(screen, handle);
+        SIZE extent{}, zero{};
+        ::GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+        ::GetTextExtentPoint32W(screen, L"0", 1, &zero);
+        ::DeleteObject(::SelectObject(screen, old));
+        const bool marked = role == L"radio button" || role == L"check box";
+        const long needed = extent.cx + (marked                   ? 12 * dpi / 96 + 1 + zero.cx / 2
+                                         : role == L"static text" ? 0
+                                                                  : 2 * zero.cx);
+        RECT box{};
+        ::GetClientRect(w, &box);
+        print(controlName(w) + L" " + std::to_wstring(needed) + L" " + std::to_wstring(box.right));
+        if (needed > box.right) {
+            print(controlName(w) + L": narrower than its caption");
+            ++faults;
+        }
+    }
+    ::ReleaseDC(nullptr, screen);
+    return faults == 0 ? 0 : 1;
+}
+
 int run(const std::vector<std::wstring>& args) {
     const std::wstring command = args.empty() ? L"" : args[0];
     const std::wstring arg = args.size() > 1 ? args[1] : L"";
@@ -104,6 +226,8 @@ int run(const std::vector<std::wstring>& args) {
         std::printf("%d\n", static_cast<int>(::SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0)));
         return 0;
     }
+    if (command == L"names") return checkNames();
+    if (command == L"captions") return checkCaptions();
     if (command == L"shell-restarted") {
         DWORD_PTR result = 0;
         ::SendMessageTimeoutW(HWND_BROADCAST, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0,

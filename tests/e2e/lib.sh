@@ -105,7 +105,7 @@ MAIN_TITLE="Velloranth Quiet Page Advancer For Your Desktop"
 # The controls by name, from the window's own layout table: where a user clicks them, in twips of
 # the main window's client area, and their numbers.
 declare -A CONTROL_AT=() CONTROL_NUMBER=()
-while read -r name x y number; do
+while read -r name x y number _; do
     CONTROL_AT[$name]="$x $y"
     CONTROL_NUMBER[$name]=$number
 done < <("$root/build/linux/tests/e2e/control-centres")
@@ -151,6 +151,17 @@ p_dismiss() { local id; for id in $(box_ids); do wmctrl -i -c "$id" 2>/dev/null 
 p_minimise() { xdotool windowminimize "$(main_window)"; }
 p_close_target() { wmctrl -c "$1"; }
 p_screenshot() { import -window "$(main_window)" "$1" 2>/dev/null; }
+# The main window's frame lies within the work area the window manager gives (and says where
+# both lie when it does not).
+main_window_within_work_area() {
+    local id l r t b x y w h
+    id=$(main_window) || return 1
+    read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    read -r x y w h _ < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g')
+    ((X - l >= x && Y - t >= y && X + WIDTH + r <= x + w && Y + HEIGHT + b <= y + h)) ||
+        { echo "frame $((X - l)),$((Y - t)) $((WIDTH + l + r))x$((HEIGHT + t + b)), work area $x,$y ${w}x$h" && return 1; }
+}
 p_click() {
     local id at
     id=$(main_window) || return 1

@@ -35,6 +35,10 @@
 #   p_follow_documents N TITLE...   wait while the documents take N steps; their first lines
 #   p_lines_per_step DELTA      the lines a step of DELTA moves a document
 #   p_screenshot FILE           a picture of the main window
+#   p_scale PERCENT             the screen's scale for the next start (wine, x11)
+#   p_accessibility_on          screen readers' view of the programs, for the scenario (x11: AT-SPI)
+#   p_control_names, p_captions the controls as screen readers name them; their captions' widths
+#                               against theirs; "CONTROL: ..." and a failure where one is wrong
 #   p_logon_entry [HKCU], p_program_command   the command the logon entry runs; the one expected
 #   p_copy_program DIR (kde: prints the copy's path), p_program_file, p_entry_file, p_entry_written, p_entry_valid,
 #   p_launch_entry              a copy of the program started from DIR; its file; the autostart
@@ -261,7 +265,6 @@ scenario_ChoicesAreStoredAndRestored() {
     on wine x11
     p_seed
     p_start
-    p_screenshot "$RESULTS/main-window.png"
     p_close
     [ "$(p_setting_keys | tr '\n' ' ')" = "Option1 Option2 Option3 Option4 Option5 Option6 Option7 Option8 Text2 Text3 " ] ||
         fail "first run stored: $(p_setting_keys | tr '\n' ' ')"
@@ -278,28 +281,58 @@ scenario_ChoicesAreStoredAndRestored() {
     done
 }
 
-# As in a Windows dialog: a field that holds no number gets the focus back when left, Tab enters a
-# group of options at its chosen one, the arrow keys select as they move, and Enter presses the
-# focused button.
-scenario_TheKeyboardWorksAsInADialogAndABadFieldKeepsTheFocus() {
+# Keys alone, as in a Windows dialog: a field that holds no number gets the focus back when left,
+# Tab goes through the controls in order and enters a group of options at its chosen one, the arrow
+# keys select an option and an entry of the list (the focus shown on the list's first entry until
+# then: PLATFORM-keyboard-list.png), Enter and Space press the focused button. The program, switched
+# On that way, scrolls the window chosen.
+scenario_TheKeyboardAloneChoosesAWindowAndSwitchesOn() {
     on wine x11
     p_targets
     p_seed Option1=False Option5=True
-    p_start
-    p_click Text2
+    p_start  # with the focus in the minutes field
+    wait_for 10 p_main_window_active
     p_type 12a
     wait_for 10 eval '[[ $(p_setting Text2) == *12a ]]' || fail "typing stored $(p_setting Text2)"
     p_key Tab
     wait_for 10 eval '(($(messages_open) == 1))' || fail "no message"
-    p_dismiss
+    p_key Return
     wait_for 10 eval '(($(messages_open) == 0))' && wait_for 10 p_main_window_active
-    p_type 5  # the focus is back in the minutes field, its text selected
-    wait_for 10 setting_is Text2 5 || fail "typing went elsewhere: Text2 $(p_setting Text2)"
-    setting_is Text3 2 || fail "the seconds field changed: $(p_setting Text3)"
-    p_key "Tab Tab Tab Tab Down"  # Text3, "Turn On", "Help", then the methods at "Option5"
-    wait_for 10 setting_is Option6 True || fail "Down in the methods stored $(p_setting Option6)"
-    p_key "shift+Tab shift+Tab Return"  # back over "Help" to "Turn On"
-    wait_for 10 setting_is StartStopState On || fail "Enter did not press the focused button"
+    p_type 0  # the focus is back in the minutes field, its text selected
+    wait_for 10 setting_is Text2 0 || fail "typing went elsewhere: Text2 $(p_setting Text2)"
+    p_key "Tab 1 Tab Tab Tab Down"  # seconds, "Turn On", "Help", then the methods at "Option5"
+    wait_for 10 eval 'setting_is Text3 1 && setting_is Option6 True' ||
+        fail "Text3 $(p_setting Text3), Down in the methods stored $(p_setting Option6)"
+    p_key "Tab Right"  # the scopes at "Option7"
+    wait_for 10 setting_is Option8 True || fail "Right in the scopes stored $(p_setting Option8)"
+    p_key Tab
+    p_screenshot "$RESULTS/$PLATFORM-keyboard-list.png"
+    p_key "Down shift+Tab shift+Tab shift+Tab shift+Tab space"  # the second entry, "Turn On"
+    wait_for 10 setting_is StartStopState On || fail "Space did not press the focused button"
+    wait_for 20 eval '(($(received_count) >= 2))' || fail "no window was scrolled"
+    [ "$(received_titles | sort -u)" = "Target B" ] || fail "not the second entry scrolled: $(received)"
+}
+
+# At 100, 125, 150 and 200 % on a 1280x800 screen: the window lies within the work area, every
+# control in it is wide enough for its caption, and screen readers and voice control find each
+# control by its name and each option in its frame (AT-SPI on X11; under Wine the z-order rule of
+# Windows' screen readers). Pictures PLATFORM-scale-PERCENT.png; the names PLATFORM-names.txt.
+scenario_AtEachScaleTheWindowIsOnScreenWithEveryCaptionWholeAndEveryControlNamed() {
+    on wine x11
+    p_seed
+    p_accessibility_on
+    trap 'p_scale 100' EXIT
+    local percent seen
+    for percent in 100 125 150 200; do
+        p_scale "$percent"
+        p_start
+        import -window root "$RESULTS/$PLATFORM-scale-$percent.png"
+        seen=$(main_window_within_work_area) || fail "at $percent %: $seen"
+        seen=$(p_captions) || fail "at $percent %: $(grep : <<<"$seen")"
+        p_control_names >"$RESULTS/$PLATFORM-names.txt" ||
+            fail "at $percent %: $(grep : "$RESULTS/$PLATFORM-names.txt")"
+        p_close
+    done
 }
 
 HOSTILE=("Option1=" "Option2=$(printf 'x%.0s' $(seq 1 1500))" "Option3=Ünïcödé 中" "Option4=On "

@@ -15,7 +15,7 @@ TRAY_ROUNDS=2
 
 p_setup() {
     export LANG=C.UTF-8  # command lines and the helper's output carry text beyond ASCII
-    xsession_start
+    xsession_start --size 1280x800
     wine_start "$E2E_WORK"
     TARGET_LOG_WINDOWS=$(winepath -w "$TARGET_LOG")
     QPA_LOG=$RESULTS/program-wine.log
@@ -102,3 +102,11 @@ p_follow_documents() {
         echo "$seen"
     done
 }
+
+# The screen's dots per inch for the next start, as Windows' display scale sets them.
+p_scale() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $(($1 * 96 / 100)) /f >/dev/null 2>&1
+}
+p_accessibility_on() { :; }  # Windows' screen readers ask the windows themselves
+p_control_names() { helper names; }
+p_captions() { helper captions; }

@@ -12,7 +12,7 @@ TRAY_ROUNDS=30  # Qt took a quick second click for a double click and lost it
 BALLOON_ROUNDS=${BALLOON_ROUNDS:-20}
 
 p_setup() {
-    xsession_start --tray
+    xsession_start --tray --size 1280x800
     linux_private_config "$E2E_WORK"
     QPA_LOG=$RESULTS/program-x11.log
     : >"$QPA_LOG"
@@ -131,3 +131,42 @@ p_document_picture() {
     import -window "$id" -crop 400x200+80+150 +repage "$2" 2>/dev/null
 }
 p_follow_documents() { sleep 5; }
+
+# The session's AT-SPI bus and registry, for the rest of the scenario: screen readers' view of
+# the programs. Programs started then talk to them without a screen reader asking for it.
+p_accessibility_on() {
+    spawn /usr/libexec/at-spi-bus-launcher --launch-immediately
+    wait_for 10 eval 'ATSPI_BUS=$(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
+        --method org.a11y.Bus.GetAddress 2>/dev/null | sed -n "s/^(.\(.*\).,)$/\1/p") && [ -n "$ATSPI_BUS" ]'
+    spawn /usr/libexec/at-spi2-registryd
+    wait_for 10 eval 'gdbus call --address "$ATSPI_BUS" --dest org.freedesktop.DBus --object-path / \
+        --method org.freedesktop.DBus.NameHasOwner org.a11y.atspi.Registry | grep -q true'
+    ACCESSIBLE=(QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+}
+
+# The desktop's scale for the next start: 125 and 200 % as GNOME and KDE set it on X11 (Xft.dpi),
+# 150 % through Qt's own factor.
+p_scale() {
+    xprop -root -remove RESOURCE_MANAGER
+    QPA_LAUNCH=(env -u QT_FONT_DPI "${ACCESSIBLE[@]}")
+    case $1 in
+        100) ;;
+        150) QPA_LAUNCH+=(QT_SCALE_FACTOR=1.5) ;;
+        *) xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$(($1 * 96 / 100))
+" ;;
+    esac
+}
+
+# What AT-SPI tells of the controls (tests/e2e/atspi-controls.py); a fault ends it with 1.
+p_control_names() {
+    "$root/build/linux/tests/e2e/control-centres" --linux |
+        /usr/bin/python3 "$here/atspi-controls.py" names "$P_PID"
+}
+p_captions() {
+    local width needed=$E2E_WORK/caption-widths
+    width=$(xdotool getwindowgeometry --shell "$(main_window)" | sed -n 's/^WIDTH=//p')
+    "$root/build/linux/tests/e2e/control-centres" --linux |
+        "${QPA_LAUNCH[@]}" "$BUILD/tests/e2e/caption-widths" "$width" >"$needed"
+    "$root/build/linux/tests/e2e/control-centres" --linux |
+        /usr/bin/python3 "$here/atspi-controls.py" fit "$P_PID" "$needed"
+}

@@ -1,11 +1,12 @@
 // The pieces every layer uses: numbers as users type them, truth values, the countdown, the
-// period and its count, the common error report.
+// period and its count, the common error report, the window's fit to its screen.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
 
 #include "app/SettingsStore.h"
+#include "core/Layout.h"
 #include "core/Numeric.h"
 #include "core/RuntimeError.h"
 #include "engine/Schedule.h"
@@ -102,4 +103,18 @@ TEST(ErrorReport, ATrappedStepIsReportedWithItsLineAndTheProcedureGoesOn) {
               L"106\r\rPlease email screenshot of this message to support@tervalinx.example");
     EXPECT_EQ(dialogs.last.title, L"Application Error");
     EXPECT_EQ(dialogs.last.kind, MessageKind::Warning);
+}
+
+TEST(Layout, TheWindowShrinksOnlyToFitItsScreenAndACaptionGrowsOnlyIntoFreeRoom) {
+    // The screen's dots per inch, its work area and the window's frame give the window's.
+    const std::tuple<int, int, int, int, int, int> screens[] = {
+        {96, 1280, 800, 16, 48, 96},   {144, 1920, 1080, 16, 48, 144},
+        {120, 1280, 800, 16, 48, 114}, {192, 1280, 800, 16, 48, 114},
+        {96, 1024, 768, 16, 48, 90},   {96, 1280, 300, 16, 48, 78}};
+    for (const auto& [dpi, width, height, frameWidth, frameHeight, fitting] : screens)
+        EXPECT_EQ(fittingDpi(dpi, width, height, frameWidth, frameHeight), fitting) << dpi;
+    // A caption's room: up to the next shown control of its row, or to its frame's inner edge.
+    EXPECT_EQ(captionRoomTwips(Control::Label2), 900);        // Text3 beside it
+    EXPECT_EQ(captionRoomTwips(Control::Option4), 3720);      // Frame3's edge
+    EXPECT_EQ(captionRoomTwips(Control::PushButton2), 6660);  // Help, past the hidden Label4
 }

@@ -16,22 +16,29 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
+#include <algorithm>
 #include <chrono>
 #include <limits>
 #include <utility>
 
 #include "core/Texts.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/ScaledMarks.h"
 
 namespace qpa::qt {
 
 namespace {
-QFont qfont(const FontDesign& design) {
+// The design's font, made smaller with the window where the screen is too small for it.
+QFont qfont(const FontDesign& design, double scale) {
     QFont font(QString::fromWCharArray(design.face));
-    font.setPointSizeF(design.hundredthsOfPoint / 100.0);
+    font.setPointSizeF(design.hundredthsOfPoint / 100.0 * scale);
     font.setBold(design.bold);
     return font;
 }
+
+// The frame allowance of a window whose frame is not known yet (see the constructor).
+constexpr int kFrameAllowanceWidthTwips = 240;
+constexpr int kFrameAllowanceHeightTwips = 720;
 
 // Each tick's time on the monotonic clock the stand-in targets log their receipts by: bench/run
 // measures a step's delivery as the time from the tick to the receipt. Off unless asked for
@@ -46,7 +53,15 @@ double monotonicMicroseconds() {
 }  // namespace
 
 QtMainWindow::QtMainWindow() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) dpi_ = screen->logicalDotsPerInch();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        dpi_ = qRound(screen->logicalDotsPerInch());
+        // The window manager's frame is not known before the window is first shown: room is kept
+        // for a title bar and thin borders.
+        const QRect work = screen->availableGeometry();
+        layoutDpi_ = fittingDpi(dpi_, work.width(), work.height(),
+                                twipsToPixels(kFrameAllowanceWidthTwips, dpi_),
+                                twipsToPixels(kFrameAllowanceHeightTwips, dpi_));
+    }
     setObjectName(QStringLiteral("Form1"));
     trayHostCheck_.setInterval(1000);
     connect(&trayHostCheck_, &QTimer::timeout, this, &QtMainWindow::followTrayHost);
@@ -57,7 +72,8 @@ QtMainWindow::QtMainWindow() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
-    setFont(qfont(kWindowFont));
+    setFont(qfont(kWindowFont, fontScale()));
+    if (layoutDpi_ < dpi_) smallerMarks_ = std::make_unique<ScaledMarks>(fontScale());
     setMouseTracking(true);
     createControls();
     timer_.setTimerType(Qt::PreciseTimer);  // the schedule counts whole seconds
@@ -69,24 +85,30 @@ QtMainWindow::QtMainWindow() {
 }
 
 int QtMainWindow::px(int twips) const {
-    return static_cast<int>(twips * dpi_ / 1440.0 + 0.5);
+    return twipsToPixels(twips, layoutDpi_);
+}
+
+double QtMainWindow::fontScale() const {
+    return static_cast<double>(layoutDpi_) / dpi_;
 }
 
 void QtMainWindow::createControls() {
-    // Frames first, so that the controls they hold stand above them.
+    // Frames first: each holds its controls, so that screen readers find an option in its group.
     for (int pass = 0; pass < 2; ++pass) {
         for (const ControlPlacement& p : kMainWindowLayout) {
             if ((p.kind == ControlKind::Frame) != (pass == 0)) continue;
+            const Control holder = containerOf(p.control);
+            QWidget* parent = holder == Control::Form ? this : control(holder);
             QWidget* widget = nullptr;
             switch (p.kind) {
                 case ControlKind::Frame:
-                    widget = new QGroupBox(qtext(p.caption), this);
+                    widget = new QGroupBox(qtext(p.caption), parent);
                     break;
                 case ControlKind::Label:
-                    widget = new QLabel(qtext(p.caption), this);
+                    widget = new QLabel(qtext(p.caption), parent);
                     break;
                 case ControlKind::TextField: {
-                    auto* edit = new QLineEdit(this);
+                    auto* edit = new QLineEdit(parent);
                     // Qt cuts a text at 32767 characters by default; a stored value that long
                     // is shown whole, so that the field never writes it back cut.
                     edit->setMaxLength(std::numeric_limits<int>::max());
@@ -94,7 +116,7 @@ void QtMainWindow::createControls() {
                     break;
                 }
                 case ControlKind::OptionButton: {
-                    auto* radio = new QRadioButton(qtext(p.caption), this);
+                    auto* radio = new QRadioButton(qtext(p.caption), parent);
                     const int n = optionNumber(p.control);
                     (optionGroup(n).first == 1 ? methods_ : scopes_).addButton(radio, n);
                     QObject::connect(radio, &QRadioButton::clicked, this,
@@ -103,7 +125,7 @@ void QtMainWindow::createControls() {
                     break;
                 }
                 case ControlKind::CheckBox: {
-                    auto* box = new QCheckBox(qtext(p.caption), this);
+                    auto* box = new QCheckBox(qtext(p.caption), parent);
                     QObject::connect(box, &QCheckBox::clicked, this,
                                      [this, c = p.control](bool on) {
                                          report([&](ViewEvents& e) { e.checked(c, on); });
@@ -112,8 +134,8 @@ void QtMainWindow::createControls() {
                     break;
                 }
                 case ControlKind::PushButton: {
-                    auto* button = new QPushButton(qtext(p.caption), this);
-                    button->setFont(qfont(kButtonFont));
+                    auto* button = new QPushButton(qtext(p.caption), parent);
+                    button->setFont(qfont(kButtonFont, fontScale()));
                     button->setAutoDefault(true);  // Enter presses the focused button, as Space
                     QObject::connect(button, &QPushButton::clicked, this,
                                      [this, c = p.control] { raise(c, UiEvent::Click); });
@@ -121,7 +143,7 @@ void QtMainWindow::createControls() {
                     break;
                 }
                 case ControlKind::List: {
-                    auto* tree = new QTreeWidget(this);
+                    auto* tree = new QTreeWidget(parent);
                     tree->setRootIsDecorated(false);
                     tree->setSelectionMode(QAbstractItemView::SingleSelection);
                     tree->setHeaderHidden(false);
@@ -141,21 +163,31 @@ void QtMainWindow::createControls() {
                     break;
                 }
                 case ControlKind::Progress: {
-                    auto* bar = new QProgressBar(this);
+                    auto* bar = new QProgressBar(parent);
                     bar->setRange(0, 100);
                     bar->setValue(0);
                     bar->setTextVisible(false);
-                    bar->setAccessibleName(qtext(p.caption));
                     widget = bar;
                     break;
                 }
             }
+            if (smallerMarks_ &&
+                (p.kind == ControlKind::OptionButton || p.kind == ControlKind::CheckBox))
+                widget->setStyle(smallerMarks_.get());
             widget->setObjectName(QString::fromLatin1(controlName(p.control)));
-            widget->setGeometry(px(p.left), px(p.top), px(p.width), px(p.height));
+            const QPoint origin = holder == Control::Form ? QPoint() : control(holder)->pos();
+            widget->setGeometry(px(p.left) - origin.x(), px(p.top) - origin.y(), px(p.width),
+                                px(p.height));
+            // What screen readers and voice control call a control without a caption of its own,
+            // and what a button opens.
+            if (p.spoken.name || p.kind == ControlKind::Progress)
+                widget->setAccessibleName(qtext(spokenName(p)));
+            if (p.spoken.description) widget->setAccessibleDescription(qtext(p.spoken.description));
             widget->setMouseTracking(true);
             widget->installEventFilter(this);
             if (p.hidden) widget->hide();
             controls_[static_cast<std::size_t>(p.control)] = widget;
+            fitCaption(p.control);
         }
     }
     for (const ControlPlacement& p : kMainWindowLayout)
@@ -302,6 +334,19 @@ void QtMainWindow::setCaption(Control c, const std::wstring& text) {
     if (auto* frame = qobject_cast<QGroupBox*>(widget)) frame->setTitle(qtext(text));
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(qtext(text));
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(qtext(text));
+    fitCaption(c);
+}
+
+// A caption that the screen's font makes wider than its control widens the control, as far as
+// the design leaves room beside it.
+void QtMainWindow::fitCaption(Control c) {
+    const ControlPlacement& p = placementOf(c);
+    if (p.kind != ControlKind::Label && p.kind != ControlKind::OptionButton &&
+        p.kind != ControlKind::CheckBox)
+        return;
+    QWidget* widget = control(c);
+    const int needed = widget->sizeHint().width();
+    widget->resize(std::min(std::max(px(p.width), needed), px(captionRoomTwips(c))), px(p.height));
 }
 
 void QtMainWindow::setProgramIcon() {

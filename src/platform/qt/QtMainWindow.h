@@ -2,10 +2,12 @@
 #include <QButtonGroup>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/Layout.h"
@@ -13,6 +15,7 @@
 #include "ports/System.h"
 
 class QProgressBar;
+
 class QTreeWidget;
 
 namespace qpa::qt {
@@ -77,7 +80,10 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
   private:
     void createControls();
     static void tabStopAtChosen(QButtonGroup& group);
+    void fitCaption(Control control);
     int px(int twips) const;
+    // The design's font sizes are scaled by this: 1, or less where the window would not fit.
+    double fontScale() const;
     Control controlOf(QObject* object) const;
     // Reports an event to the controller, unless the window is closing.
     template <class Report>
@@ -110,7 +116,9 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     // does not (Qt reports the normal state again at the next configure, on sway as elsewhere).
     const bool managerTellsMinimised_ = QGuiApplication::platformName() == QLatin1String("xcb");
     int quietFocus_ = 0;
-    double dpi_ = 96.0;
+    std::unique_ptr<QStyle> smallerMarks_;  // for a window laid out smaller than designed
+    int dpi_ = 96;                          // the screen's (logical)
+    int layoutDpi_ = 96;  // the window's: the screen's, or less where the window would not fit
 };
 
 }  // namespace qpa::qt

@@ -58,6 +58,22 @@ using UniqueKey = Unique<HKEY, CloseRegistryKey>;
 using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
 using UniqueHook = Unique<HHOOK, UnhookHook>;
 
+// A window's device context (the screen's, for no window), released once.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (dc_) ::ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
 // FindFirstFile reports failure as INVALID_HANDLE_VALUE, not as 0.
 class UniqueFind {
   public:

@@ -42,4 +42,14 @@ void ListView::select(int index) {
     ::SendMessageW(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index - 1), FALSE);
 }
 
+void ListView::markFocusWhereNone() {
+    if (count() == 0 ||
+        ::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED) >= 0)
+        return;
+    LVITEMW state{};
+    state.stateMask = LVIS_FOCUSED;
+    state.state = LVIS_FOCUSED;
+    ::SendMessageW(list_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+}
+
 }  // namespace qpa::win32

@@ -15,6 +15,8 @@ class ListView {
     int count() const;
     // Makes item `index` the only selected one, with the focus mark, and scrolls it into view.
     void select(int index);
+    // Puts the focus mark on the first item when no item has it, without selecting it.
+    void markFocusWhereNone();
 
   private:
     HWND list_ = nullptr;

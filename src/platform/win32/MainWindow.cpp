@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/Numeric.h"
+#include "core/ScopeExit.h"
 #include "core/Texts.h"
 
 namespace qpa::win32 {
@@ -19,12 +20,8 @@ constexpr UINT kPostedClick = WM_APP + 2;    // posted: raise the click of contr
 constexpr UINT kCreateListTip = WM_APP + 3;  // posted at creation: make the list's hover tip
 constexpr int kProgramIconResource = 1;
 constexpr int kFrameCaptionTwips = 300;  // a frame's caption and the line it stands on
-
-const ControlPlacement& placementOf(Control c) {
-    for (const auto& p : kMainWindowLayout)
-        if (p.control == c) return p;
-    return kMainWindowLayout.front();
-}
+constexpr int kNamingLabelId = 0xFFFF;   // the id of a static control that raises no events
+constexpr int kRowGapTwips = 60;         // between two rows of options
 
 // Each tick's time for a debugger's output (DebugView; under Wine, WINEDEBUG=+debugstr), on the
 // performance counter the stand-in targets log their receipts by: bench/run measures a step's
@@ -91,14 +88,18 @@ ClassAndStyle classFor(const ControlPlacement& p) {
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
-    {
-        HDC screen = ::GetDC(nullptr);
-        dpi_ = ::GetDeviceCaps(screen, LOGPIXELSX);
-        ::ReleaseDC(nullptr, screen);
-    }
+    dpi_ = ::GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX);
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    constexpr DWORD exStyle = WS_EX_CONTROLPARENT;
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT border{0, 0, 0, 0};
+    ::AdjustWindowRectEx(&border, style, FALSE, exStyle);
+    layoutDpi_ = fittingDpi(dpi_, work.right - work.left, work.bottom - work.top,
+                            border.right - border.left, border.bottom - border.top);
     background_.reset(::CreateSolidBrush(backgroundColour_));
-    windowFont_.reset(createFont(kWindowFont, dpi_));
-    buttonFont_.reset(createFont(kButtonFont, dpi_));
+    windowFont_.reset(createFont(kWindowFont, layoutDpi_));
+    buttonFont_.reset(createFont(kButtonFont, layoutDpi_));
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -108,14 +109,10 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
     windowClass.lpszClassName = kWindowClass;
     ::RegisterClassExW(&windowClass);
 
-    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    constexpr DWORD exStyle = WS_EX_CONTROLPARENT;
     RECT frame{0, 0, px(kClientWidthTwips), px(kClientHeightTwips)};
     ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    RECT work{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int x = work.left + ((work.right - work.left) - width) / 2;
     const int y = work.top + ((work.bottom - work.top) - height) / 2;
     ::CreateWindowExW(exStyle, kWindowClass, L"", style, x, y, width, height, nullptr, nullptr,
@@ -128,7 +125,7 @@ MainWindow::~MainWindow() {
 }
 
 int MainWindow::px(int twips) const {
-    return ::MulDiv(twips, dpi_, 1440);
+    return twipsToPixels(twips, layoutDpi_);
 }
 
 void MainWindow::createControls() {
@@ -136,15 +133,16 @@ void MainWindow::createControls() {
         const ClassAndStyle cs = classFor(p);
         const bool showsCaption = p.kind != ControlKind::TextField && p.kind != ControlKind::List &&
                                   p.kind != ControlKind::Progress;
-        HWND child =
-            ::CreateWindowExW(cs.exStyle, cs.windowClass, showsCaption ? p.caption : L"",
-                              WS_CHILD | WS_CLIPSIBLINGS | (p.hidden ? 0u : WS_VISIBLE) | cs.style,
-                              px(p.left), px(p.top), px(p.width), px(p.height), hwnd_,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(p.control))),
-                              instance_, nullptr);
-        controls_[static_cast<std::size_t>(p.control)] = child;
         HFONT font = p.kind == ControlKind::PushButton ? buttonFont_.get() : windowFont_.get();
-        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        // Screen readers name a control that shows no caption of its own after the static text
+        // right before it in z-order: a hidden label carries its name there.
+        if (!showsCaption)
+            createChild(L"STATIC", spokenName(p), SS_LEFT | WS_GROUP, 0, p, kNamingLabelId, font);
+        HWND child = createChild(cs.windowClass, showsCaption ? p.caption : L"",
+                                 (p.hidden ? 0u : WS_VISIBLE) | cs.style, cs.exStyle, p,
+                                 controlId(p.control), font);
+        controls_[static_cast<std::size_t>(p.control)] = child;
+        fitCaption(p.control);
         if (p.kind == ControlKind::TextField) {
             ::SetWindowSubclass(child, &MainWindow::FieldProc, 1,
                                 reinterpret_cast<DWORD_PTR>(this));
@@ -156,9 +154,50 @@ void MainWindow::createControls() {
     list_.useControl(control(Control::ListView1));
     ::SendMessageW(control(Control::ListView1), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
                    LVS_EX_FULLROWSELECT);
+    // The focus is drawn from the start, not only once the keyboard has been used.
+    ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     // The list's hover tip is made once the message loop runs: nobody hovers before the window
     // is shown, and start-up is shorter without it.
     ::PostMessageW(hwnd_, kCreateListTip, 0, 0);
+}
+
+// Children are not clipped by their siblings: each frame stands right before (above) what it
+// holds, and draws only its line and caption.
+HWND MainWindow::createChild(const wchar_t* windowClass, const wchar_t* text, DWORD style,
+                             DWORD exStyle, const ControlPlacement& p, int id, HFONT font) {
+    HWND child = ::CreateWindowExW(
+        exStyle, windowClass, text, WS_CHILD | style, px(p.left), px(p.top), px(p.width),
+        px(p.height), hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
+}
+
+// A caption that the screen's font makes wider than its control widens the control, as far as
+// the design leaves room beside it.
+void MainWindow::fitCaption(Control c) {
+    const ControlPlacement& p = placementOf(c);
+    const bool marked = p.kind == ControlKind::OptionButton || p.kind == ControlKind::CheckBox;
+    if (!marked && p.kind != ControlKind::Label) return;
+    HWND child = control(c);
+    const std::wstring caption = textOf(c);
+    SIZE text{}, digit{};
+    {
+        const WindowDc dc(child);
+        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(::SendMessageW(child, WM_GETFONT, 0, 0));
+        const ScopeExit restored(
+            [&, previous = ::SelectObject(dc.get(), font)] { ::SelectObject(dc.get(), previous); });
+        ::GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text);
+        ::GetTextExtentPoint32W(dc.get(), L"0", 1, &digit);
+    }
+    // An option or a box draws its mark, at the screen's size, and a gap before the caption; in
+    // a window laid out smaller than the screen's size, the mark may be taller than the control,
+    // which then grows about its middle, into the gap between two rows of options at most.
+    const int needed = text.cx + (marked ? ::GetSystemMetrics(SM_CXMENUCHECK) + digit.cx : 0);
+    const int width = std::min(std::max(px(p.width), needed), px(captionRoomTwips(c)));
+    const int markHeight = marked ? ::GetSystemMetrics(SM_CYMENUCHECK) : 0;
+    const int height = std::max(px(p.height), std::min(markHeight, px(p.height + kRowGapTwips)));
+    ::SetWindowPos(child, nullptr, px(p.left), px(p.top) - (height - px(p.height)) / 2, width,
+                   height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::createListTip() {
@@ -336,6 +375,11 @@ void MainWindow::onCommand(WPARAM wParam) {
 }
 
 void MainWindow::onNotify(const NMHDR& header) {
+    if (header.hwndFrom == control(Control::ListView1) && header.code == NM_SETFOCUS) {
+        // The list shows where the focus is: on the first entry until the arrow keys move it.
+        list_.markFocusWhereNone();
+        return;
+    }
     // The user changed the list's selection: an entry selected, or none (a click beside them).
     if (header.hwndFrom != control(Control::ListView1) || header.code != LVN_ITEMCHANGED ||
         quietChanges_ > 0)
@@ -400,6 +444,7 @@ void MainWindow::setCaption(Control c, const std::wstring& text) {
     if (textOf(c) == text) return;
     if (c == Control::Form || placementOf(c).kind != ControlKind::Frame) {
         ::SetWindowTextW(c == Control::Form ? hwnd_ : control(c), text.c_str());
+        if (c != Control::Form) fitCaption(c);
         return;
     }
     // A frame invalidates its whole box on a new caption; only the caption's strip has changed
@@ -410,6 +455,15 @@ void MainWindow::setCaption(Control c, const std::wstring& text) {
     RECT strip{};
     ::GetClientRect(frame, &strip);
     strip.bottom = std::min<LONG>(strip.bottom, px(kFrameCaptionTwips));
+    // The strip ends above what the frame holds: a themed frame paints its parent's background
+    // over the strip, and the controls below it in z-order would not paint again.
+    for (const ControlPlacement& p : kMainWindowLayout) {
+        if (containerOf(p.control) != c) continue;
+        RECT held{};
+        ::GetWindowRect(control(p.control), &held);
+        ::MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&held), 2);
+        strip.bottom = std::min(strip.bottom, held.top);
+    }
     ::InvalidateRect(frame, &strip, TRUE);
 }
 

@@ -67,6 +67,9 @@ class MainWindow final : public MainView, public ScheduleTimer {
     void onNotify(const NMHDR& header);
     void onActivate(WPARAM wParam);
     void createControls();
+    HWND createChild(const wchar_t* windowClass, const wchar_t* text, DWORD style, DWORD exStyle,
+                     const ControlPlacement& placement, int id, HFONT font);
+    void fitCaption(Control control);
     void createListTip();
     HWND control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
     int px(int twips) const;
@@ -92,7 +95,8 @@ class MainWindow final : public MainView, public ScheduleTimer {
     ProgressBar progress_;
     HWND listTip_ = nullptr;
     HWND lastFocus_ = nullptr;  // the control that had the focus when the window was deactivated
-    int dpi_ = 96;
+    int dpi_ = 96;              // the screen's
+    int layoutDpi_ = 96;  // the window's: the screen's, or less where the window would not fit
     UniqueFont windowFont_;
     UniqueFont buttonFont_;
     UniqueBrush background_;
