@@ -102,8 +102,8 @@ inline constexpr const wchar_t* kDesktopKeepsWindowsApartTitle = L"Other program
 inline constexpr const wchar_t* kDesktopKeepsWindowsApart =
     L"This desktop does not let one program see or scroll the windows of other programs, so the "
     L"'Available Windows' list stays empty and nothing can be scrolled.\r\n\r\nTo scroll other "
-    L"programs' windows, log in to an X11 session instead (on the login screen, choose the "
-    L"session \"on Xorg\" or \"X11\"), or use the sway desktop. Programs that run through "
+    L"programs' windows, use GNOME, KDE Plasma or sway, or log in to an X11 session (on the "
+    L"login screen, choose the session \"on Xorg\" or \"X11\"). Programs that run through "
     L"XWayland can also be reached when this software is started through XWayland too "
     L"(QT_QPA_PLATFORM=xcb).";
 

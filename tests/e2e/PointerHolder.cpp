@@ -5,11 +5,11 @@
 
 #include <cstdio>
 
-#include "platform/wayland/VirtualPointer.h"
+#include "platform/sway/VirtualPointer.h"
 
 int main() {
-    qpa::wayland::WaylandClient client;
-    const qpa::wayland::VirtualPointer pointer(client);
+    qpa::wayland::WaylandConnection connection(qpa::sway::VirtualPointer::globals());
+    const qpa::sway::VirtualPointer pointer(connection);
     if (!pointer.available()) return 1;
     std::puts("plugged");
     std::fflush(stdout);

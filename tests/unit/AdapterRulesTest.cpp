@@ -5,11 +5,11 @@
 
 #include "platform/portable/WheelNotches.h"
 #include "platform/qt/DesktopEntryText.h"
-#include "platform/wayland/IpcFraming.h"
-#include "platform/wayland/PointerRules.h"
+#include "platform/sway/IpcFraming.h"
+#include "platform/sway/PointerRules.h"
 #include "platform/x11/X11Rules.h"
 
-using namespace qpa::wayland;
+using namespace qpa::sway;
 
 TEST(PointerRules, WheelDeltasBecomeWholeNotches) {
     const std::pair<std::int32_t, int> rows[] = {

@@ -5,10 +5,10 @@
 
 #include <set>
 
-#include "platform/wayland/ChordRules.h"
-#include "platform/wayland/SwayReplies.h"
+#include "platform/sway/ChordRules.h"
+#include "platform/sway/SwayReplies.h"
 
-using namespace qpa::wayland;
+using namespace qpa::sway;
 
 TEST(SwayChord, TheUsersBindingIsReadFromTheConfiguration) {
     struct Row {

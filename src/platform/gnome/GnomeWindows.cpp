@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "platform/qt/WheelLines.h"
+
 namespace qpa::gnome {
 
 namespace {
@@ -10,8 +12,7 @@ quint64 shellId(WindowHandle window) {
 }
 }  // namespace
 
-GnomeWindows::GnomeWindows(ShellBridge& bridge, std::function<int()> wheelLines)
-    : bridge_(bridge), wheelLines_(std::move(wheelLines)) {}
+GnomeWindows::GnomeWindows(ShellBridge& bridge) : bridge_(bridge) {}
 
 std::vector<WindowFacts> GnomeWindows::topLevelWindows() {
     std::vector<WindowFacts> facts;
@@ -37,8 +38,7 @@ void GnomeWindows::scroll(WindowHandle window, std::int32_t delta) {
 }
 
 std::optional<std::int32_t> GnomeWindows::wheelScrollLines() {
-    if (!wheelLines_) return std::nullopt;
-    return wheelLines_();
+    return qt::wheelScrollLines();
 }
 
 void GnomeWindows::raiseOwn(const std::wstring& title) {

@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 
 #include "platform/gnome/ShellBridge.h"
 #include "ports/WindowServices.h"
@@ -10,8 +9,7 @@ namespace qpa::gnome {
 // the Shell's window id.
 class GnomeWindows final : public WindowServices {
   public:
-    // `wheelLines` answers the desktop's lines per wheel notch.
-    GnomeWindows(ShellBridge& bridge, std::function<int()> wheelLines);
+    explicit GnomeWindows(ShellBridge& bridge);
 
     std::vector<WindowFacts> topLevelWindows() override;
     void raise(WindowHandle window) override;
@@ -29,7 +27,6 @@ class GnomeWindows final : public WindowServices {
 
   private:
     ShellBridge& bridge_;
-    std::function<int()> wheelLines_;
 };
 
 }  // namespace qpa::gnome

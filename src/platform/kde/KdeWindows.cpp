@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "platform/qt/Utf8.h"
+#include "platform/qt/WheelLines.h"
 
 namespace qpa::kde {
 
@@ -12,8 +13,7 @@ namespace {
 constexpr int kActivationWait = 250;
 }  // namespace
 
-KdeWindows::KdeWindows(KwinConnection& kwin, std::function<int()> wheelLines)
-    : kwin_(kwin), wheelLines_(std::move(wheelLines)) {
+KdeWindows::KdeWindows(KwinConnection& kwin) : kwin_(kwin) {
     if (org_kde_kwin_fake_input* input = kwin_.fakeInput()) {
         // A seat that gains a pointer makes every client bind one first, and the first step sent
         // before they have is lost: the device is plugged now, by a motion that moves nothing.
@@ -78,8 +78,7 @@ void KdeWindows::scroll(WindowHandle window, std::int32_t delta) {
 }
 
 std::optional<std::int32_t> KdeWindows::wheelScrollLines() {
-    if (!wheelLines_) return std::nullopt;
-    return wheelLines_();
+    return qt::wheelScrollLines();
 }
 
 }  // namespace qpa::kde

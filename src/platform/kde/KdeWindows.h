@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 
 #include "platform/kde/KwinConnection.h"
 #include "platform/kde/KwinStacking.h"
@@ -13,8 +12,7 @@ namespace qpa::kde {
 // WindowHandle is the connection's own number for the window.
 class KdeWindows final : public WindowServices {
   public:
-    // `wheelLines` answers the desktop's lines per wheel notch.
-    KdeWindows(KwinConnection& kwin, std::function<int()> wheelLines);
+    explicit KdeWindows(KwinConnection& kwin);
 
     std::vector<WindowFacts> topLevelWindows() override;
     // Activates the window (which also brings it back from minimised) and waits a short while
@@ -34,7 +32,6 @@ class KdeWindows final : public WindowServices {
 
     KwinConnection& kwin_;
     KwinStacking stacking_;
-    std::function<int()> wheelLines_;
 };
 
 }  // namespace qpa::kde

@@ -1,6 +1,4 @@
 #pragma once
-#include <wayland-client.h>
-
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -11,20 +9,9 @@
 #include "fake-input-client-protocol.h"
 #include "plasma-window-management-client-protocol.h"
 #include "platform/kde/KdeRules.h"
+#include "platform/wayland/WaylandConnection.h"
 
 namespace qpa::kde {
-
-// Destroys a Wayland object (or disconnects the display) in the way its protocol version allows.
-struct DestroyProxy {
-    void operator()(wl_display* display) const;
-    void operator()(wl_registry* registry) const;
-    void operator()(wl_callback* callback) const;
-    void operator()(org_kde_plasma_window_management* management) const;
-    void operator()(org_kde_plasma_window* window) const;
-    void operator()(org_kde_kwin_fake_input* input) const;
-};
-template <class T>
-using Owned = std::unique_ptr<T, DestroyProxy>;
 
 // One window KWin manages, as its events last described it.
 struct KwinWindow {
@@ -36,36 +23,37 @@ struct KwinWindow {
     Rect frame;
     bool described = false;  // KWin has sent its initial state
     bool unmapped = false;
-    Owned<org_kde_plasma_window> proxy;
+    wayland::Owned<org_kde_plasma_window> proxy = wayland::ownedBy(&org_kde_plasma_window_destroy);
     class KwinConnection* connection = nullptr;
 
     bool has(std::uint32_t flag) const { return (state & flag) != 0; }
 };
 
-// A Wayland connection of our own to KWin with its window management and fake input, when KWin
-// shows them to this program (a desktop entry names it, see KwinPermission). Version 16 of window
+// KWin's window management and fake input on the desktop's one Wayland connection, when KWin shows
+// them to this program (a desktop entry names it, see KwinPermission). Version 16 of window
 // management is what both Plasma 5.27 and 6 offer with the stacking order as one string; fake input
 // is bound as offered (5.27: 4, 6: 5). Nothing here needs events but the answers to our own
 // requests and the window list kept up to date, so it is only read while waiting for those.
 class KwinConnection {
   public:
-    KwinConnection();  // not connected when no compositor answers
+    // Connects and binds KWin's globals and `more` (what other adapters need); not connected when
+    // no compositor answers.
+    explicit KwinConnection(std::vector<wayland::WantedGlobal> more = {});
+    ~KwinConnection();
     KwinConnection(const KwinConnection&) = delete;
     KwinConnection& operator=(const KwinConnection&) = delete;
 
     bool managesWindows() const { return management_ != nullptr; }
-    org_kde_kwin_fake_input* fakeInput() const { return fakeInput_.get(); }
+    org_kde_kwin_fake_input* fakeInput() const { return fakeInput_; }
+    wayland::WaylandConnection& wayland() { return *wayland_; }
 
     // Sends what was asked and waits, a short while at most, until KWin has handled it and told us
     // of windows that came since (their descriptions included); false when it did not in time.
     bool settle();
     // Reads KWin's events until `done` holds or `milliseconds` have passed; false on the latter.
-    bool waitFor(const std::function<bool()>& done, int milliseconds);
-
-    // Reads what KWin has sent without waiting (for a socket notifier on `fd`); false when the
-    // connection is lost.
-    bool readAvailable();
-    int fd() const;
+    bool waitFor(const std::function<bool()>& done, int milliseconds) {
+        return wayland_->waitFor(done, milliseconds);
+    }
     // Called whenever KWin says a window's state changed, from inside the reading: defer what may
     // run the event loop.
     void setStateListener(std::function<void(const KwinWindow&)> listener) {
@@ -78,13 +66,10 @@ class KwinConnection {
     const KwinWindow* find(std::int64_t handle) const;
 
   private:
-    static void global(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
-                       std::uint32_t version);
-    static void globalRemove(void*, wl_registry*, std::uint32_t) {}
     static void stackingChanged(void* data, org_kde_plasma_window_management*, const char* ids);
     static void windowCame(void* data, org_kde_plasma_window_management*, std::uint32_t,
                            const char* id);
-    bool roundTrip();
+    void listen(org_kde_plasma_window_management* management);
 
   public:
     void stateChanged(const KwinWindow& window) const;  // from the window's listener
@@ -93,14 +78,14 @@ class KwinConnection {
     bool allDescribed() const;
     void forgetUnmapped();
 
-    Owned<wl_display> display_;
-    Owned<wl_registry> registry_;
-    Owned<org_kde_plasma_window_management> management_;
-    Owned<org_kde_kwin_fake_input> fakeInput_;
+    org_kde_plasma_window_management* management_ = nullptr;  // owned by the connection
+    org_kde_kwin_fake_input* fakeInput_ = nullptr;            // the same
     std::map<std::string, std::unique_ptr<KwinWindow>> windows_;
     std::string stacking_;  // bottom to top
     std::int64_t lastHandle_ = 0;
     std::function<void(const KwinWindow&)> stateListener_;
+    // Last: made once the members above exist, since binding already brings KWin's windows.
+    std::unique_ptr<wayland::WaylandConnection> wayland_;
 };
 
 }  // namespace qpa::kde

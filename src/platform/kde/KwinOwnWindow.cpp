@@ -13,7 +13,7 @@ KwinOwnWindow::KwinOwnWindow(KwinConnection& kwin, const std::wstring& title,
     : kwin_(kwin),
       title_(qt::toUtf8(title)),
       minimised_(std::move(minimised)),
-      notifier_(kwin.fd(), QSocketNotifier::Read) {
+      notifier_(kwin.wayland().fd(), QSocketNotifier::Read) {
     kwin_.setStateListener([this](const KwinWindow& window) {
         if (window.pid != static_cast<std::uint32_t>(::getpid()) || window.title != title_ ||
             !window.has(ORG_KDE_PLASMA_WINDOW_MANAGEMENT_STATE_MINIMIZED)) {
@@ -23,7 +23,7 @@ KwinOwnWindow::KwinOwnWindow(KwinConnection& kwin, const std::wstring& title,
         QTimer::singleShot(0, this, [this] { minimised_(); });
     });
     connect(&notifier_, &QSocketNotifier::activated, this, [this] {
-        if (!kwin_.readAvailable()) notifier_.setEnabled(false);  // KWin has gone
+        if (!kwin_.wayland().readAvailable()) notifier_.setEnabled(false);  // KWin has gone
     });
 }
 

@@ -71,8 +71,9 @@ std::wstring hiddenWindowsMessage() {
     return kwinHidesWindowsMessage(program ? permissionEntry(*program) : std::nullopt);
 }
 
-std::unique_ptr<KwinConnection> connectWithPermission() {
-    auto kwin = std::make_unique<KwinConnection>();
+std::unique_ptr<KwinConnection> connectWithPermission(
+    const std::vector<wayland::WantedGlobal>& more) {
+    auto kwin = std::make_unique<KwinConnection>(more);
     if (granted(*kwin)) return kwin;
     const auto program = canonicalProgramPath();
     const auto entry = program ? permissionEntry(*program) : std::nullopt;
@@ -84,7 +85,7 @@ std::unique_ptr<KwinConnection> connectWithPermission() {
     const auto deadline = std::chrono::steady_clock::now() + kPickUpWait;
     while (std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(kRetryPause);
-        kwin = std::make_unique<KwinConnection>();
+        kwin = std::make_unique<KwinConnection>(more);
         if (granted(*kwin)) break;
     }
     return kwin;

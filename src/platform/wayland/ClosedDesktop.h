@@ -1,26 +1,13 @@
 #pragma once
-#include "ports/Desktop.h"
-#include "ports/WindowServices.h"
+#include <memory>
 
-// A Wayland desktop other than sway: it lets no program see, focus or scroll another's windows,
-// nor see the keys typed into them.
+#include "platform/qt/LinuxDesktop.h"
+
 namespace qpa::wayland {
 
-class NoWindows final : public WindowServices {
-  public:
-    std::vector<WindowFacts> topLevelWindows() override { return {}; }
-    void raise(WindowHandle) override {}
-    void holdAbove(WindowHandle, bool) override {}
-    void show(WindowHandle) override {}
-    void scroll(WindowHandle, std::int32_t) override {}
-    bool wheelPresent() override { return false; }
-    std::optional<std::int32_t> wheelScrollLines() override { return std::nullopt; }
-};
-
-class NoKeys final : public KeyboardHook {
-  public:
-    bool install(KeyEvents&) override { return false; }
-    void uninstall() override {}
-};
+// A Wayland desktop this program has no room for: it lets no program see, focus or scroll
+// another's windows, nor see the keys typed into them. The display is kept awake all the same, and
+// the user is told once.
+std::unique_ptr<qt::LinuxDesktop> openClosedDesktop(const qt::Tell& tell);
 
 }  // namespace qpa::wayland

@@ -15,6 +15,7 @@
 
 #include "platform/portable/WheelNotches.h"
 #include "platform/qt/Utf8.h"
+#include "platform/qt/WheelLines.h"
 
 namespace qpa::x11 {
 
@@ -86,8 +87,7 @@ class PointerRestore {
 };
 }  // namespace
 
-X11Windows::X11Windows(std::function<int()> wheelLines)
-    : display_(XOpenDisplay(nullptr)), wheelLines_(std::move(wheelLines)) {
+X11Windows::X11Windows() : display_(XOpenDisplay(nullptr)) {
     if (!display_) return;
     Display* d = display_.get();
     if (QCoreApplication::instance()) {
@@ -375,8 +375,7 @@ void X11Windows::scroll(WindowHandle window, std::int32_t delta) {
 }
 
 std::optional<std::int32_t> X11Windows::wheelScrollLines() {
-    if (!wheelLines_) return std::nullopt;
-    return wheelLines_();
+    return qt::wheelScrollLines();
 }
 
 }  // namespace qpa::x11

@@ -2,7 +2,6 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -20,8 +19,7 @@ namespace qpa::x11 {
 // to the next client, whose window was never listed.
 class X11Windows final : public WindowServices {
   public:
-    // `wheelLines` answers the desktop's lines per wheel notch.
-    explicit X11Windows(std::function<int()> wheelLines);
+    X11Windows();
 
     std::vector<WindowFacts> topLevelWindows() override;
     void raise(WindowHandle window) override;
@@ -53,7 +51,6 @@ class X11Windows final : public WindowServices {
 
     UniqueDisplay display_;
     Window root_ = 0;
-    std::function<int()> wheelLines_;
     ListedWindows listed_;
     // Watching the listed windows also brings their moves and resizes: read as they come, so
     // that they do not pile up while the program is Off.

@@ -1,8 +1,8 @@
-#include "platform/wayland/PointerRules.h"
+#include "platform/sway/PointerRules.h"
 
 #include "platform/portable/WheelNotches.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 namespace {
 // The axis value of one notch; what libinput reports for a common wheel's 15 degrees.
@@ -24,4 +24,4 @@ WheelSteps wheelSteps(std::int32_t delta) {
     return {notches, sign, sign * kNotchValue};
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

@@ -1,11 +1,11 @@
-#include "platform/wayland/ChordWatcher.h"
+#include "platform/sway/ChordWatcher.h"
 
 #include <cstdlib>
 
 #include "platform/qt/EndWatcher.h"
-#include "platform/wayland/ChordOwners.h"
+#include "platform/sway/ChordOwners.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 std::optional<int> runAsChordWatcher(int argc, char** argv) {
     return qt::runAsEndWatcher(argc, argv, kChordWatcherArgument, [](long long program) {
@@ -16,4 +16,4 @@ std::optional<int> runAsChordWatcher(int argc, char** argv) {
     });
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

@@ -7,7 +7,7 @@
 
 // Where and how a virtual pointer turns the wheel over a view; free of Wayland headers so that the
 // unit tests can use them alone.
-namespace qpa::wayland {
+namespace qpa::sway {
 
 // The aim rule the X11 adapter shares: the content's centre, or past the views that stay above it.
 using aim::aimPoint;
@@ -30,4 +30,4 @@ struct WheelSteps {
 };
 WheelSteps wheelSteps(std::int32_t delta);
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

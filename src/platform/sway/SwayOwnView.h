@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/wayland/SwayIpc.h"
+#include "platform/sway/SwayIpc.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 // Keeps this program's main window tiled on sway. sway floats a window of a fixed size (ours)
 // above the tiled ones, in the middle of the output: over the document being read whenever the
@@ -25,4 +25,4 @@ class SwayOwnView final : public QObject {
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

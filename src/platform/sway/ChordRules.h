@@ -8,7 +8,7 @@
 
 // Who may hold the Ctrl+Shift+T binding on a sway and what to bind when a holder goes: read
 // without sockets or files, so that the unit tests can use it alone.
-namespace qpa::wayland {
+namespace qpa::sway {
 
 using Pid = std::int64_t;
 
@@ -46,4 +46,4 @@ struct Handover {
 };
 Handover handoverFrom(const std::vector<Pid>& owners, Pid leaving, const IsAlive& alive);
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

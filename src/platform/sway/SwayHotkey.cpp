@@ -1,10 +1,10 @@
-#include "platform/wayland/SwayHotkey.h"
+#include "platform/sway/SwayHotkey.h"
 
 #include <unistd.h>
 
-#include "platform/wayland/SwayReplies.h"
+#include "platform/sway/SwayReplies.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 SwayHotkey::SwayHotkey(const std::string& swaySocket)
     : owners_(swaySocket), events_(swaySocket), command_(chordCommand(::getpid())) {}
@@ -48,4 +48,4 @@ void SwayHotkey::readEvents() {
     if (!open) notifier_->setEnabled(false);  // sway has gone
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

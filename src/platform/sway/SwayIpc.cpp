@@ -1,4 +1,4 @@
-#include "platform/wayland/SwayIpc.h"
+#include "platform/sway/SwayIpc.h"
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -7,10 +7,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/sway/SwayReplies.h"
 #include "platform/wayland/Deadline.h"
-#include "platform/wayland/SwayReplies.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 namespace {
 // sway answers in about a millisecond; a compositor that takes this long is treated as gone.
@@ -49,7 +49,7 @@ bool SwayIpc::writeAll(std::string_view bytes, std::chrono::steady_clock::time_p
         if (sent < 0 && errno == EINTR) continue;
         if (sent < 0 && errno != EAGAIN) return false;
         pollfd p{socket_.get(), POLLOUT, 0};
-        if (::poll(&p, 1, millisecondsUntil(deadline)) <= 0) return false;
+        if (::poll(&p, 1, wayland::millisecondsUntil(deadline)) <= 0) return false;
     }
     return true;
 }
@@ -75,7 +75,9 @@ std::optional<std::string> SwayIpc::request(std::uint32_t type, std::string_view
                 events_.push_back(std::move(*message));  // an event that came before the reply
             }
             pollfd p{socket_.get(), POLLIN, 0};
-            if (::poll(&p, 1, millisecondsUntil(deadline)) <= 0 || readOnce() == Read::Ended) break;
+            if (::poll(&p, 1, wayland::millisecondsUntil(deadline)) <= 0 ||
+                readOnce() == Read::Ended)
+                break;
         }
     }
     close();
@@ -106,4 +108,4 @@ std::optional<IpcMessage> SwayIpc::nextEvent() {
     return event;
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

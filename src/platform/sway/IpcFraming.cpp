@@ -1,6 +1,6 @@
-#include "platform/wayland/IpcFraming.h"
+#include "platform/sway/IpcFraming.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 namespace {
 constexpr std::string_view kMagic = "i3-ipc";
@@ -45,4 +45,4 @@ std::optional<IpcMessage> IpcReader::next() {
     return message;
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

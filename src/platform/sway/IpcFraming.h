@@ -7,7 +7,7 @@
 
 // The framing of sway's IPC (the i3 one): "i3-ipc", then the payload's length and the message
 // type as 32-bit little-endian numbers, then the payload (JSON).
-namespace qpa::wayland {
+namespace qpa::sway {
 
 namespace ipc {
 inline constexpr std::uint32_t kRunCommand = 0;
@@ -45,4 +45,4 @@ class IpcReader {
     bool broken_ = false;
 };
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 // The watcher (qt::EndWatcher) that gives sway's chord back for the program once it has ended:
 // it releases the program's binding (ChordOwners::release: nothing when the program already did
@@ -12,4 +12,4 @@ inline constexpr const char* kChordWatcherArgument = "--sway-chord-watcher";
 // binding and returns the exit code. Nothing for the program itself.
 std::optional<int> runAsChordWatcher(int argc, char** argv);
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

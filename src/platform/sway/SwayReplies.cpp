@@ -1,11 +1,11 @@
-#include "platform/wayland/SwayReplies.h"
+#include "platform/sway/SwayReplies.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 namespace {
 QJsonDocument parse(std::string_view json) {
@@ -167,4 +167,4 @@ bool isConfigReload(std::string_view event) {
            QLatin1String("reload");
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

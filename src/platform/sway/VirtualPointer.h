@@ -1,15 +1,21 @@
 #pragma once
-#include "platform/wayland/PointerRules.h"
-#include "platform/wayland/WaylandClient.h"
+#include <vector>
 
-namespace qpa::wayland {
+#include "platform/sway/PointerRules.h"
+#include "platform/wayland/WaylandConnection.h"
+#include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
+
+namespace qpa::sway {
 
 // One virtual pointer, plugged into the default seat from the start and kept. A seat that gains a
 // pointer makes every client bind one first, and the events sent before a client has done so are
 // lost to it: measured, the first wheel step after plugging the device was lost.
 class VirtualPointer {
   public:
-    explicit VirtualPointer(WaylandClient& client);
+    // The global it needs, for the desktop's connection to bind.
+    static std::vector<wayland::WantedGlobal> globals();
+
+    explicit VirtualPointer(wayland::WaylandConnection& connection);
 
     // Whether the compositor lets us make one.
     bool available() const { return pointer_ != nullptr; }
@@ -18,8 +24,9 @@ class VirtualPointer {
     bool turnWheel(const AbsoluteMotion& at, const WheelSteps& steps);
 
   private:
-    WaylandClient& client_;
-    Owned<zwlr_virtual_pointer_v1> pointer_;
+    wayland::WaylandConnection& connection_;
+    wayland::Owned<zwlr_virtual_pointer_v1> pointer_ =
+        wayland::ownedBy(&zwlr_virtual_pointer_v1_destroy);
 };
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "platform/qt/UniqueFd.h"
-#include "platform/wayland/IpcFraming.h"
+#include "platform/sway/IpcFraming.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 // One connection to sway's IPC socket. It connects when first used and again after a failure;
 // no call waits longer than a short while for a compositor that does not answer.
@@ -44,4 +44,4 @@ class SwayIpc {
     std::deque<IpcMessage> events_;
 };
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

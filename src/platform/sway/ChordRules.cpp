@@ -1,4 +1,4 @@
-#include "platform/wayland/ChordRules.h"
+#include "platform/sway/ChordRules.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 namespace {
 constexpr std::string_view kChord = "ctrl+shift+t";
@@ -216,4 +216,4 @@ Handover handoverFrom(const std::vector<Pid>& owners, Pid leaving, const IsAlive
     return handover;
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

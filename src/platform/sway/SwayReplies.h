@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/wayland/PointerRules.h"
+#include "platform/sway/PointerRules.h"
 #include "ports/WindowServices.h"
 
 // What sway's IPC replies and events (JSON) say, read without sockets so that the unit tests can
 // use it alone.
-namespace qpa::wayland {
+namespace qpa::sway {
 
 // A view (an application's toplevel) as sway's tree describes it.
 struct SwayView {
@@ -59,4 +59,4 @@ std::optional<std::int64_t> ownViewToTile(std::string_view event, std::int64_t p
 // A workspace event that says the configuration was reloaded (and with it run-time bindings lost).
 bool isConfigReload(std::string_view event);
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

@@ -1,4 +1,4 @@
-#include "platform/wayland/ChordOwners.h"
+#include "platform/sway/ChordOwners.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -9,9 +9,9 @@
 #include <cstdlib>
 
 #include "platform/qt/UniqueFd.h"
-#include "platform/wayland/SwayReplies.h"
+#include "platform/sway/SwayReplies.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 namespace {
 // One file for each sway: in the user's runtime folder, else beside sway's socket.
@@ -96,4 +96,4 @@ void ChordOwners::release(Pid leaving) {
     ipc_.close();
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

@@ -1,14 +1,15 @@
-#include "platform/wayland/SwayWindows.h"
+#include "platform/sway/SwayWindows.h"
 
 #include <unistd.h>
 
 #include <algorithm>
 
-namespace qpa::wayland {
+#include "platform/qt/WheelLines.h"
 
-SwayWindows::SwayWindows(std::string swaySocket, WaylandClient& wayland,
-                         std::function<int()> wheelLines)
-    : ipc_(std::move(swaySocket)), pointer_(wayland), wheelLines_(std::move(wheelLines)) {}
+namespace qpa::sway {
+
+SwayWindows::SwayWindows(std::string swaySocket, wayland::WaylandConnection& wayland)
+    : ipc_(std::move(swaySocket)), pointer_(wayland) {}
 
 std::vector<SwayView> SwayWindows::views() {
     const auto tree = ipc_.request(ipc::kGetTree, {});
@@ -45,8 +46,7 @@ void SwayWindows::scroll(WindowHandle window, std::int32_t delta) {
 }
 
 std::optional<std::int32_t> SwayWindows::wheelScrollLines() {
-    if (!wheelLines_) return std::nullopt;
-    return wheelLines_();
+    return qt::wheelScrollLines();
 }
 
 void SwayWindows::raiseOwn(const std::wstring& title) {
@@ -56,4 +56,4 @@ void SwayWindows::raiseOwn(const std::wstring& title) {
     }
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "platform/qt/EndWatcher.h"
-#include "platform/wayland/ChordOwners.h"
-#include "platform/wayland/ChordWatcher.h"
-#include "platform/wayland/SwayIpc.h"
+#include "platform/sway/ChordOwners.h"
+#include "platform/sway/ChordWatcher.h"
+#include "platform/sway/SwayIpc.h"
 #include "ports/Desktop.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 // The toggle chord as a sway binding of our own: sway recognises Ctrl+Shift+T (and keeps it from
 // the focused application) and reports each press as a binding event, read on the GUI thread.
@@ -35,4 +35,4 @@ class SwayHotkey final : public QObject, public KeyboardHook {
     KeyEvents* sink_ = nullptr;
 };
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

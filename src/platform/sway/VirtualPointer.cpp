@@ -1,8 +1,8 @@
-#include "platform/wayland/VirtualPointer.h"
+#include "platform/sway/VirtualPointer.h"
 
 #include <chrono>
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 namespace {
 // Event times in milliseconds, as input devices stamp them.
@@ -13,11 +13,20 @@ std::uint32_t now() {
 }
 }  // namespace
 
-VirtualPointer::VirtualPointer(WaylandClient& client) : client_(client) {
-    if (!client.pointerManager()) return;
-    pointer_.reset(zwlr_virtual_pointer_manager_v1_create_virtual_pointer(
-        client.pointerManager(), nullptr));  // no seat: the compositor's default one
-    client.settle();
+std::vector<wayland::WantedGlobal> VirtualPointer::globals() {
+    return {{&zwlr_virtual_pointer_manager_v1_interface, 1, [](void* manager) {
+                 zwlr_virtual_pointer_manager_v1_destroy(
+                     static_cast<zwlr_virtual_pointer_manager_v1*>(manager));
+             }}};
+}
+
+VirtualPointer::VirtualPointer(wayland::WaylandConnection& connection) : connection_(connection) {
+    auto* manager = connection.global<zwlr_virtual_pointer_manager_v1>(
+        zwlr_virtual_pointer_manager_v1_interface);
+    if (!manager) return;
+    // No seat: the compositor's default one.
+    pointer_.reset(zwlr_virtual_pointer_manager_v1_create_virtual_pointer(manager, nullptr));
+    connection.roundTrip();
 }
 
 bool VirtualPointer::turnWheel(const AbsoluteMotion& at, const WheelSteps& steps) {
@@ -31,7 +40,7 @@ bool VirtualPointer::turnWheel(const AbsoluteMotion& at, const WheelSteps& steps
                                               wl_fixed_from_int(steps.value), steps.discrete);
         zwlr_virtual_pointer_v1_frame(p);
     }
-    return client_.settle();
+    return connection_.roundTrip();
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

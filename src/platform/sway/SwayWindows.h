@@ -1,20 +1,18 @@
 #pragma once
-#include <functional>
 #include <string>
 
-#include "platform/wayland/SwayIpc.h"
-#include "platform/wayland/SwayReplies.h"
-#include "platform/wayland/VirtualPointer.h"
+#include "platform/sway/SwayIpc.h"
+#include "platform/sway/SwayReplies.h"
+#include "platform/sway/VirtualPointer.h"
 #include "ports/WindowServices.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 // Other applications' views under sway: the list and the focus through sway's IPC, the wheel
 // through a virtual pointer over the view's content. A WindowHandle is sway's container id.
 class SwayWindows final : public WindowServices {
   public:
-    // `wheelLines` answers the desktop's lines per wheel notch.
-    SwayWindows(std::string swaySocket, WaylandClient& wayland, std::function<int()> wheelLines);
+    SwayWindows(std::string swaySocket, wayland::WaylandConnection& wayland);
 
     std::vector<WindowFacts> topLevelWindows() override;
     void raise(WindowHandle window) override;
@@ -36,7 +34,6 @@ class SwayWindows final : public WindowServices {
 
     SwayIpc ipc_;
     VirtualPointer pointer_;
-    std::function<int()> wheelLines_;
 };
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

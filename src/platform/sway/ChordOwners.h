@@ -1,10 +1,10 @@
 #pragma once
 #include <string>
 
-#include "platform/wayland/ChordRules.h"
-#include "platform/wayland/SwayIpc.h"
+#include "platform/sway/ChordRules.h"
+#include "platform/sway/SwayIpc.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 // The Ctrl+Shift+T binding on one sway, shared by every program of ours there and the user's
 // configuration: the programs that bound it are kept, oldest first, in a file beside sway's
@@ -31,4 +31,4 @@ class ChordOwners {
     std::string path_;  // the owners' file
 };
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway

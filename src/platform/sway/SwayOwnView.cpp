@@ -1,10 +1,10 @@
-#include "platform/wayland/SwayOwnView.h"
+#include "platform/sway/SwayOwnView.h"
 
 #include <unistd.h>
 
-#include "platform/wayland/SwayReplies.h"
+#include "platform/sway/SwayReplies.h"
 
-namespace qpa::wayland {
+namespace qpa::sway {
 
 SwayOwnView::SwayOwnView(const std::string& swaySocket, std::wstring title)
     : commands_(swaySocket), events_(swaySocket), title_(std::move(title)) {
@@ -29,4 +29,4 @@ void SwayOwnView::readEvents() {
     if (!open) notifier_->setEnabled(false);  // sway has gone
 }
 
-}  // namespace qpa::wayland
+}  // namespace qpa::sway
