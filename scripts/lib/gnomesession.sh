@@ -16,6 +16,7 @@ GNOME_USER=${GNOME_USER:-qpa-gnome}
 GNOME_ROOT=${GNOME_ROOT:-}
 AS_USER=()
 GNOME_STAND_IN=com.tervalinx.QuietPageAdvancer.ShellTest
+GNOME_STAND_IN_PATH=/com/tervalinx/QuietPageAdvancer/ShellTest
 GNOME_STAND_IN_UUID=qpa-test-stand-in@tervalinx.example
 
 # The command prefix that runs a program as the session's user with the session's environment
@@ -50,12 +51,13 @@ gnome_stand_in() {
     local method=$1
     shift
     "${AS_USER[@]}" gdbus call --session --dest "$GNOME_STAND_IN" \
-        --object-path /com/tervalinx/QuietPageAdvancer/ShellTest --method "$GNOME_STAND_IN.$method" "$@"
+        --object-path "$GNOME_STAND_IN_PATH" --method "$GNOME_STAND_IN.$method" "$@"
 }
 
 # Both builds of an extension (bridge.js-like BODY between legacy.js's and module.js's parts)
 # into FOLDER/UUID-43 and FOLDER/UUID-45 is what CMake does for the program's; the stand-in has
 # no settings, and one folder serves both Shells: the module build is picked by the Shell's version.
+# Its names on the bus are this file's.
 # shellcheck disable=SC2154  # root: the checkout, set by whoever sources this
 gnomesession_install_stand_in() {
     local folder=$1/$GNOME_STAND_IN_UUID wrappers=$root/src/platform/gnome/extension major
@@ -67,7 +69,8 @@ gnomesession_install_stand_in() {
     else
         sed -e "/@BRIDGE@/r $root/tests/e2e/gnome/stand-in.js" -e '/@BRIDGE@/d' \
             -e 's/new Bridge(.*);/new Bridge();/' "$wrappers/module.js"
-    fi >"$folder/extension.js"
+    fi | sed -e "s|@STAND_IN_BUS_NAME@|$GNOME_STAND_IN|" -e "s|@STAND_IN_PATH@|$GNOME_STAND_IN_PATH|" \
+        >"$folder/extension.js"
     printf '{"uuid": "%s", "name": "Test stand-in", "description": "Tests only", "shell-version": ["%s"]}\n' \
         "$GNOME_STAND_IN_UUID" "$major" >"$folder/metadata.json"
 }

@@ -9,6 +9,7 @@
 # the ids saved here, never by name.
 
 source "$(dirname "${BASH_SOURCE[0]}")/trixie-root.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../src/platform/kde/KwinNames.env"
 
 KDE_USER=${KDE_USER:-qpa-kde}
 # A user id of its own, so that the session's processes name no user of the host.
@@ -42,8 +43,8 @@ kdesession_program() {
 # Lets PROGRAM (a path inside the tree) see KWin's window management and fake input, as the
 # package's menu entry does for the installed program.
 kdesession_permit() {
-    printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s\nNoDisplay=true\nX-KDE-Wayland-Interfaces=org_kde_plasma_window_management,org_kde_kwin_fake_input\n' \
-        "$(basename "$1")" "$1" >"$KDE_WORK/data/applications/.$(basename "$1").new"
+    printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s\nNoDisplay=true\nX-KDE-Wayland-Interfaces=%s\n' \
+        "$(basename "$1")" "$1" "$KWIN_INTERFACES" >"$KDE_WORK/data/applications/.$(basename "$1").new"
     mv "$KDE_WORK/data/applications/.$(basename "$1").new" "$KDE_WORK/data/applications/$(basename "$1").desktop"
 }
 

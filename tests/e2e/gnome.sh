@@ -14,7 +14,9 @@ STEP_DOWN=-120
 KEYS_PASS_ON=""  # the Shell keeps a bound chord from the focused window
 # Qt's own title bar and border above and left of the content, in pixels.
 CONTENT_TOP=31 CONTENT_LEFT=3
-BRIDGE_EXTENSION=quiet-page-advancer-43@tervalinx.example
+# The names the program and its extension meet under, and the extension's two builds.
+source "$root/src/platform/gnome/BusNames.env"
+BRIDGE_EXTENSION=$LEGACY_EXTENSION
 
 # The program and the stand-in targets, copied where the session's user reaches them (inside
 # GNOME_ROOT too), the extensions beside the program as the package lays them out.
@@ -23,13 +25,14 @@ gnome_copy_programs() {
     bin=$(gnome_outside "$GNOMESESSION_WORK/bin")
     mkdir -p "$bin" "$bin/../share"
     cp "$BUILD/src/main/quiet-page-advancer" "$BUILD/tools/targets/wheel-target" \
-        "$BUILD/tools/targets/x-stand-ins" "$root/tests/e2e/gnome/impostor.js" "$bin/"
+        "$BUILD/tools/targets/x-stand-ins" "$root/tests/e2e/gnome/impostor.js" \
+        "$root/src/platform/gnome/BusNames.env" "$bin/"
     cp -r "$BUILD/src/share/." "$bin/../share/"
     chmod -R a+rX "$bin" "$bin/../share"
     PROGRAM=$GNOMESESSION_WORK/bin/quiet-page-advancer
     WHEEL_TARGET=$GNOMESESSION_WORK/bin/wheel-target
     X_STAND_INS=$GNOMESESSION_WORK/bin/x-stand-ins
-    IMPOSTOR=$GNOMESESSION_WORK/bin/impostor.js
+    IMPOSTOR=("${AS_USER[@]}" gjs "$GNOMESESSION_WORK/bin/impostor.js" "$GNOMESESSION_WORK/bin/BusNames.env")
 }
 
 # Starts a session with the program's extension installed and enabled, or without it (neither);
@@ -68,8 +71,8 @@ p_setup() {
     fi
     gnome_session --with-extension || return 1
     major=$("${AS_USER[@]}" gnome-shell --version | grep -o '[0-9][0-9]*' | head -n 1)
-    ((major < 45)) || BRIDGE_EXTENSION=quiet-page-advancer-45@tervalinx.example
-    if [ "$BRIDGE_EXTENSION" != quiet-page-advancer-43@tervalinx.example ]; then
+    ((major < 45)) || BRIDGE_EXTENSION=$MODULE_EXTENSION
+    if [ "$BRIDGE_EXTENSION" != "$LEGACY_EXTENSION" ]; then
         gnomesession_stop
         gnome_session --with-extension
     fi

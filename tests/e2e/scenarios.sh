@@ -849,7 +849,7 @@ scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
     local answer extensions uuid
     p_targets
     p_seed StartStopState=Off
-    spawn "${AS_USER[@]}" gjs "$IMPOSTOR" squatter "$GNOMESESSION_WORK/squatter.txt"
+    spawn "${IMPOSTOR[@]}" squatter "$GNOMESESSION_WORK/squatter.txt"
     wait_for 10 eval 'grep -q . "$(gnome_outside "$GNOMESESSION_WORK/squatter.txt")"' ||
         fail "the squatter got no answer"
     answer=$(cat "$(gnome_outside "$GNOMESESSION_WORK/squatter.txt")")
@@ -864,9 +864,8 @@ scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
     wait_for 15 eval '(($(messages_open) == 1))' ||
         fail "once the squatter went, the chord did not reach the program: $(p_boxes)"
     p_dismiss
-    answer=$("${AS_USER[@]}" gdbus call --session --dest com.tervalinx.QuietPageAdvancer.Shell \
-        --object-path /com/tervalinx/QuietPageAdvancer/Shell \
-        --method com.tervalinx.QuietPageAdvancer.Shell1.ListWindows 2>&1) &&
+    answer=$("${AS_USER[@]}" gdbus call --session --dest "$BRIDGE_BUS_NAME" \
+        --object-path "$BRIDGE_PATH" --method "$BRIDGE_INTERFACE.ListWindows" 2>&1) &&
         fail "another client was answered: $answer"
     [[ $answer == *AccessDenied* ]] || fail "another client got: $answer"
     p_close
@@ -889,7 +888,7 @@ scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
         fail "the older copy was not updated: $(cat "$extensions/$uuid/metadata.json")"
     [ "$(cat "$extensions/$uuid/installed-by")" = "$PROGRAM" ] ||
         fail "the copy names $(cat "$extensions/$uuid/installed-by"), not $PROGRAM"
-    spawn "${AS_USER[@]}" gjs "$IMPOSTOR" old-bridge
+    spawn "${IMPOSTOR[@]}" old-bridge
     p_start
     wait_for 10 eval '[ "$(p_boxes)" = "GNOME Shell extension" ]' ||
         fail "an extension of another version was not told: $(p_boxes)"

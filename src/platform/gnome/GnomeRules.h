@@ -5,27 +5,17 @@
 #include <cstdint>
 #include <string>
 
+#include "GnomeNames.h"
 #include "ports/WindowServices.h"
 
 // What the GNOME adapters decide, free of D-Bus, so that the unit tests can use it alone.
 namespace qpa::gnome {
 
-// The names the program and its Shell extension meet under on the session bus. The extension
-// answers only the owner of kProgramBusName.
-inline constexpr char kProgramBusName[] = "com.tervalinx.QuietPageAdvancer";
-inline constexpr char kBridgeBusName[] = "com.tervalinx.QuietPageAdvancer.Shell";
-inline constexpr char kBridgePath[] = "/com/tervalinx/QuietPageAdvancer/Shell";
-inline constexpr char kBridgeInterface[] = "com.tervalinx.QuietPageAdvancer.Shell1";
-// The interface's version this program speaks, and the shape of its window list.
-inline constexpr quint32 kBridgeVersion = 2;
+// The shape of the extension's window list.
 inline constexpr char kWindowListSignature[] = "a(tsibb)";
 // The file of an extension installed into the user's folder that names the program that did it:
 // the extension answers that program too.
 inline constexpr char kInstalledByFile[] = "installed-by";
-
-// The extension in its two builds: GNOME 43-44 load legacy scripts, 45 and later ES modules.
-inline constexpr char kLegacyExtension[] = "quiet-page-advancer-43@tervalinx.example";
-inline constexpr char kModuleExtension[] = "quiet-page-advancer-45@tervalinx.example";
 
 // One window as the extension lists it.
 struct ShellWindow {

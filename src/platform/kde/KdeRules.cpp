@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "KwinNames.h"
 #include "core/Texts.h"
 #include "platform/qt/DesktopEntryText.h"
 
@@ -71,7 +72,7 @@ std::optional<std::wstring> permissionEntry(std::wstring_view programPath) {
     entry += L"\nComment=Lets KWin show this copy of the program the windows it scrolls\nExec=";
     entry += qt::desktopEntryString(splitCommandQuoted(programPath));
     entry += L"\nNoDisplay=true\nX-KDE-Wayland-Interfaces=";
-    entry += ascii(kWindowManagementInterface) + L',' + ascii(kFakeInputInterface);
+    entry += ascii(kKwinInterfaces);
     return entry + L'\n';
 }
 

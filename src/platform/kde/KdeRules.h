@@ -13,10 +13,6 @@ namespace qpa::kde {
 
 using aim::Rect;
 
-// The interfaces KWin shows only to a program named by a desktop entry that lists them.
-inline constexpr std::string_view kWindowManagementInterface = "org_kde_plasma_window_management";
-inline constexpr std::string_view kFakeInputInterface = "org_kde_kwin_fake_input";
-
 // The window ids of KWin's stacking order ("uuid;uuid;...", bottom to top), front to back.
 std::vector<std::string> frontToBack(std::string_view bottomToTop);
 

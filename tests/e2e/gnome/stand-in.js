@@ -3,8 +3,9 @@
 // pictures. Installed only into the tests' sessions; legacy.js and module.js wrap it as they wrap
 // the program's bridge.
 
-const BUS_NAME = 'com.tervalinx.QuietPageAdvancer.ShellTest';
-const OBJECT_PATH = '/com/tervalinx/QuietPageAdvancer/ShellTest';
+// Put in by gnomesession.sh, which calls it by these names.
+const BUS_NAME = '@STAND_IN_BUS_NAME@';
+const OBJECT_PATH = '@STAND_IN_PATH@';
 const INTERFACE_XML = `<node><interface name="${BUS_NAME}">
   <method name="Windows"><arg type="s" direction="out"/></method>
   <method name="Place"><arg type="t" direction="in"/><arg type="i" direction="in"/>

@@ -8,10 +8,11 @@
 // This file is the body shared by both builds; legacy.js (GNOME 43-44) and module.js (45 and later)
 // put their imports before it and their entry point after it.
 
-const PROGRAM_NAME = 'com.tervalinx.QuietPageAdvancer';
-const BUS_NAME = 'com.tervalinx.QuietPageAdvancer.Shell';
-const OBJECT_PATH = '/com/tervalinx/QuietPageAdvancer/Shell';
-const INTERFACE_NAME = 'com.tervalinx.QuietPageAdvancer.Shell1';
+// The names come from BusNames.env, which the program's C++ reads too.
+const PROGRAM_NAME = '@PROGRAM_BUS_NAME@';
+const BUS_NAME = '@BRIDGE_BUS_NAME@';
+const OBJECT_PATH = '@BRIDGE_PATH@';
+const INTERFACE_NAME = '@BRIDGE_INTERFACE@';
 const INTERFACE_XML = `<node>
   <interface name="${INTERFACE_NAME}">
     <!-- Front to back: id, title, process id, can maximise, minimised -->
@@ -27,7 +28,7 @@ const INTERFACE_XML = `<node>
     <property name="Version" type="u" access="read"/>
   </interface>
 </node>`;
-const VERSION = 2;
+const VERSION = Number('@BRIDGE_VERSION@');
 // The program as the package installs it; a copy elsewhere that installed this extension into the
 // user's folder wrote its own path into the file INSTALLED_BY there.
 const INSTALLED_PROGRAM = '@INSTALLED_PROGRAM@';
