@@ -44,8 +44,10 @@ const POINTER_BACK_MS = 100;
 // valuator starts, moving nothing. So over an X11 window the pointer arrives first; a touchpad's
 // scroll of a few thousandths of a notch, too small to move anybody, then sets that start, and the
 // notches follow. Its direction alternates, so that programs that add such scrolls up into whole
-// notches (xterm, through the X server's core events) never reach one.
-const XWAYLAND_SETTLE_MS = 50;
+// notches (xterm, through the X server's core events) never reach one. A client reads where the
+// valuator starts when it handles the pointer's arrival: a notch that reaches the X server before
+// a busy client has done so is lost to it (with both cores busy, 50 ms lost a step in about 50).
+const XWAYLAND_SETTLE_MS = 100;
 const VALUATOR_START = 0.05;
 
 // Calls a method of the bus itself about `name`; its one answer, or null when there is none.
@@ -63,7 +65,8 @@ function askBus(method, name) {
 
 // Resolves true once the stage has painted a frame with `actor` drawn anew: what was raised or
 // moved is then where the pointer's events go. False when no frame comes within FRAME_WITHIN_MS
-// (the screen is off).
+// (the screen is off, or the Shell is too busy to paint): the pick then decides on the stacking
+// the pointer's events meet as well, which can only show the raised window less, never more.
 const FRAME_WITHIN_MS = 500;
 function nextFrame(actor) {
     return new Promise(resolve => {
@@ -290,8 +293,9 @@ class Bridge {
         try {
             // The overview, a system dialog or the lock screen would take the wheel themselves.
             const raised = this._find(id);
-            const w = raised && !raised.minimized &&
-                await nextFrame(raised.get_compositor_private()) ? this._find(id) : null;
+            if (raised && !raised.minimized)
+                await nextFrame(raised.get_compositor_private());
+            const w = this._find(id);
             if (!w || w.minimized || Main.overview.visible || Main.modalCount > 0 ||
                 Main.sessionMode.isLocked)
                 return false;
@@ -308,11 +312,11 @@ class Bridge {
             if (arrives)
                 this._pointer.notify_absolute_motion(GLib.get_monotonic_time(), ...point);
             if (arrives && w.get_client_type() === Meta.WindowClientType.X11) {
-                await after(XWAYLAND_SETTLE_MS);
+                await this._settle(w);
                 this._valuatorStart = -this._valuatorStart;
                 this._pointer.notify_scroll_continuous(GLib.get_monotonic_time(), 0,
                     this._valuatorStart, Clutter.ScrollSource.FINGER, Clutter.ScrollFinishFlags.NONE);
-                await after(XWAYLAND_SETTLE_MS);
+                await this._settle(w);
             }
             // Whatever came over the point meanwhile keeps the step.
             const sent = this._stillShows(id, point);
@@ -328,6 +332,14 @@ class Bridge {
         } finally {
             this._busy = false;
         }
+    }
+
+    // Gives an X11 window what came from the pointer before the next: the Shell handles input as
+    // it draws, so it has passed the pointer's events on to Xwayland once a frame is drawn, however
+    // busy it is; the client then has XWAYLAND_SETTLE_MS to read them.
+    async _settle(w) {
+        await nextFrame(w.get_compositor_private());
+        await after(XWAYLAND_SETTLE_MS);
     }
 
     // Puts the pointer back where the user left it, a little later.
