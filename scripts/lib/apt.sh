@@ -21,3 +21,14 @@ apt_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${options[@]}" \
         "${missing[@]}" >/dev/null
 }
+
+# Makes a minimal Debian of SUITE from MIRROR with PACKAGES and what they depend on (not what they
+# recommend), in one run of mmdebstrap: at TARGET, a folder, or a tarball when its name ends in
+# .tar or .tar.gz. As root. Source it, then: debian_tree SUITE TARGET MIRROR [PACKAGE...]
+debian_tree() {
+    local suite=$1 target=$2 mirror=$3 include
+    shift 3
+    include=$(IFS=,; echo "$*")
+    apt_install_missing mmdebstrap || return 1
+    mmdebstrap --variant=minbase ${include:+"--include=$include"} "$suite" "$target" "$mirror"
+}

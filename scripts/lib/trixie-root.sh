@@ -1,20 +1,20 @@
 # shellcheck shell=bash
-# A Debian 13 (trixie) tree made by debootstrap, in which the tests run desktops that Debian 12 does
+# A Debian 13 (trixie) tree made by mmdebstrap, in which the tests run desktops that Debian 12 does
 # not have (KDE Plasma 6's KWin), with the Debian 12 build of the program unchanged. As root. Source
 # it, then:
 #   trixie_root_ensure PACKAGE...   make the tree (once) and install what is missing of the packages
 #   trixie_root_mount / trixie_root_unmount   the host's /proc, /sys and /dev inside it, and out
 # The tree is kept in TRIXIE_ROOT (default /var/cache/quiet-page-advancer/trixie, outside every
 # checkout, about 0.8 GB with KWin): a later run finds it complete and only checks its packages, so
-# only the first run on a machine pays for debootstrap and the downloads. Everything is under a
+# only the first run on a machine pays for mmdebstrap and the downloads. Everything is under a
 # lock, so that two test runs on one machine never build it at once. Remove the folder (after
 # trixie_root_unmount) to start from nothing.
 
 TRIXIE_ROOT=${TRIXIE_ROOT:-/var/cache/quiet-page-advancer/trixie}
 TRIXIE_MIRROR=${TRIXIE_MIRROR:-http://deb.debian.org/debian}
-# Written once debootstrap has finished: a tree without it is half made and is made again.
-TRIXIE_COMPLETE=$TRIXIE_ROOT/.qpa-complete
 TRIXIE_MOUNTS=(proc sys dev dev/pts dev/shm)
+
+source "$(dirname "${BASH_SOURCE[0]}")/apt.sh"
 
 trixie_in() { chroot "$TRIXIE_ROOT" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
 
@@ -75,20 +75,19 @@ trixie_root_unmount() {
 }
 
 trixie_root_ensure() {
+    # Written once mmdebstrap has finished: a tree without it is half made and is made again. Read
+    # here, since a caller may name another tree for one call (TRIXIE_ROOT=... trixie_root_ensure).
+    local complete=$TRIXIE_ROOT/.qpa-complete
     mkdir -p "$(dirname "$TRIXIE_ROOT")"
     (
         flock 9
-        if [ ! -e "$TRIXIE_COMPLETE" ]; then
+        if [ ! -e "$complete" ]; then
             trixie_mounts_down
-            rm -rf "$TRIXIE_ROOT"
-            command -v debootstrap >/dev/null || {
-                echo "debootstrap is missing (scripts/setup)"
-                exit 1
-            }
-            echo "Making a Debian 13 tree in $TRIXIE_ROOT (debootstrap, once per machine)"
-            debootstrap --variant=minbase trixie "$TRIXIE_ROOT" "$TRIXIE_MIRROR" >"$TRIXIE_ROOT.log" 2>&1 ||
-                { echo "debootstrap failed: $(tail -n 3 "$TRIXIE_ROOT.log")"; exit 1; }
-            touch "$TRIXIE_COMPLETE"
+            rm -rf --one-file-system "$TRIXIE_ROOT"
+            echo "Making a Debian 13 tree in $TRIXIE_ROOT (mmdebstrap, once per machine)"
+            debian_tree trixie "$TRIXIE_ROOT" "$TRIXIE_MIRROR" "$@" >"$TRIXIE_ROOT.log" 2>&1 ||
+                { echo "mmdebstrap failed: $(tail -n 3 "$TRIXIE_ROOT.log")"; exit 1; }
+            touch "$complete"
         fi
         local missing
         mapfile -t missing < <(trixie_root_missing "$@")

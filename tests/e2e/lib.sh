@@ -59,28 +59,44 @@ received_count() { received "$@" | wc -l; }
 received_titles() { received | cut -d'|' -f1; }
 
 run_scenarios() {
-    local pattern=$1 results=$2 name status passed=0 failed=0 pid log_size
+    local pattern=$1 results=$2 name status passed=0 failed=0 pid log_size start reason tee_pid
+    local said=$E2E_WORK/said
+    : >"$E2E_WORK/cases.xml"
+    mkfifo "$said.fifo"
     # The names come on their own descriptor: a scenario's commands may read standard input.
     while read -r -u 3 name; do
         [ -n "$pattern" ] && [[ ! $name =~ $pattern ]] && continue
         : >"$TARGET_LOG"
         log_size=$(stat -c %s "$QPA_LOG" 2>/dev/null || echo 0)
+        start=$SECONDS
+        # What the scenario says goes to the console as it comes and into its case in the report,
+        # through a named pipe: the programs a scenario starts would inherit a process
+        # substitution's descriptor and keep it open, and tee would never end.
+        tee "$said" <"$said.fifo" &
+        tee_pid=$!
         (
             set -eE
             SCENARIO_PID=$BASHPID
             trap 'step_failed $? "$BASH_COMMAND"' ERR
             "scenario_$name"
-        )
+        ) >"$said.fifo"
         status=$?
+        wait "$tee_pid"
         ((status == 200)) && continue
         if ((status == 0)); then
             passed=$((passed + 1))
             echo "[  PASSED  ] $RUN_NAME.$name"
+            junit_case "$name" $((SECONDS - start))
         else
             failed=$((failed + 1))
-            echo "    the program's last lines ($QPA_LOG):"
-            tail -c +$((log_size + 1)) "$QPA_LOG" 2>/dev/null | tail -n 15 | sed 's/^/    | /'
+            # Its last line says why.
+            reason=$(awk 'NF {last = $0} END {sub(/^ +/, "", last); print last}' "$said")
+            {
+                echo "    the program's last lines ($QPA_LOG):"
+                tail -c +$((log_size + 1)) "$QPA_LOG" 2>/dev/null | tail -n 15 | sed 's/^/    | /'
+            } | tee -a "$said"
             echo "[  FAILED  ] $RUN_NAME.$name"
+            junit_case "$name" $((SECONDS - start)) "${reason:-exit status $status}" "$said"
         fi
         P_PID=$(program_pid)
         if [ -n "$P_PID" ] && kill -0 "$P_PID" 2>/dev/null; then
@@ -93,8 +109,35 @@ run_scenarios() {
         fi
         rm -f "$E2E_WORK/spawned"
     done 3< <(sed -n 's/^scenario_\([A-Za-z]*\)() {$/\1/p' "$here/scenarios.sh")
-    echo "$RUN_NAME end-to-end: $passed passed, $failed failed" | tee "$results/e2e-$RUN_NAME.txt"
+    echo "$RUN_NAME end-to-end: $passed passed, $failed failed"
+    junit_report "$results/e2e-$RUN_NAME.xml" $((passed + failed)) "$failed"
     ((failed == 0))
+}
+
+# The run's report in JUnit's XML, which scripts/test counts as it counts the unit tests': a case
+# per scenario, a failed one with what it said (the failed check, the program's last lines).
+xml_text() {
+    iconv -c -f UTF-8 -t UTF-8 | tr -d '\000-\010\013\014\016-\037' |
+        sed 's/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g; s/"/\&quot;/g'
+}
+# Adds a case: NAME SECONDS, and for a failed one why (a line) and the file of all it said.
+junit_case() {
+    if (($# < 3)); then
+        printf '  <testcase classname="e2e.%s" name="%s" time="%s"/>\n' "$RUN_NAME" "$1" "$2"
+    else
+        printf '  <testcase classname="e2e.%s" name="%s" time="%s">\n' "$RUN_NAME" "$1" "$2"
+        printf '    <failure message="%s">%s</failure>\n  </testcase>\n' \
+            "$(xml_text <<<"$3")" "$(xml_text <"$4")"
+    fi >>"$E2E_WORK/cases.xml"
+}
+# Writes the report: FILE TESTS FAILURES.
+junit_report() {
+    {
+        echo '<?xml version="1.0" encoding="UTF-8"?>'
+        printf '<testsuite name="e2e.%s" tests="%s" failures="%s" errors="0">\n' "$RUN_NAME" "$2" "$3"
+        cat "$E2E_WORK/cases.xml"
+        echo '</testsuite>'
+    } >"$1"
 }
 
 # An X window with exactly this title exists; its id is printed.
