@@ -46,7 +46,7 @@ int openWindows(int count) {
 }
 
 int measure() {
-    qpa::x11::X11Windows windows([] { return 3; });
+    qpa::x11::X11Windows windows;
     if (!windows.wheelPresent()) return 1;  // no display
     Display* display = XOpenDisplay(nullptr);
     if (!display) return 1;
