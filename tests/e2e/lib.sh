@@ -93,7 +93,8 @@ run_scenarios() {
             reason=$(awk 'NF {last = $0} END {sub(/^ +/, "", last); print last}' "$said")
             {
                 echo "    the program's last lines ($QPA_LOG):"
-                tail -c +$((log_size + 1)) "$QPA_LOG" 2>/dev/null | tail -n 15 | sed 's/^/    | /'
+                tail -c +$((log_size + 1)) "$QPA_LOG" 2>/dev/null | tail -n 15 | sed 's/^/    | /' |
+                    grep . || echo "    | (nothing since the scenario began)"
             } | tee -a "$said"
             echo "[  FAILED  ] $RUN_NAME.$name"
             junit_case "$name" $((SECONDS - start)) "${reason:-exit status $status}" "$said"
