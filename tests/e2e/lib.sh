@@ -10,6 +10,7 @@ on() { [[ " $* " == *" $PLATFORM "* ]] || exit 200; }
 
 fail() {
     echo "    $*"
+    echo "$*" | head -n 1 >"$E2E_WORK/reason"
     FAIL_SAID=1
     return 1
 }
@@ -22,7 +23,7 @@ step_failed() {
     for ((i = 1; i < ${#FUNCNAME[@]} - 1; i++)); do
         where+=", in ${FUNCNAME[i]} (${BASH_SOURCE[i]##*/}:${BASH_LINENO[i - 1]})"
     done
-    echo "    a step failed (exit $status): $command$where"
+    echo "    a step failed (exit $status): $command$where" | tee "$E2E_WORK/reason"
 }
 
 # Runs a command in the background for the length of the scenario; its id is in SPAWNED_PID.
@@ -67,6 +68,7 @@ run_scenarios() {
     while read -r -u 3 name; do
         [ -n "$pattern" ] && [[ ! $name =~ $pattern ]] && continue
         : >"$TARGET_LOG"
+        rm -f "$E2E_WORK/reason"
         log_size=$(stat -c %s "$QPA_LOG" 2>/dev/null || echo 0)
         start=$SECONDS
         # What the scenario says goes to the console as it comes and into its case in the report,
@@ -89,8 +91,7 @@ run_scenarios() {
             junit_case "$name" $((SECONDS - start))
         else
             failed=$((failed + 1))
-            # Its last line says why.
-            reason=$(awk 'NF {last = $0} END {sub(/^ +/, "", last); print last}' "$said")
+            reason=$(sed 's/^ *//' "$E2E_WORK/reason" 2>/dev/null)
             {
                 echo "    the program's last lines ($QPA_LOG):"
                 tail -c +$((log_size + 1)) "$QPA_LOG" 2>/dev/null | tail -n 15 | sed 's/^/    | /' |
