@@ -383,7 +383,7 @@ void QtMainWindow::setWindowState(WindowState state) {
         // minimised in place of the tray stays minimised.
         stateWhenShown_ = state;
     } else if (state == WindowState::Minimized) {
-        showMinimized();
+        minimise();
     } else if (isMinimized()) {
         showNormal();
     }
@@ -399,19 +399,23 @@ void QtMainWindow::setWindowVisible(bool visible) {
     inTray_ = !visible;
     if (visible) {
         trayHostCheck_.stop();
-        if (!isVisible() && isMinimized() && testAttribute(Qt::WA_WState_Created)) {
+        if (!isVisible() && (isMinimized() || iconicHint_) &&
+            testAttribute(Qt::WA_WState_Created)) {
             // The hidden window still carries the minimised state it had when it went into the
-            // tray, and a minimise asked by Qt (the switch's) left "iconic" in its hints. Qt would
-            // map it again before it changes those hints, and the window manager, quicker, would
-            // map it iconic: the window would come back minimised and go straight back into the
-            // tray. A fresh native window starts without that past (its dialogs keep theirs).
+            // tray, or a minimise asked by Qt (the switch's) left "iconic" in its hints while the
+            // window manager's later word made Qt forget it was minimised. Qt would map it again
+            // without changing those hints, and the window manager would map it iconic: the
+            // window would come back minimised and go straight back into the tray (seen for one
+            // click in three). A fresh native window starts without that past (its dialogs keep
+            // theirs).
             destroy(true, false);
+            iconicHint_ = false;
         }
-        state == WindowState::Minimized ? showMinimized() : showNormal();
+        state == WindowState::Minimized ? minimise() : showNormal();
         return;
     }
     // Without a tray there would be no way back: the window stays minimised instead.
-    QSystemTrayIcon::isSystemTrayAvailable() ? hide() : showMinimized();
+    QSystemTrayIcon::isSystemTrayAvailable() ? hide() : minimise();
     trayHostCheck_.start();
 }
 
@@ -421,10 +425,15 @@ void QtMainWindow::followTrayHost() {
     if (!inTray_) return trayHostCheck_.stop();
     const bool trayHost = QSystemTrayIcon::isSystemTrayAvailable();
     if (!trayHost && !isVisible()) {
-        showMinimized();  // the tray holding the window went away: no way back but the task bar
+        minimise();  // the tray holding the window went away: no way back but the task bar
     } else if (trayHost && isVisible() && isMinimized()) {
         hide();  // minimised for want of a tray host, and one has come
     }
+}
+
+void QtMainWindow::minimise() {
+    iconicHint_ = managerTellsMinimised_;
+    showMinimized();
 }
 
 void QtMainWindow::activateWindow() {

@@ -95,6 +95,7 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     WindowState currentState() const;
     QProgressBar* progressBar() const;
     void followTrayHost();
+    void minimise();
     QTreeWidget* list() const;
 
     ViewEvents* events_ = nullptr;
@@ -115,6 +116,10 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     // An X11 window manager says when it minimises or restores a window; a Wayland compositor
     // does not (Qt reports the normal state again at the next configure, on sway as elsewhere).
     const bool managerTellsMinimised_ = QGuiApplication::platformName() == QLatin1String("xcb");
+    // Qt marked the X window iconic in its hints when it minimised it, and clears that mark only
+    // when it restores the window itself, not when the window manager did (the task bar) or the
+    // window went into the tray meanwhile: the native window is made anew before it is shown.
+    bool iconicHint_ = false;
     int quietFocus_ = 0;
     std::unique_ptr<QStyle> smallerMarks_;  // for a window laid out smaller than designed
     int dpi_ = 96;                          // the screen's (logical)
