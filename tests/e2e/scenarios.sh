@@ -705,7 +705,7 @@ scenario_StartedOnOurWindowNeverCoversTheReader() {
     for shot in $(seq 1 10); do
         ((shot != 6)) || { p_minimise && wait_for 10 eval '[ "$(p_state)" = hidden ]' && p_tray_click &&
             wait_for 10 p_shown; } || fail "not brought back from the tray"
-        ours=$(program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $5}')
+        ours=$(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $5}')
         reader=$(sway_views | awk -F'\t' '$6 == "Reader" {print $5}')
         "${AS_USER[@]}" grim - >"$RESULTS/sway-reader-$shot.png"
         apart "$ours" "$reader" || fail "picture $shot: our window $ours over the reader $reader"
