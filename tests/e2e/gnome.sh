@@ -132,6 +132,8 @@ p_keys_into() {
 }
 
 p_minimise() { gnome_stand_in Minimise "$(main_window)" >/dev/null; }
+# GNOME has no tray: a minimised window comes back as a click on it in the dash brings it.
+p_tray_click() { gnome_stand_in Activate "$(main_window)" >/dev/null; }
 
 # A picture of the top part of a window's content, left of a scroll bar.
 p_document_picture() {
