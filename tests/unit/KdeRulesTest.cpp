@@ -54,10 +54,6 @@ TEST(KdeRules, ThePermissionEntryNamesTheProgramAsKwinReadsIt) {
         ASSERT_EQ(entry.has_value(), execLine.has_value()) << path;
         if (!entry) continue;
         EXPECT_NE(entry->find(L"\n" + *execLine + L"\n"), std::wstring::npos) << *entry;
-        EXPECT_EQ(entry->rfind(L"[Desktop Entry]\n", 0), 0u);
-        EXPECT_NE(entry->find(L"\nX-KDE-Wayland-Interfaces=org_kde_plasma_window_management,"
-                              L"org_kde_kwin_fake_input\n"),
-                  std::wstring::npos);
         EXPECT_NE(entry->find(L"\nNoDisplay=true\n"), std::wstring::npos);  // not in the menu
         EXPECT_EQ(entry->find(L"\nName=\n"), std::wstring::npos);           // a name, as required
         const std::wstring message = kwinHidesWindowsMessage(entry);
