@@ -16,7 +16,7 @@
 #   p_start_again               a second start of the program, left to end by itself
 #   p_running, p_shown, p_state the program runs; its window is shown; shown, minimised or hidden
 #   p_close                     close the main window as its close box does; the program has ended
-#   p_click CONTROL             click a control of the main window, by its name
+#   p_click CONTROL             click a control of the main window, by its name (not kde)
 #   p_type TEXT, p_key KEYS     type into, or press keys in, the window with the focus
 #   p_keys_into TITLE KEYS      press keys in another window, through the desktop's own input
 #   p_main_window_active        the main window has the keyboard focus (x11, wine)
