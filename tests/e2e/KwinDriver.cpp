@@ -6,7 +6,6 @@
 //   activate|minimise|close TITLE [PID]   the window with exactly this title (of that process)
 //   keys [--hold MS] KEYS...              presses each chord ("ctrl+shift+t", "t") and lets go;
 //                                         --hold keeps each one down that long
-//   click X Y               the left button at a point of the screen
 // Ends with 1 when there is no such window or KWin hides the interfaces.
 #include <linux/input-event-codes.h>
 #include <unistd.h>
@@ -26,20 +25,9 @@ using namespace qpa::kde;
 
 namespace {
 
+// The keys the scenarios press.
 const std::map<std::string, std::uint32_t> kKeys = {
-    {"ctrl", KEY_LEFTCTRL},
-    {"shift", KEY_LEFTSHIFT},
-    {"alt", KEY_LEFTALT},
-    {"t", KEY_T},
-    {"a", KEY_A},
-    {"Return", KEY_ENTER},
-    {"Tab", KEY_TAB},
-    {"Escape", KEY_ESC},
-    {"Down", KEY_DOWN},
-    {"Up", KEY_UP},
-    {"Page_Up", KEY_PAGEUP},
-    {"Page_Down", KEY_PAGEDOWN},
-};
+    {"ctrl", KEY_LEFTCTRL}, {"shift", KEY_LEFTSHIFT}, {"t", KEY_T}};
 
 const KwinWindow* findWindow(KwinConnection& kwin, const char* title, const char* pid) {
     for (const KwinWindow* w : kwin.frontToBack()) {
@@ -97,18 +85,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "keys") return pressKeys(kwin, argc, argv);
-    if (command == "click" && argc == 4) {
-        org_kde_kwin_fake_input* input = kwin.fakeInput();
-        org_kde_kwin_fake_input_authenticate(input, "kwin-driver", "clicks for the tests");
-        org_kde_kwin_fake_input_pointer_motion_absolute(
-            input, wl_fixed_from_int(std::atoi(argv[2])), wl_fixed_from_int(std::atoi(argv[3])));
-        kwin.settle();
-        org_kde_kwin_fake_input_button(input, BTN_LEFT, WL_POINTER_BUTTON_STATE_PRESSED);
-        kwin.settle();
-        org_kde_kwin_fake_input_button(input, BTN_LEFT, WL_POINTER_BUTTON_STATE_RELEASED);
-        kwin.settle();
-        return 0;
-    }
     if (argc < 3) return 2;
     const KwinWindow* window = findWindow(kwin, argv[2], argc > 3 ? argv[3] : nullptr);
     if (!window) return 1;

@@ -85,34 +85,16 @@ p_teardown() {
     [ -z "$GNOME_ROOT" ] || TRIXIE_ROOT=$GNOME_ROOT trixie_root_unmount
 }
 
-p_seed() {
-    rm -f "$QPA_SETTINGS"
-    XDG_CONFIG_HOME=$(dirname "$(dirname "$QPA_SETTINGS")") linux_seed_settings "$@"
-    gnome_chown "$GNOME_HOME/.config"
-}
-p_setting() { XDG_CONFIG_HOME=$(dirname "$(dirname "$QPA_SETTINGS")") linux_setting "$1"; }
+config_chown() { gnome_chown "$GNOME_HOME/.config"; }
 
 # Shown and taking input: the Shell gives a new window (ours, or a message over it) the focus once
 # its opening is over.
 p_ready() { p_shown && program_windows | awk -F'\t' '$4 == "true"' | grep -q .; }
 
-p_running() { kill -0 "$P_PID" 2>/dev/null; }
-# The program's windows, one a line as gnome_windows gives them.
-program_windows() { gnome_windows | awk -F'\t' -v p="$P_PID" '$2 == p'; }
-main_window() { program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 == t {print $1; exit}' | grep .; }
-p_shown() { program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 == t && $3 == "false"' | grep -q .; }
-p_state() {
-    local minimised
-    minimised=$(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 == t {print $3; exit}')
-    case $minimised in false) echo shown ;; true) echo minimised ;; *) echo hidden ;; esac
-}
-
-p_close() {
-    local id
-    id=$(main_window) && gnome_stand_in Close "$id" >/dev/null
-    wait_for 5 eval '! p_running' || stop_process "$P_PID"
-    ! p_running
-}
+# The Shell's windows as the shared verbs read them (its type left out).
+windows() { gnome_windows | awk -F'\t' -v OFS='\t' '{print $1, $2, ($3 == "true" ? "minimised" : "shown"), $4, $5, $7}'; }
+window_close() { gnome_stand_in Close "$1"; }
+click_at() { gnome_stand_in Click "$1" "$2" >/dev/null; }
 
 # The stand-in targets overlapping, as a reader often stands behind a browser: each step must reach
 # the one it raised, not the one in front a moment before.
@@ -152,23 +134,9 @@ p_keys_into() {
     sleep 0.3
 }
 
-p_boxes() { program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 != t {print $7}'; }
-p_dismiss() {
-    local id
-    for id in $(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 != t {print $1}'); do
-        gnome_stand_in Close "$id" >/dev/null || true
-    done
-}
-
-# A control of the main window, by its centre in twips (96 dots per inch: 15 twips a pixel).
-p_click() {
-    local at x y
-    read -r -a at <<<"${CONTROL_AT[$1]}"
-    IFS=, read -r x y _ < <(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$7 == t {print $5; exit}')
-    gnome_stand_in Click $((x + CONTENT_LEFT + at[0] / 15)) $((y + CONTENT_TOP + at[1] / 15)) >/dev/null
-}
-
 p_minimise() { gnome_stand_in Minimise "$(main_window)" >/dev/null; }
+# GNOME has no tray: a minimised window comes back as a click on it in the dash brings it.
+p_tray_click() { gnome_stand_in Activate "$(main_window)" >/dev/null; }
 
 # A picture of the top part of a window's content, left of a scroll bar.
 p_document_picture() {

@@ -42,39 +42,16 @@ p_setup() {
 
 p_teardown() { kdesession_stop; }
 
-p_seed() {
-    rm -f "$QPA_SETTINGS"
-    linux_seed_settings "$@"
-    kdesession_chown
-}
-
-p_setting() { linux_setting "$1"; }
-
-
+config_chown() { kdesession_chown; }
 
 kwin_driver() { "${AS_USER[@]}" "$KWIN_DRIVER" "$@"; }
-# KWin's windows front to back, one a line: handle, pid, shown or minimised, active, frame, title.
-kde_windows() { kwin_driver list; }
-program_windows() { kde_windows | awk -F'\t' -v p="$P_PID" '$2 == p'; }
-
-p_shown() { program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t && $3 == "shown"' | grep -q .; }
-p_state() {
-    case "$(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $3; exit}')" in
-        shown) echo shown ;;
-        minimised) echo minimised ;;
-        *) echo hidden ;;
-    esac
-}
-
-p_close() {
-    kwin_driver close "$MAIN_TITLE" "$P_PID" || true
-    wait_for 5 eval '! p_running' || stop_process "$P_PID"
-    ! p_running
-}
+# KWin's windows front to back, as the shared verbs read them; KWin's close goes by the title.
+windows() { kwin_driver list; }
+window_close() { kwin_driver close "$2" "$P_PID"; }
 
 p_targets() {
     spawn "${AS_USER[@]}" "$WHEEL_TARGET" "$KDE_IN/target.log"
-    wait_for 20 eval 'kde_windows | grep -q "	Target A$"' || return 1
+    wait_for 20 eval 'windows | grep -q "	Target A$"' || return 1
     kwin_driver activate "Target A"
 }
 
@@ -82,7 +59,7 @@ p_targets() {
 # popup) beside it.
 p_reader() {
     spawn "${AS_USER[@]}" "$WHEEL_TARGET" "$KDE_IN/target.log" reader
-    wait_for 20 eval 'kde_windows | grep -q "	Reader$"'
+    wait_for 20 eval 'windows | grep -q "	Reader$"'
 }
 
 # Runs JavaScript once in KWin, through its scripting over D-Bus; KWin answers "run" once it ran.
@@ -98,7 +75,7 @@ kwin_script() {
         org.kde.kwin.Scripting.unloadScript "string:$name"
 }
 
-frame_of() { kde_windows | awk -F'\t' -v t="$1" '$6 == t {print $5; exit}'; }
+frame_of() { windows | awk -F'\t' -v t="$1" '$6 == t {print $5; exit}'; }
 
 # Fixed Target kept above, with Target B moved under it (all of B covered), and Target A moved so
 # that the reader's tooltip (another client's popup) stands over its middle.
@@ -127,22 +104,6 @@ p_keys_into() {
 }
 p_hold_keys_into() { kwin_driver activate "$1" && kwin_driver keys --hold "$3" "$2"; }
 
-p_boxes() { program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$6 != t {print $6}'; }
-p_dismiss() {
-    local title
-    while read -r title; do kwin_driver close "$title" "$P_PID" || true; done < <(p_boxes)
-}
-
-# A control of the main window, by its centre in twips (96 dots per inch: 15 twips a pixel); the
-# window has no frame around it here (KWin has no decoration without kwin-common).
-p_click() {
-    local at x y
-    read -r -a at <<<"${CONTROL_AT[$1]}"
-    IFS=', x' read -r x y _ <<<"$(program_windows | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $5}')"
-    kwin_driver activate "$MAIN_TITLE" "$P_PID"
-    kwin_driver click $((x + at[0] / 15)) $((y + at[1] / 15))
-}
-
 p_minimise() { kwin_driver minimise "$MAIN_TITLE" "$P_PID"; }
 
 # The tray host's items still on the bus: "SERVICE PATH", one a line.
@@ -165,7 +126,7 @@ p_balloons() { sed -n 's/^notify //p' "$TRAY_LOG"; }
 # at most every 1.5 s (KSycoca), so the driver connects until it is newer than the file.
 p_entry_read() {
     local entry=$1
-    wait_for 10 eval 'kde_windows >/dev/null; find "$KDE_WORK/cache" -name "ksycoca6_*" -newer "$entry" | grep -q .'
+    wait_for 10 eval 'windows >/dev/null; find "$KDE_WORK/cache" -name "ksycoca6_*" -newer "$entry" | grep -q .'
 }
 
 # A copy of the program in a folder of its own, which no desktop entry names yet; prints its path

@@ -35,30 +35,11 @@ p_setup() {
 
 p_teardown() { swaysession_stop; }
 
-p_seed() {
-    rm -f "$QPA_SETTINGS"
-    linux_seed_settings "$@"
-    chown -R "$SWAY_USER" "$XDG_CONFIG_HOME"
-}
+config_chown() { chown -R "$SWAY_USER" "$XDG_CONFIG_HOME"; }
 
-p_setting() { linux_setting "$1"; }
-
-
-
-# The program's views, one a line as sway_views gives them.
-program_views() { sway_views | awk -F'\t' -v p="$P_PID" '$2 == p'; }
-main_view() { program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $1; exit}' | grep .; }
-
-p_shown() { program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t && $3 == "true"' | grep -q .; }
-p_state() { p_shown && echo shown || echo hidden; }
-
-# Closes the main window through sway, as a close from the desktop does.
-p_close() {
-    local id
-    id=$(main_view) && sway_msg "[con_id=$id] kill" >/dev/null
-    wait_for 5 eval '! p_running' || stop_process "$P_PID"
-    ! p_running
-}
+# sway's views as the shared verbs read them: a view out of sight is in the scratchpad.
+windows() { sway_views | awk -F'\t' -v OFS='\t' '{$3 = $3 == "true" ? "shown" : "hidden"; print}'; }
+window_close() { sway_msg "[con_id=$1] kill"; }
 
 p_targets() {
     spawn "${AS_USER[@]}" "$WHEEL_TARGET" "$TARGET_LOG"
@@ -91,34 +72,18 @@ p_keys_into() {
     sleep 0.3
 }
 
-# The titles of the program's message boxes.
-p_boxes() { program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 != t {print $6}'; }
-
-p_dismiss() {
-    local id
-    for id in $(program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 != t {print $1}'); do sway_msg "[con_id=$id] kill" >/dev/null || true; done
-}
-
 # Moves the seat's cursor to a point of the layout and clicks the left button.
-sway_click() {
+click_at() {
     sway_msg "seat - cursor set $1 $2" >/dev/null &&
         sway_msg "seat - cursor press button1" >/dev/null &&
         sway_msg "seat - cursor release button1" >/dev/null
 }
 
-# A control of the main window, by its centre in twips (96 dots per inch: 15 twips a pixel).
-p_click() {
-    local at x y
-    read -r -a at <<<"${CONTROL_AT[$1]}"
-    IFS=', x' read -r x y _ <<<"$(program_views | awk -F'\t' -v t="$MAIN_TITLE" '$6 == t {print $5}')"
-    sway_click $((x + at[0] / 15)) $((y + at[1] / 15))
-}
-
 # swaybar stands at the top of the 1280 pixel wide output, ours the tray's only icon at its end.
-p_tray_click() { sway_click 1267 12; }
+p_tray_click() { click_at 1267 12; }
 
 # sway has no minimising: its scratchpad is where a view goes out of sight and comes back from.
-p_minimise() { sway_msg "[con_id=$(main_view)] move scratchpad" >/dev/null; }
+p_minimise() { sway_msg "[con_id=$(main_window)] move scratchpad" >/dev/null; }
 
 # A picture of the top part of a view's content, away from a floating window in the middle of the
 # output (ours) and from a scroll bar on the right.

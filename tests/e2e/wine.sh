@@ -43,6 +43,8 @@ p_logon_entry() {
     reg_values "${1:-HKLM}\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run" | awk -F'\t' '$1 == "QuietPageAdvancer.exe" {print $2}'
 }
 p_program_command() { echo "\"$(winepath -w "$EXE" 2>/dev/null)\""; }
+# The entry runs the program, quoted.
+p_entry_valid() { [ "$(p_logon_entry HKLM)" = "$(p_program_command)" ]; }
 
 # Starts the program; without --hidden, waits until its main window shows.
 p_start() {

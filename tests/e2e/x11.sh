@@ -57,9 +57,8 @@ p_copy_program() {
     mkdir -p "$1" && cp "$BUILD/src/main/quiet-page-advancer" "$1/"
     QPA_PROGRAM=$1/quiet-page-advancer
 }
-# The autostart file the program wrote (the machine's), its checks, and the program it starts.
+# The autostart file the program wrote (the machine's), its check, and the program it starts.
 p_entry_file() { echo "$XDG_CONFIG_DIRS/autostart/quiet-page-advancer.desktop"; }
-p_entry_written() { [ -e "$(p_entry_file)" ]; }
 p_entry_valid() { desktop-file-validate "$(p_entry_file)"; }
 # Started as the desktop starts it at login (GLib's launcher); the program's id is kept as
 # p_start keeps it.
@@ -71,13 +70,8 @@ p_launch_entry() {
 }
 p_program_file() { readlink "/proc/$P_PID/exe"; }
 
-# The command of the autostart entry (the machine's, or with HKCU the user's), or nothing.
-p_logon_entry() {
-    local folder=$XDG_CONFIG_DIRS
-    [ "${1:-}" != HKCU ] || folder=$XDG_CONFIG_HOME
-    sed -n 's/^Exec=//p' "$folder/autostart/quiet-page-advancer.desktop" 2>/dev/null
-}
-p_program_command() { echo "\"$BUILD/src/main/quiet-page-advancer\""; }
+# The command of the autostart entry, or nothing.
+p_logon_entry() { sed -n 's/^Exec=//p' "$(p_entry_file)" 2>/dev/null; }
 
 p_start() {
     linux_start_program || return 1
