@@ -184,8 +184,9 @@ scenario_TheWheelReachesOnlyListedWindowsPastPopupsFlickerAndReusedIds() {
 # as KDE's shortcut service repeats it: one toggle a press). During the balloon's wait Ctrl+T,
 # Shift+T and T do nothing and the chord switches Off (had any of them toggled, the switch would not
 # end Off), the window left in the tray. One click on the icon brings it back, then in each round
-# after a minimise (the shell restarts in Wine's second round: the icon must still work; GNOME's
-# click is one in the dash, and a click on "Turn On" switches On in its first round).
+# after a minimise, or on Wine and X11 every other round after a click on "Turn On" (the shell
+# restarts in Wine's second round: the icon must still work; GNOME's click is one in the dash, and
+# a click on "Turn On" switches On in its first round).
 scenario_TheChordTogglesFromAnotherWindowAndOneClickOnTheTrayIconBringsTheWindowBack() {
     on wine x11 sway gnome kde
     local away=hidden round
@@ -219,7 +220,16 @@ scenario_TheChordTogglesFromAnotherWindowAndOneClickOnTheTrayIconBringsTheWindow
             wait_for 10 p_ready && p_click PushButton2
             wait_for 10 setting_is StartStopState On || fail "the click did not switch On"
         fi
-        ((round == 0)) || p_minimise
+        if [[ $PLATFORM == @(wine|x11) ]] && ((round % 2)); then
+            # "Turn On" sends the window into the tray too, without the balloon after the first.
+            if setting_is StartStopState On; then
+                p_click PushButton2
+                wait_for 10 setting_is StartStopState Off || fail "round $round: not switched Off"
+            fi
+            p_click PushButton2
+        elif ((round > 0)); then
+            p_minimise
+        fi
         wait_for 10 eval '[ "$(p_state)" = $away ]' || fail "round $round: not into the tray"
         p_tray_click
         wait_for 10 p_shown || fail "round $round: one click did not bring it back: it is $(p_state)"
