@@ -46,16 +46,23 @@ trixie_mounts_down() {
     done
 }
 
-# Two sessions may use the tree at once (KWin and GNOME Shell from two test runs): the mounts are
-# counted in TRIXIE_ROOT.users, under the lock, and only the last user's unmount takes them away
-# (mounts found without a count belong to somebody who does not count: they stay).
+# Two sessions may use the tree at once (KWin and GNOME Shell from two test runs): each run that
+# mounts writes its process id into TRIXIE_ROOT.sessions, under the lock, and only the last live
+# one's unmount takes the mounts away. A run that was killed left its id, which no longer lives,
+# and its mounts, which the next run takes over.
+trixie_live_sessions() {
+    local session
+    while read -r session; do
+        ! kill -0 "$session" 2>/dev/null || echo "$session"
+    done < <(cat "$TRIXIE_ROOT.sessions" 2>/dev/null)
+}
+
 trixie_root_mount() {
     (
         flock 9
-        local users=0
-        mountpoint -q "$TRIXIE_ROOT/proc" && users=1
-        users=$(cat "$TRIXIE_ROOT.users" 2>/dev/null || echo "$users")
-        echo $((users + 1)) >"$TRIXIE_ROOT.users"
+        local sessions
+        sessions=$(trixie_live_sessions)
+        printf '%s\n' "$sessions" "$$" | grep . >"$TRIXIE_ROOT.sessions"
         trixie_mounts_up
     ) 9>>"$TRIXIE_ROOT.lock"
 }
@@ -63,12 +70,12 @@ trixie_root_mount() {
 trixie_root_unmount() {
     (
         flock 9
-        local users
-        users=$(cat "$TRIXIE_ROOT.users" 2>/dev/null || echo 1)
-        if ((users > 1)); then
-            echo $((users - 1)) >"$TRIXIE_ROOT.users"
+        local sessions
+        sessions=$(trixie_live_sessions | grep -v -x "$$")
+        if [ -n "$sessions" ]; then
+            echo "$sessions" >"$TRIXIE_ROOT.sessions"
         else
-            rm -f "$TRIXIE_ROOT.users"
+            rm -f "$TRIXIE_ROOT.sessions"
             trixie_mounts_down
         fi
     ) 9>>"$TRIXIE_ROOT.lock"
@@ -100,7 +107,7 @@ trixie_root_ensure() {
             trixie_in DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
                 "${missing[@]}" >/dev/null &&
             trixie_in apt-get clean || status=$?
-        [ -e "$TRIXIE_ROOT.users" ] || trixie_mounts_down  # nobody's session uses them
+        [ -n "$(trixie_live_sessions)" ] || trixie_mounts_down  # nobody's session uses them
         exit "$status"
     ) 9>>"$TRIXIE_ROOT.lock"
 }
