@@ -1,6 +1,7 @@
 #include "platform/gnome/GnomeDesktop.h"
 
 #include <QByteArray>
+#include <QEvent>
 #include <QList>
 #include <algorithm>
 
@@ -25,18 +26,33 @@ class GnomeDesktop final : public qt::LinuxDesktop {
     DisplayKeeper& display() override { return display_; }
     // GNOME shows no balloon of Qt's: the program sends them as notifications itself.
     qt::DesktopNotifications* notifications() override { return &notifications_; }
-    // GNOME does not let Qt raise its own window.
+    // GNOME does not let Qt raise its own window, nor tell it that the dash brought the minimised
+    // window back; only a window that is back can become the active one.
     void attach(qt::QtMainWindow& window) override {
         window.setRaiseOwnWindow([this] { windows_.raiseOwn(texts::kProductName); });
+        window.installEventFilter(&restored_);
+        restored_.window = &window;
     }
 
   private:
+    struct RestoredFilter final : QObject {
+        qt::QtMainWindow* window = nullptr;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::ActivationChange && window == watched &&
+                window->isActiveWindow()) {
+                window->restoredByDesktop();
+            }
+            return false;
+        }
+    };
+
     wayland::WaylandConnection connection_{wayland::IdleInhibit::globals()};
     wayland::IdleInhibit display_{connection_};
     ShellBridge shell_;  // outlives what uses it
     GnomeWindows windows_;
     GnomeHotkey keyboard_;
     qt::DesktopNotifications notifications_;
+    RestoredFilter restored_;
 };
 }  // namespace
 

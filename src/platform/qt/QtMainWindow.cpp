@@ -295,6 +295,10 @@ void QtMainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void QtMainWindow::restoredByDesktop() {
+    if (inTray_ && isVisible() && restoredOutsideTray_) restoredOutsideTray_();
+}
+
 void QtMainWindow::minimisedByDesktop() {
     if (isVisible()) report([](ViewEvents& e) { e.resized(WindowState::Minimized); });
 }

@@ -37,6 +37,9 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     // The desktop minimised the window without Qt hearing of it (Wayland tells a client nothing,
     // KWin's window management tells the program): handled as a minimise Qt had reported.
     void minimisedByDesktop();
+    // The desktop brought back the window that was minimised in place of the tray, without Qt
+    // hearing of it (GNOME's dash on Wayland): handled as a restore from the task bar on X11.
+    void restoredByDesktop();
 
     // MainView
     void setEvents(ViewEvents& events) override { events_ = &events; }
