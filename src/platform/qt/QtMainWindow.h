@@ -38,7 +38,7 @@ class QtMainWindow final : public QWidget, public MainView, public ScheduleTimer
     // KWin's window management tells the program): handled as a minimise Qt had reported.
     void minimisedByDesktop();
     // The desktop brought back the window that was minimised in place of the tray, without Qt
-    // hearing of it (GNOME's dash on Wayland): handled as a restore from the task bar on X11.
+    // hearing of it (a dock on Wayland): handled as a restore from the task bar on X11.
     void restoredByDesktop();
 
     // MainView
