@@ -102,6 +102,6 @@ kdesession_stop() {
     done
     KDESESSION_PIDS=()
     [ -z "${KDE_WORK:-}" ] || rm -rf "$KDE_WORK"
-    # The kernel's file systems stay mounted while another run uses the tree.
-    if ! find "$TRIXIE_ROOT/tmp" -maxdepth 1 -name 'qpa-*' | grep -q .; then trixie_root_unmount; fi
+    # The kernel's file systems stay mounted while another live run uses the tree.
+    trixie_root_unmount
 }
