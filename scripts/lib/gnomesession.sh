@@ -149,11 +149,13 @@ gnomesession_start() {
     # bus would start another desktop's service for the name: mako's, where sway is installed).
     "${AS_USER[@]}" gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
         --method org.freedesktop.DBus.StartServiceByName org.gnome.Shell.Notifications 0 >/dev/null
-    for ((i = 0; i < 50; i++)); do
-        "${AS_USER[@]}" gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-            --method org.freedesktop.DBus.NameHasOwner org.freedesktop.Notifications | grep -q true && break
-        sleep 0.1
-    done
+    for ((i = 0; i < 50; i++)); do gnome_name_owned org.freedesktop.Notifications && break; sleep 0.1; done
+}
+
+# Someone owns this name on the session's bus.
+gnome_name_owned() {
+    "${AS_USER[@]}" gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.NameHasOwner "$1" | grep -q true
 }
 
 # Adds the Shell's X display to AS_USER, for X11 programs (GNOME_X11): Xwayland's display and its

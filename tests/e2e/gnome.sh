@@ -85,6 +85,13 @@ p_teardown() {
     [ -z "$GNOME_ROOT" ] || TRIXIE_ROOT=$GNOME_ROOT trixie_root_unmount
 }
 
+# A scenario may have left a session of its own (without the extension, or the user's folder of
+# another release): the next ones start from the usual one.
+p_recover() {
+    gnomesession_stop
+    gnome_session --with-extension
+}
+
 config_chown() { gnome_chown "$GNOME_HOME/.config"; }
 
 # Shown and taking input: the Shell gives a new window (ours, or a message over it) the focus once

@@ -110,6 +110,8 @@ run_scenarios() {
             while read -r pid; do stop_process "$pid"; done <"$E2E_WORK/spawned"
         fi
         rm -f "$E2E_WORK/spawned"
+        # A scenario that failed halfway may have left its desktop changed for the next ones.
+        ((status == 0)) || ! declare -F p_recover >/dev/null || p_recover
     done 3< <(sed -n 's/^scenario_\([A-Za-z]*\)() {$/\1/p' "$here/scenarios.sh")
     echo "$RUN_NAME end-to-end: $passed passed, $failed failed"
     junit_report "$results/e2e-$RUN_NAME.xml" $((passed + failed)) "$failed"

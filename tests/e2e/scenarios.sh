@@ -803,7 +803,7 @@ scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
     p_targets
     p_seed StartStopState=Off
     spawn "${IMPOSTOR[@]}" squatter "$GNOMESESSION_WORK/squatter.txt"
-    wait_for 10 eval 'grep -q . "$(gnome_outside "$GNOMESESSION_WORK/squatter.txt")"' ||
+    wait_for 10 eval '[ -s "$(gnome_outside "$GNOMESESSION_WORK/squatter.txt")" ]' ||
         fail "the squatter got no answer"
     answer=$(cat "$(gnome_outside "$GNOMESESSION_WORK/squatter.txt")")
     [[ $answer == *AccessDenied* ]] || fail "the client holding the program's name got: $answer"
@@ -840,6 +840,8 @@ scenario_TheShellExtensionAnswersOurProgramAloneAndRunsAfterOneLogIn() {
     [ "$(cat "$extensions/$uuid/installed-by")" = "$PROGRAM" ] ||
         fail "the copy names $(cat "$extensions/$uuid/installed-by"), not $PROGRAM"
     spawn "${IMPOSTOR[@]}" old-bridge
+    # Started before it answers, the program would find no extension at all and say so first.
+    wait_for 10 gnome_name_owned "$BRIDGE_BUS_NAME" || fail "the impostor did not take the extension's name"
     p_start
     box_alone "GNOME Shell extension" "an extension of another version was not told"
     p_dismiss
