@@ -16,7 +16,7 @@ KDE_USER=${KDE_USER:-qpa-kde}
 KDE_UID=${KDE_UID:-4343}
 KDE_SOCKET=wl-qpa-kde
 # What the session needs of Debian 13; the program's own libraries come with KWin's but these.
-KDE_PACKAGES=(kwin-wayland dbus qt6-wayland libqt6network6 libxtst6 libxss1 libxi6 libx11-xcb1)
+KDE_PACKAGES=(kwin-wayland dbus qt6-wayland libxtst6 libxss1 libxi6 libx11-xcb1)
 KDESESSION_PIDS=()
 AS_USER=()
 

@@ -60,7 +60,7 @@ GNOME_X11=1  # X11 programs run through Xwayland as on a user's GNOME
 # A newer GNOME (Debian 13's 48): `GNOME_ROOT=/var/cache/quiet-page-advancer/trixie-gnome
 # tests/e2e/run gnome build/linux` makes the tree once (scripts/lib/trixie-root.sh) with these.
 GNOME_ROOT_PACKAGES=(gnome-shell gjs dbus dconf-service libglib2.0-bin qt6-wayland libqt6widgets6
-    libqt6network6 libqt6dbus6 libxtst6 libxss1 libxi6 libx11-xcb1 foot gnome-text-editor xwayland)
+    libqt6dbus6 libxtst6 libxss1 libxi6 libx11-xcb1 foot gnome-text-editor xwayland)
 
 p_setup() {
     local major

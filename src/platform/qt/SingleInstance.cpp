@@ -1,8 +1,14 @@
 #include "platform/qt/SingleInstance.h"
 
-#include <QLocalSocket>
-#include <QRegularExpression>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+
+#include <QFile>
 #include <QStandardPaths>
+#include <cstring>
+#include <optional>
 
 namespace qpa::qt {
 
@@ -15,45 +21,87 @@ QString displayKey() {
     QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
     if (display.isEmpty()) display = QStringLiteral("none");
-    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]"));
-    return display.replace(unsafe, QStringLiteral("_"));
+    for (QChar& c : display) {
+        const bool safe = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+                          (c >= u'0' && c <= u'9') || c == u'.' || c == u'_' || c == u'-';
+        if (!safe) c = u'_';
+    }
+    return display;
+}
+
+// The socket's address; none when the path is longer than an address holds.
+std::optional<sockaddr_un> addressOf(const QByteArray& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || static_cast<size_t>(path.size()) >= sizeof(address.sun_path))
+        return std::nullopt;
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+    return address;
+}
+
+UniqueFd localSocket(int flags = 0) {
+    return UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | flags, 0));
 }
 }  // namespace
 
-SingleInstance::SingleInstance() {
+SingleInstance::SingleInstance()
     // $XDG_RUNTIME_DIR: private to the user and emptied at logout.
-    name_ = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-            QStringLiteral("/quiet-page-advancer-") + displayKey();
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
-        while (QLocalSocket* peer = server_.nextPendingConnection()) {
-            peer->disconnectFromServer();
-            peer->deleteLater();
-            if (comeForward_) comeForward_();
-        }
-    });
+    : path_(QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                              QStringLiteral("/quiet-page-advancer-") + displayKey())) {}
+
+SingleInstance::~SingleInstance() {
+    if (listener_) ::unlink(path_.constData());
 }
 
 bool SingleInstance::claim(std::function<void()> comeForward) {
     comeForward_ = std::move(comeForward);
     if (askRunningProgram()) return false;
-    if (server_.listen(name_)) return true;
+    if (listen()) return true;
     // A socket is there: a start at the same moment may have just taken it; otherwise it was
     // left behind by a program that was killed.
     if (askRunningProgram()) return false;
-    QLocalServer::removeServer(name_);
+    ::unlink(path_.constData());
     // Without a socket (no runtime folder, say) the program still runs, unguarded.
-    server_.listen(name_);
+    listen();
     return true;
 }
 
-bool SingleInstance::askRunningProgram() {
-    QLocalSocket socket;
-    socket.connectToServer(name_);
-    if (!socket.waitForConnected(kAnswerMilliseconds)) return false;
-    // The connection itself is the request; wait until the running program has taken it.
-    socket.waitForDisconnected(kAnswerMilliseconds);
+bool SingleInstance::askRunningProgram() const {
+    const auto address = addressOf(path_);
+    const UniqueFd socket = localSocket();
+    if (!address || !socket ||
+        ::connect(socket.get(), reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0)
+        return false;
+    // The connection itself is the request; the running program closes it once it has taken it.
+    pollfd closed{socket.get(), POLLIN, 0};
+    ::poll(&closed, 1, kAnswerMilliseconds);
     return true;
+}
+
+bool SingleInstance::listen() {
+    const auto address = addressOf(path_);
+    // Not blocking: the notifier's call takes every waiting start and returns when none is left.
+    UniqueFd socket = localSocket(SOCK_NONBLOCK);
+    if (!address || !socket) return false;
+    // Only this user may ask: the socket is made without rights for others.
+    const mode_t previous = ::umask(0077);
+    const bool bound =
+        ::bind(socket.get(), reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0;
+    ::umask(previous);
+    if (!bound || ::listen(socket.get(), 8) != 0) return false;
+    listener_ = std::move(socket);
+    laterStarts_ = std::make_unique<QSocketNotifier>(listener_.get(), QSocketNotifier::Read);
+    QObject::connect(laterStarts_.get(), &QSocketNotifier::activated, laterStarts_.get(),
+                     [this] { answerLaterStarts(); });
+    return true;
+}
+
+void SingleInstance::answerLaterStarts() {
+    while (true) {
+        const UniqueFd peer(::accept4(listener_.get(), nullptr, nullptr, SOCK_CLOEXEC));
+        if (!peer) return;
+        if (comeForward_) comeForward_();
+    }
 }
 
 }  // namespace qpa::qt
