@@ -2,8 +2,10 @@
 // windows with a long text that log every wheel step they receive as "title|delta|milliseconds"
 // (on the monotonic clock) and every key pressed in them as "title|key|code"; one of fixed size (no
 // maximise) logs too. As a "reader", one such window and beside it a tooltip of its own (a popup
-// on Wayland), which logs as well.
-// Usage: wheel-target LOGFILE [reader]
+// on Wayland), which logs as well. As "readers", N such windows "Reader 01" ... "Reader N", each
+// partly over the one before, as a cascade (on Wayland the compositor places windows itself, and
+// bench/gnome-rotation puts them there).
+// Usage: wheel-target LOGFILE [reader | readers N]
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -12,6 +14,8 @@
 #include <QWheelEvent>
 #include <QWindow>
 #include <chrono>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -75,6 +79,17 @@ int main(int argc, char** argv) {
             tooltip.show();
         });
         waitForReader.start(100);
+        return application.exec();
+    }
+    if (argc > 3 && QByteArray(argv[2]) == "readers") {
+        std::vector<std::unique_ptr<LoggingText>> readers;
+        const int count = QByteArray(argv[3]).toInt();
+        for (int n = 1; n <= count; ++n) {  // each shown after the one before: over it
+            readers.push_back(std::make_unique<LoggingText>(
+                QStringLiteral("Reader %1").arg(n, 2, 10, QLatin1Char('0'))));
+            readers.back()->setGeometry(20 + 30 * (n - 1), 60 + 20 * (n - 1), 500, 320);
+            readers.back()->show();
+        }
         return application.exec();
     }
     LoggingText fixed(QStringLiteral("Fixed Target"));
