@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QStandardPaths>
+#include <cerrno>
 #include <cstring>
 #include <optional>
 
@@ -39,8 +40,10 @@ std::optional<sockaddr_un> addressOf(const QByteArray& path) {
     return address;
 }
 
-UniqueFd localSocket(int flags = 0) {
-    return UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | flags, 0));
+// Never blocking: a start waits for a hung program at most kAnswerMilliseconds, and the
+// notifier's call takes every waiting start and returns when none is left.
+UniqueFd localSocket() {
+    return UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
 }
 }  // namespace
 
@@ -69,9 +72,9 @@ bool SingleInstance::claim(std::function<void()> comeForward) {
 bool SingleInstance::askRunningProgram() const {
     const auto address = addressOf(path_);
     const UniqueFd socket = localSocket();
-    if (!address || !socket ||
-        ::connect(socket.get(), reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0)
-        return false;
+    if (!address || !socket) return false;
+    if (::connect(socket.get(), reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0)
+        return errno == EAGAIN;  // a program is there, with starts queued that it has not taken
     // The connection itself is the request; the running program closes it once it has taken it.
     pollfd closed{socket.get(), POLLIN, 0};
     ::poll(&closed, 1, kAnswerMilliseconds);
@@ -80,8 +83,7 @@ bool SingleInstance::askRunningProgram() const {
 
 bool SingleInstance::listen() {
     const auto address = addressOf(path_);
-    // Not blocking: the notifier's call takes every waiting start and returns when none is left.
-    UniqueFd socket = localSocket(SOCK_NONBLOCK);
+    UniqueFd socket = localSocket();
     if (!address || !socket) return false;
     // Only this user may ask: the socket is made without rights for others.
     const mode_t previous = ::umask(0077);
