@@ -152,6 +152,8 @@ p_document_picture() {
     gnome_picture "$2" "$((x + 4)) $((y + 60)) $((w - 40)) 150"
 }
 p_screenshot() { gnome_picture "$1"; }
+p_screen_picture() { gnome_picture "$1"; }
+p_under_pointer() { :; }
 
 # foot with a long scrollback, scrolled up a few pages, and GNOME's text editor with the document.
 p_open_documents() {

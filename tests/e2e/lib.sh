@@ -12,8 +12,20 @@ fail() {
     echo "    $*"
     echo "$*" | head -n 1 >"$E2E_WORK/reason"
     FAIL_SAID=1
+    # The screen as the failed check saw it, where the desktop can take a picture.
+    local picture=${RESULTS:?}/failed-$RUN_NAME-$SCENARIO_NAME.png
+    if p_screen_picture "$picture" 2>/dev/null; then
+        echo "    the screen then: $picture$(p_under_pointer 2>/dev/null)"
+    fi
     return 1
 }
+# What a click would reach (where the desktop can say): ", under the pointer: NAME".
+p_under_pointer() {
+    local WINDOW=""
+    eval "$(xdotool getmouselocation --shell)"
+    echo ", under the pointer: $(xdotool getwindowname "$WINDOW")"
+}
+p_screen_picture() { import -window root "$1"; }
 
 # The scenario's ERR trap: names the step that ended it, with its callers, unless `fail` said why.
 # A command substitution inherits the trap but not `set -e`: only the scenario's own shell reports.
@@ -78,7 +90,7 @@ run_scenarios() {
         tee_pid=$!
         (
             set -eE
-            SCENARIO_PID=$BASHPID
+            SCENARIO_PID=$BASHPID SCENARIO_NAME=$name
             trap 'step_failed $? "$BASH_COMMAND"' ERR
             "scenario_$name"
         ) >"$said.fifo"

@@ -106,3 +106,6 @@ p_open_documents() {
         return 1
     p_keys_into "Foot Target" "$(printf 'shift+Page_Up %.0s' {1..8})"
 }
+
+p_screen_picture() { sway_picture >"$1"; }
+p_under_pointer() { :; }

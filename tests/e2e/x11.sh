@@ -8,7 +8,7 @@ X_STAND_INS=$BUILD/tools/targets/x-stand-ins
 LISTED_TARGETS=("Target A" "Target B")
 STEP_DOWN=-120  # whole notches only
 KEYS_PASS_ON=1
-TRAY_ROUNDS=30  # Qt took a quick second click for a double click and lost it
+TRAY_ROUNDS=${TRAY_ROUNDS:-30}  # Qt took a quick second click for a double click and lost it
 BALLOON_ROUNDS=${BALLOON_ROUNDS:-20}
 
 p_setup() {
