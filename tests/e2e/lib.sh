@@ -168,6 +168,17 @@ p_main_window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(main_wi
 # a document with 3 wheel lines: a Windows control takes the delta itself.
 p_document_line() { :; }
 p_lines_per_step() { echo $(($1 * 3 / 120)); }
+# Where a driver can tell no more: every step's point is right, and the documents are given 5 s.
+p_receipt_ok() { true; }
+p_follow_documents() { sleep 5; }
+
+# Starts the program while it runs: prints the second program's exit status.
+p_start_again() {
+    local status=0
+    timeout 20 "${AS_USER[@]}" "${PROGRAM:-$BUILD/src/main/quiet-page-advancer}" >>"$QPA_LOG" 2>&1 ||
+        status=$?
+    echo "$status"
+}
 
 p_shown() { NAME="^$MAIN_TITLE\$" x_windows --viewable | grep -q .; }
 p_running() { kill -0 "$P_PID" 2>/dev/null; }
@@ -218,18 +229,15 @@ p_click() {
     sleep 0.3
 }
 p_type() { xdotool type --delay 60 "$1" && sleep 0.3; }
-p_key() {
-    local keys
-    read -r -a keys <<<"$1"
-    xdotool key --delay 100 "${keys[@]}" && sleep 0.3
-}
+# The keys, chords as xdotool writes them ("ctrl+shift+t"), come split at the blanks between them.
+# shellcheck disable=SC2086
+p_key() { xdotool key --delay 100 $1 && sleep 0.3; }
+# shellcheck disable=SC2086
 p_keys_into() {
     local id
     id=$(window_exists "$1") || return 1
     xdotool windowactivate --sync "$id" >/dev/null 2>&1
     sleep 0.3
-    local keys
-    read -r -a keys <<<"$2"
-    xdotool key --clearmodifiers "${keys[@]}"
+    xdotool key --clearmodifiers $2
     sleep 0.3
 }
