@@ -96,12 +96,8 @@ p_close_target() { kwin_driver close "$1"; }
 p_minimise_target() { kwin_driver minimise "$1"; }
 
 # Keys as xdotool writes them ("ctrl+shift+t"), space between, into the window with this title.
-p_keys_into() {
-    local keys
-    read -r -a keys <<<"$2"
-    kwin_driver activate "$1" || return 1
-    kwin_driver keys "${keys[@]}"
-}
+# shellcheck disable=SC2086  # one word a chord
+p_keys_into() { kwin_driver activate "$1" && kwin_driver keys $2; }
 p_hold_keys_into() { kwin_driver activate "$1" && kwin_driver keys --hold "$3" "$2"; }
 
 p_minimise() { kwin_driver minimise "$MAIN_TITLE" "$P_PID"; }

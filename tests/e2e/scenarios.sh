@@ -28,7 +28,8 @@
 #   p_tray_host_stop, p_tray_host_start   end and start the tray host (x11)
 #   p_balloons                  the balloons the notification service got, "TITLE|TEXT" (kde)
 #   p_minimise_target TITLE     minimise a target's window (kde)
-#   p_hold_keys_into TITLE KEYS MS   hold a chord down in another window for MS milliseconds (kde)
+#   p_hold_keys_into TITLE KEYS MS   hold a chord down in another window for MS milliseconds (kde;
+#                               elsewhere it is pressed once)
 #   p_targets [--hang TITLE S]  start the stand-in targets; p_receipt_ok FIELDS: a step's point
 #   p_close_target TITLE        close a target's window
 #   p_open_documents FILE       open a document in the platform's real programs (DOCUMENTS)
@@ -52,21 +53,12 @@
 # Settings for a run that scrolls on its own from start-up: period 1 s, a method (1 to 6), a scope
 # (7: through "Available Windows", 8: the selected window), switched On.
 seed_running() {
-    local n pairs=(Text2=0 Text3=1 StartStopState=On)
-    for n in 1 2 3 4 5 6 7 8; do
-        pairs+=("Option$n=$({ [ "$n" = "$1" ] || [ "$n" = "$2" ]; } && echo True || echo False)")
-    done
-    p_seed "${pairs[@]}"
+    p_seed Text2=0 Text3=1 StartStopState=On Option{1..8}=False "Option$1=True" "Option$2=True"
 }
 
 setting_is() { [ "$(p_setting "$1")" = "$2" ]; }
-# Ctrl+Shift+T typed into Target A reached it (the wheel target logs its keys: 84 is T).
-chord_reaches_target() {
-    local before
-    before=$(grep -c "^Target A|key|84" "$TARGET_LOG")
-    p_keys_into "Target A" ctrl+shift+t
-    wait_for 2 eval '(($(grep -c "^Target A|key|84" "$TARGET_LOG") > before))'
-}
+# The T keys Target A got (the wheel target logs its keys: 84 is T).
+t_keys() { grep -c "^Target A|key|84" "$TARGET_LOG"; }
 # A message box with this title comes, alone.
 box_alone() {
     local title=$1
@@ -89,6 +81,12 @@ count_boxes() {
 # The ids the X stand-ins' documents logged ("title|id|decimal").
 window_ids() { sed -n "s/^${1:-.*}|id|//p" "$TARGET_LOG"; }
 targets_got_at_least() { (($(received_count "Target A") >= $1 && $(received_count "Target B") >= $2)); }
+# Target A and Target B get N and M more steps than they have now, within S seconds (30).
+more_steps() {
+    local a b
+    a=$(received_count "Target A") b=$(received_count "Target B")
+    wait_for "${3:-30}" targets_got_at_least $((a + $1)) $((b + $2))
+}
 pictures_differ() { linux_same_view "$1" "$2" "${3:-2000x2000+0+0}"; [ $? = 1 ]; }
 
 # On X11 a stopped client (it never answers its X events again) stands in the walk as well. On KDE
@@ -128,9 +126,7 @@ scenario_AWalkReachesEachListedWindowInTurnAndGoesOnQuietlyPastAClosedOne() {
         p_receipt_ok "$rest" || fail "$title got the step at $rest"
     done < <(received)
     p_close_target "Target B"
-    before=$(received_count "Target A")
-    wait_for 30 eval '(($(received_count "Target A") >= before + 2))' ||
-        fail "no step reached Target A after Target B closed"
+    more_steps 2 0 || fail "no step reached Target A after Target B closed"
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
 }
 
@@ -139,7 +135,7 @@ scenario_AWalkReachesEachListedWindowInTurnAndGoesOnQuietlyPastAClosedOne() {
 # took the id of a listed window that closed. Whatever the stand-ins receive is logged too.
 scenario_TheWheelReachesOnlyListedWindowsPastPopupsFlickerAndReusedIds() {
     on x11
-    local doc target geometry a b outside
+    local doc outside X Y WIDTH HEIGHT
     p_targets
     spawn "$X_STAND_INS" "$TARGET_LOG" document "Doc A"
     doc=$SPAWNED_PID
@@ -160,19 +156,12 @@ scenario_TheWheelReachesOnlyListedWindowsPastPopupsFlickerAndReusedIds() {
     done
     [ "$(window_ids "Doc B" | tail -n 1)" = "$(window_ids "Doc A")" ] ||
         fail "no Doc B got Doc A's id: $(window_ids)"
-    target=$(window_exists "Target A")
-    read -r -a geometry < <(xdotool getwindowgeometry --shell "$target" |
-        awk -F= '/^(X|Y|WIDTH|HEIGHT)=/ {printf "%s ", $2} END {print ""}')
-    spawn "$X_STAND_INS" "$TARGET_LOG" popup $((geometry[0] + geometry[2] / 2 - 100)) \
-        $((geometry[1] + geometry[3] / 2 - 60)) 200 120
-    a=$(received_count "Target A") b=$(received_count "Target B")
-    wait_for 30 targets_got_at_least $((a + 4)) $((b + 4)) ||
-        fail "the targets got too few steps past the popup: $(received)"
+    eval "$(xdotool getwindowgeometry --shell "$(window_exists "Target A")")"  # X, Y, WIDTH, HEIGHT
+    spawn "$X_STAND_INS" "$TARGET_LOG" popup $((X + WIDTH / 2 - 100)) $((Y + HEIGHT / 2 - 60)) 200 120
+    more_steps 4 4 || fail "the targets got too few steps past the popup: $(received)"
     import -window root "$RESULTS/x11-popup-over-targets.png" 2>/dev/null
     spawn "$X_STAND_INS" "$TARGET_LOG" flicker
-    a=$(received_count "Target A") b=$(received_count "Target B")
-    wait_for 45 targets_got_at_least $((a + 12)) $((b + 12)) ||
-        fail "the targets got too few steps among the flickering windows: $(received)"
+    more_steps 12 12 45 || fail "the targets got too few steps among the flickering windows: $(received)"
     outside=$(received | grep -v -e '^Target [AB]|' -e '^Doc A|' || true)
     [ -z "$outside" ] || fail "steps outside the listed windows: $outside"
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
@@ -194,11 +183,7 @@ scenario_TheChordTogglesFromAnotherWindowAndOneClickOnTheTrayIconBringsTheWindow
     p_targets
     p_seed
     p_start
-    if [ "$PLATFORM" = kde ]; then
-        p_hold_keys_into "Target A" ctrl+shift+t 1500
-    else
-        p_keys_into "Target A" ctrl+shift+t
-    fi
+    p_hold_keys_into "Target A" ctrl+shift+t 1500
     wait_for 10 eval '[ "$(p_state)" = $away ]' || fail "the chord did not switch On: the window is $(p_state)"
     case $PLATFORM in
         kde) wait_for 10 eval 'p_balloons | grep -q "has been minimized"' ||
@@ -209,7 +194,7 @@ scenario_TheChordTogglesFromAnotherWindowAndOneClickOnTheTrayIconBringsTheWindow
     esac
     p_keys_into "Target A" "ctrl+t shift+t t ctrl+shift+t"
     wait_for 20 setting_is StartStopState Off || fail "not switched Off, or Ctrl+T, Shift+T or T toggled"
-    [ -z "$KEYS_PASS_ON" ] || (($(grep -c "^Target A|key|84" "$TARGET_LOG") >= 4)) ||
+    [ -z "$KEYS_PASS_ON" ] || (($(t_keys) >= 4)) ||
         fail "Target A did not get every T: $(grep key "$TARGET_LOG")"
     [ "$(p_state)" = $away ] || fail "the window is $(p_state), not in the tray"
     [ "$PLATFORM" != wine ] || [ "$(p_control_text PushButton2)" = "Turn On" ] ||
@@ -281,18 +266,17 @@ break"
         p_dismiss
         return 0
     fi
-    helper deny 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
-    trap "helper allow 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'" EXIT
+    local user machine run='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
+    helper deny "$run"
+    # shellcheck disable=SC2064  # the key is local: put in now
+    trap "helper allow '$run'" EXIT
     p_click Check4
     wait_for 10 eval '[ -n "$(p_logon_entry HKCU)" ]'
-    local user machine
-    user=$(p_logon_entry HKCU)
-    machine=$(p_logon_entry)
-    helper allow 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
+    user=$(p_logon_entry HKCU) machine=$(p_logon_entry)
+    helper allow "$run"
     p_click Check4
-    if [ "$user" != "$(p_program_command)" ] || [ -n "$machine" ]; then
+    [[ $user == "$(p_program_command)" && -z $machine ]] ||
         fail "with the machine's list refused: user '$user', machine '$machine'"
-    fi
     [ -z "$(p_boxes)" ] || fail "a message appeared: $(p_boxes)"
 }
 
@@ -607,13 +591,12 @@ chord_watchers() {
 # Ctrl+Shift+T typed into Target A reached another than our program: on sway it ran the user's own
 # binding of it (sway's configuration), elsewhere Target A got the T.
 chord_given_back() {
-    if [ "$PLATFORM" = sway ]; then
-        rm -f "$SWAY_USER_CHORD_FILE"
-        p_keys_into "Target A" ctrl+shift+t
-        [ -e "$SWAY_USER_CHORD_FILE" ]
-    else
-        chord_reaches_target
-    fi
+    local before
+    before=$(t_keys)
+    [ "$PLATFORM" != sway ] || rm -f "$SWAY_USER_CHORD_FILE"
+    p_keys_into "Target A" ctrl+shift+t
+    [ "$PLATFORM" != sway ] || { [ -e "$SWAY_USER_CHORD_FILE" ]; return; }
+    wait_for 2 eval '(($(t_keys) > before))'
 }
 
 # Autostart and a start from the menu make two starts of one session: the second only brings the
@@ -767,23 +750,19 @@ scenario_AClickOnTheTrayIconDuringTheFirstBalloonBringsTheWindowBack() {
 # steps where nothing covers them.
 scenario_OnGnomeWhatCoversATargetNeverTakesItsSteps() {
     on gnome
-    local a b outside
+    local outside
     gnomesession_x11
     p_targets
     seed_running 1 7
     p_start
     wait_for 30 eval '(($(received_count "Target A") >= 1))' || fail "Target A got no step: $(received)"
     spawn "${AS_USER[@]}" "$X_STAND_INS" "$TARGET_LOG_INSIDE" popup 350 290 200 120
-    a=$(received_count "Target A") b=$(received_count "Target B")
-    wait_for 30 targets_got_at_least $((a + 3)) $((b + 3)) ||
-        fail "the targets got too few steps past the menu: $(received)"
+    more_steps 3 3 || fail "the targets got too few steps past the menu: $(received)"
     gnome_stand_in Place "$(gnome_window_id "Target B")" 390 36 500 130 >/dev/null  # centre under it
     "${AS_USER[@]}" gdbus call --session --dest org.freedesktop.Notifications \
         --object-path /org/freedesktop/Notifications --method org.freedesktop.Notifications.Notify \
         test 0 '' Cover 'A banner that stays over Target B' '[]' '{"urgency": <byte 2>}' 0 >/dev/null
-    a=$(received_count "Target A") b=$(received_count "Target B")
-    wait_for 30 targets_got_at_least $((a + 3)) $((b + 3)) ||
-        fail "the targets got too few steps past the banner: $(received)"
+    more_steps 3 3 || fail "the targets got too few steps past the banner: $(received)"
     gnome_picture "$RESULTS/gnome-covers.png"
     outside=$(received | grep -v -e '^Target [AB]|' || true)
     [ -z "$outside" ] || fail "steps outside the targets: $outside"

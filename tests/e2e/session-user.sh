@@ -27,14 +27,6 @@ p_start() {
     [ "${1:-}" = --hidden ] || wait_for 20 p_ready
 }
 
-# Starts the program while it runs: prints the second program's exit status.
-p_start_again() {
-    local status=0
-    timeout 20 "${AS_USER[@]}" "$PROGRAM" >>"$QPA_LOG" 2>&1 || status=$?
-    echo "$status"
-}
-
-p_receipt_ok() { true; }
 
 CONTENT_LEFT=0 CONTENT_TOP=0
 program_windows() { windows | awk -F'\t' -v p="$P_PID" '$2 == p'; }
@@ -74,7 +66,6 @@ foot_spawn() {
         -o "key-bindings.pipe-visible=[sh -c \"sed -n 1p >$FOOT_LINE\"] Control+Shift+F10" \
         sh -c 'seq 1 5000; exec sleep 100000'
 }
-p_follow_documents() { sleep 5; }
 p_document_line() {
     [ "$1" = "Foot Target" ] || return 0
     # shellcheck disable=SC2034  # title is read by the condition that wait_for evaluates

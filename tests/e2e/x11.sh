@@ -86,15 +86,6 @@ p_targets() {
     sleep 0.5
 }
 
-p_receipt_ok() { true; }
-
-# Starts the program while it runs: prints the second program's exit status.
-p_start_again() {
-    local status=0
-    timeout 20 "$BUILD/src/main/quiet-page-advancer" >>"$QPA_LOG" 2>&1 || status=$?
-    echo "$status"
-}
-
 # The tray host's socket that holds the program's icon.
 tray_socket() {
     local socket icon
@@ -124,7 +115,6 @@ p_document_picture() {
     id=$(xsession_find --viewable "$1\$" | head -n 1)
     import -window "$id" -crop 400x200+80+150 +repage "$2" 2>/dev/null
 }
-p_follow_documents() { sleep 5; }
 
 # The session's AT-SPI bus and registry, for the rest of the scenario: screen readers' view of
 # the programs. Programs started then talk to them without a screen reader asking for it.

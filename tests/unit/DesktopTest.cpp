@@ -113,9 +113,8 @@ TEST(Desktop, TheLogonEntryIsTheProgramsOwnQuotedPath) {
          L"entry machine quiet=\"/usr/bin/quiet\" refused | entry user quiet=\"/usr/bin/quiet\" | "
          L"remove machine quiet | remove user quiet"},
         {L"program C:\\Quiet.exe; refuse machine; refuse user; load" + box, words,
-         L"entry machine Quiet.exe=\"C:\\Quiet.exe\" refused | entry user "
-         L"Quiet.exe=\"C:\\Quiet.exe\" "
-         L"refused | " +
+         L"entry machine Quiet.exe=\"C:\\Quiet.exe\" refused | "
+         L"entry user Quiet.exe=\"C:\\Quiet.exe\" refused | " +
              refused + L" | remove machine Quiet.exe | remove user Quiet.exe"},
         {L"program ; load" + box, words, refused},
         // A path no entry can carry: neither list is tried, and the words say why.

@@ -12,9 +12,8 @@ TEST(GnomeRules, EachShellVersionGetsTheBuildItLoads) {
         {"43.9", kLegacyExtension}, {"44.beta", kLegacyExtension}, {"45.0", kModuleExtension},
         {"48.1", kModuleExtension}, {"50", kModuleExtension},      {"", kModuleExtension},
     };
-    for (const auto& [version, uuid] : rows) {
+    for (const auto& [version, uuid] : rows)
         EXPECT_EQ(extensionFor(QString::fromLatin1(version)), QString::fromLatin1(uuid)) << version;
-    }
 }
 
 // The Shell's numbers for each meaning; those not listed are switched off, as 2 is.
@@ -41,10 +40,9 @@ TEST(GnomeRules, OurExtensionJoinsTheEnabledListOnce) {
         {"['a@b']\n", "['a@b', 'ours@x']"},
         {"['a@b', 'ours@x']", ""},  // there already: nothing to write
     };
-    for (const auto& [printed, written] : rows) {
+    for (const auto& [printed, written] : rows)
         EXPECT_EQ(enabledListWith(QString::fromLatin1(printed), ours), QString::fromLatin1(written))
             << printed;
-    }
 }
 
 // GNOME counts notches downwards; the program's delta grows away from the user.

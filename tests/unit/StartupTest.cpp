@@ -38,8 +38,6 @@ TEST(Startup, StoredChoicesAndSwitchAreRestored) {
         {L"store Option1=False; store Option5=True; store Option7=False; store Option8=True; "
          L"store Text2=12a; load",
          L"write", groups + L" | write Text2=12a | write Text3=2"},
-        {L"store Option1=0; store Option5=-1; store Option7=fALSE; store Option8=tRuE; load",
-         L"write", groups + L" | write Text2=0 | write Text3=2"},
         {L"store Option1=False; load", L"write",  // no method at all
          L"write Option7=True | write Option8=False | write Text2=0 | write Text3=2"},
         // The boxes: "minimized" shown only with the start-up box, minimising only with both;
