@@ -209,7 +209,7 @@ scenario_TheChordTogglesFromAnotherWindowAndOneClickOnTheTrayIconBringsTheWindow
             # "Turn On" sends the window into the tray too, without the balloon after the first.
             if setting_is StartStopState On; then
                 p_click PushButton2
-                wait_for 10 setting_is StartStopState Off || fail "round $round: not switched Off"
+                wait_for 10 setting_is StartStopState Off || fail "round $round: not switched Off (the window is $(p_state))"
             fi
             p_click PushButton2
         elif ((round > 0)) && [ "$PLATFORM$round" != gnome1 ]; then
