@@ -337,6 +337,10 @@ std::optional<aim::Point> X11Windows::uncoveredPoint(Window window, Window frame
 X11Windows::Wheel X11Windows::turnWheelOver(Window window, std::int32_t delta, int clicks) {
     Display* d = display_.get();
     const ServerGrab grab(d);
+    // Put back before the grab ends (it is made after the grab, so it goes first): a click that
+    // another client sent meanwhile waits for the grab, and must find the pointer where that
+    // client put it, not over the target.
+    const PointerRestore restore(d, root_);
     if (!stillListed(window)) return Wheel::gone;
     const Window frame = topLevelAncestor(window);
     const auto point = uncoveredPoint(window, frame);
@@ -365,7 +369,6 @@ void X11Windows::scroll(WindowHandle window, std::int32_t delta) {
     const IgnoreXErrors ignore(d);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
     waitUntilTopmost(w, deadline);
-    const PointerRestore restore(d, root_);
     // A window the window manager is still raising, or one wholly covered for a moment, is tried
     // again until the deadline; then the step is left out: a click anywhere else would reach
     // another window.
